@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QHash>
+
+class QSoundEffect;
+
+class LinuxPlatform : public Platform {
+public:
+    ~LinuxPlatform() override;
+    QString computerName() override;
+    QString address() override;
+    double freeDiskKilobytes(const QString& path) override;
+    QStringList processNames(bool* ok) override;
+    void endProcessesNamed(const QString& exeName) override;
+    bool openWithShell(const QString& path) override;
+    bool startProgram(const QString& path, const QStringList& arguments) override;
+    bool showFolderProperties(const QString& folder) override;
+    void beep() override;
+    void playSound(const QString& wavFile) override;
+    QString defaultPrinter() override;
+
+private:
+    QHash<QString, QSoundEffect*> sounds_;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <stdexcept>
+
+// A statement the database refused; message() is the database's own text.
+class StoreError : public std::runtime_error {
+public:
+    explicit StoreError(const QString& message);
+    QString message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+// One open database file. Every value goes in as a bound parameter.
+class Database {
+public:
+    // Opens (and creates when missing) the SQLite file at path; throws StoreError.
+    static std::unique_ptr<Database> openFile(const QString& path);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    QString path() const { return path_; }
+    QSqlDatabase handle() const;
+
+    QSqlQuery exec(const QString& sql, const QVariantList& binds = {});
+    // First column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString& sql, const QVariantList& binds = {});
+
+    bool tableExists(const QString& name);
+    bool viewExists(const QString& name);
+    QStringList columnNames(const QString& table);
+
+    // A consistent copy of the whole database written to file (overwritten).
+    void snapshotTo(const QString& file);
+
+private:
+    explicit Database(const QString& path, const QString& connectionName);
+    QString path_;
+    QString connectionName_;
+};
+
+// One user action: commits on commit(), rolls back when left otherwise.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& db_;
+    bool open_ = false;
+};

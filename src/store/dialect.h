@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+// Everything that differs between database engines lives here; the statements of the
+// windows and rules are written once, in portable SQL with bound values.
+namespace dialect {
+
+void prepareConnection(Database& db);
+
+bool tableExists(Database& db, const QString& name);
+bool viewExists(Database& db, const QString& name);
+QStringList columnNames(Database& db, const QString& table);
+QString quoteIdentifier(const QString& name);
+
+// Column definitions for the store's DDL.
+QString counterColumn();  // auto-increment key in insertion order
+QString nowDefault();     // default of a date column: the local time of the insert
+QString textType();       // text(50)
+QString numberType();     // double
+QString longType();       // 32-bit integer
+
+// The local time as the store writes it into date columns.
+QString nowText();
+
+void addTextColumn(Database& db, const QString& table, const QString& column);
+
+// A consistent copy of the open database written over file.
+void snapshot(Database& db, const QString& file);
+
+} // namespace dialect

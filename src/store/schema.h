@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+class Database;
+
+namespace schema {
+
+struct ObjectDef {
+    QString name;
+    QString sql; // one statement, or several separated by ";\n" (a table with its triggers)
+};
+
+// The book: tball, tballcus, tblog and the sums kept beside tball.
+QVector<ObjectDef> betTableDefs();
+// Totals and sum views of the ten kinds, read from the kept sums.
+QVector<ObjectDef> betViewDefs();
+// Every other table, then every other view.
+QVector<ObjectDef> tableDefs();
+QVector<ObjectDef> viewDefs();
+
+// Names of everything a complete database holds.
+QStringList allTableNames();
+QStringList allViewNames();
+
+// Creates every missing table and view; seeds the single-row and fixed tables of a new file.
+void createMissing(Database& db, const QString& programFolder);
+
+// Seeds a database whose tables were just created (programFolder ends with '/').
+void seedFresh(Database& db, const QString& programFolder);
+
+// Drops and creates tball, tballcus or tblog again (its counter restarts at 1); for
+// tball the kept sums are emptied with it.
+void recreateBetTable(Database& db, const QString& name);
+
+// Brings an old-layout database up to date: backc 19 -> 25 columns, emenu 30 -> 33, and the
+// tables added later. Each table's column additions stop silently at the first failure.
+// A failing creation is returned as the database's message (start-up shows it and goes on).
+QStringList upgradeOldLayout(Database& db);
+// ref with a single column gains comname and total.
+void upgradeRef(Database& db);
+
+// Runs statements separated by ";\n"; trigger bodies (CREATE TRIGGER ... END) stay whole.
+void execScript(Database& db, const QString& sql);
+
+} // namespace schema

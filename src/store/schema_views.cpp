@@ -1,0 +1,7 @@
+#include "store/schema.h"
+
+namespace schema {
+
+QVector<ObjectDef> viewDefs() { return {}; }
+
+} // namespace schema

@@ -1,0 +1,89 @@
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QQueue>
+
+namespace {
+struct State {
+    bool testMode = false;
+    QQueue<bool> answers;
+    QQueue<QPair<QString, bool>> texts;
+    QQueue<QString> files;
+    QList<Dialogs::Asked> asked;
+};
+
+State& state() {
+    static State s;
+    return s;
+}
+
+QString titleOr(const QString& title) {
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
+void record(const QString& kind, const QString& title, const QString& text,
+            const QString& proposed = QString()) {
+    state().asked.append({kind, title, text, proposed});
+}
+} // namespace
+
+void Dialogs::info(QWidget* parent, const QString& text, const QString& title) {
+    if (state().testMode)
+        return record(QStringLiteral("info"), title, text);
+    QMessageBox::information(parent, titleOr(title), text);
+}
+
+void Dialogs::warning(QWidget* parent, const QString& text, const QString& title) {
+    if (state().testMode)
+        return record(QStringLiteral("warning"), title, text);
+    QMessageBox::warning(parent, titleOr(title), text);
+}
+
+bool Dialogs::question(QWidget* parent, const QString& text, const QString& title) {
+    if (state().testMode) {
+        record(QStringLiteral("question"), title, text);
+        return !state().answers.isEmpty() && state().answers.dequeue();
+    }
+    return QMessageBox::question(parent, titleOr(title), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString Dialogs::input(QWidget* parent, const QString& caption, const QString& prompt,
+                       const QString& proposed, bool* ok) {
+    if (state().testMode) {
+        record(QStringLiteral("input"), caption, prompt, proposed);
+        if (state().texts.isEmpty()) {
+            *ok = false;
+            return QString();
+        }
+        const auto answer = state().texts.dequeue();
+        *ok = answer.second;
+        return answer.first;
+    }
+    return QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposed, ok);
+}
+
+QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (state().testMode) {
+        record(QStringLiteral("file"), caption, filter);
+        return state().files.isEmpty() ? QString() : state().files.dequeue();
+    }
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+void Dialogs::setTestMode(bool on) { state().testMode = on; }
+void Dialogs::setNextAnswer(bool yes) { state().answers.enqueue(yes); }
+void Dialogs::setNextText(const QString& text, bool ok) { state().texts.enqueue({text, ok}); }
+void Dialogs::setNextFileName(const QString& path) { state().files.enqueue(path); }
+const QList<Dialogs::Asked>& Dialogs::asked() { return state().asked; }
+Dialogs::Asked Dialogs::last() { return state().asked.isEmpty() ? Asked() : state().asked.last(); }
+
+void Dialogs::clear() {
+    state().answers.clear();
+    state().texts.clear();
+    state().files.clear();
+    state().asked.clear();
+}

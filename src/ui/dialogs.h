@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Every message box, question, input box and file dialog of the program goes through here.
+// In test mode nothing is shown: answers come from the queues and every call is recorded.
+class Dialogs {
+public:
+    struct Asked {
+        QString kind; // "info", "warning", "question", "input", "file"
+        QString title;
+        QString text;
+        QString proposed;
+    };
+
+    static void info(QWidget* parent, const QString& text, const QString& title = QString());
+    static void warning(QWidget* parent, const QString& text, const QString& title = QString());
+    // Yes/No; true for Yes.
+    static bool question(QWidget* parent, const QString& text, const QString& title = QString());
+    // An input box; *ok false when cancelled.
+    static QString input(QWidget* parent, const QString& caption, const QString& prompt,
+                         const QString& proposed, bool* ok);
+    // An open-file dialog; empty when cancelled.
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+
+    static void setTestMode(bool on);
+    static void setNextAnswer(bool yes);
+    static void setNextText(const QString& text, bool ok = true);
+    static void setNextFileName(const QString& path);
+    static const QList<Asked>& asked();
+    static Asked last();
+    static void clear();
+};

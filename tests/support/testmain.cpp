@@ -1,0 +1,29 @@
+#include "support/testmain.h"
+
+#include "platform/fakeplatform.h"
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <memory>
+
+namespace testing {
+std::vector<Factory>& registry() {
+    static std::vector<Factory> factories;
+    return factories;
+}
+} // namespace testing
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    FakePlatform platform;
+    Platform::install(&platform);
+    Dialogs::setTestMode(true);
+    int failures = 0;
+    for (const testing::Factory& factory : testing::registry()) {
+        std::unique_ptr<QObject> test(factory());
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    Platform::install(nullptr);
+    return failures == 0 ? 0 : 1;
+}
