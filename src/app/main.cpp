@@ -1,6 +1,37 @@
+#include "platform/gui/linuxplatform.h"
+#include "shell/gui/tlogin2.h"
+#include "shell/gui/tmain.h"
+#include "ui/appstyle.h"
+
 #include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));
+    QApplication::setApplicationName(QStringLiteral("tabulox"));
+    QApplication::setApplicationDisplayName(QStringLiteral("โปรแกรมTabulox"));
+    QFont font(QStringLiteral("Loma"), 11);
+    QApplication::setFont(font);
+    QApplication::setStyle(new AppStyle);
+    app.setStyleSheet(AppStyle::styleSheet());
+
+    LinuxPlatform platform;
+    Platform::install(&platform);
+
+    Tmain main(QApplication::applicationFilePath());
+    // Without a window manager "maximised" means nothing: take the screen ourselves.
+    main.setGeometry(main.screen()->availableGeometry());
+    main.showMaximized();
+    if (main.isDamaged())
+        return 1;
+    auto* login = new Tlogin2(&main);
+    if (!login->isUsable())
+        return 1;
+    login->adjustSize();
+    login->move(main.screen()->availableGeometry().center() - login->rect().center());
+    login->show();
+    return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "store/dialect.h"
 
 #include <QAtomicInt>
+#include <QFileInfo>
 #include <QSqlError>
 
 namespace {
@@ -22,21 +23,34 @@ StoreError::StoreError(const QString& message)
 Database::Database(const QString& path, const QString& connectionName)
     : path_(path), connectionName_(connectionName) {}
 
-std::unique_ptr<Database> Database::openFile(const QString& path) {
+QString Database::connect(const QString& path, const QString& options) {
     const QString name = QStringLiteral("tabulox-%1").arg(connectionSerial.fetchAndAddRelaxed(1));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        if (!db.open()) {
-            const QString message = errorText(db.lastError());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name);
-            throw StoreError(message);
-        }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        const QString message = errorText(db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw StoreError(message);
     }
-    std::unique_ptr<Database> result(new Database(path, name));
+    return name;
+}
+
+std::unique_ptr<Database> Database::openFile(const QString& path) {
+    std::unique_ptr<Database> result(
+        new Database(path, connect(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"))));
     dialect::prepareConnection(*result);
+    return result;
+}
+
+std::unique_ptr<Database> Database::openExistingReadOnly(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + path);
+    std::unique_ptr<Database> result(new Database(
+        path, connect(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY"))));
+    // A file that is not a database fails here rather than half-way through a copy.
+    result->exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     return result;
 }
 

@@ -22,6 +22,8 @@ class Database {
 public:
     // Opens (and creates when missing) the SQLite file at path; throws StoreError.
     static std::unique_ptr<Database> openFile(const QString& path);
+    // Opens a database file that must already exist, for reading only; throws StoreError.
+    static std::unique_ptr<Database> openExistingReadOnly(const QString& path);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -42,6 +44,7 @@ public:
 
 private:
     explicit Database(const QString& path, const QString& connectionName);
+    static QString connect(const QString& path, const QString& options);
     QString path_;
     QString connectionName_;
 };

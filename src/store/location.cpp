@@ -10,7 +10,9 @@
 namespace location {
 
 QString withSlash(const QString& folder) {
-    QString result = QDir::fromNativeSeparators(folder);
+    // Paths written on Windows (\\SERVER, C:\tabulox) read with forward slashes.
+    QString result = folder;
+    result.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!result.endsWith(QLatin1Char('/')))
         result += QLatin1Char('/');
     return result;
@@ -47,4 +49,13 @@ std::unique_ptr<Database> openBook(const QString& path, const QString& programFo
     return db;
 }
 
+} // namespace location
+
+namespace location {
+QString betDatabasePath(const QString& ownPath, const QString& sharedPath, const QString& tran,
+                        const QString& sendMode) {
+    if (tran == QLatin1String("1") && sendMode == QLatin1String("2"))
+        return sharedPath;
+    return ownPath;
+}
 } // namespace location

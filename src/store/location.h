@@ -28,3 +28,10 @@ Shared resolveShared(const QString& serverPath, const QString& ownPath);
 std::unique_ptr<Database> openBook(const QString& path, const QString& programFolder);
 
 } // namespace location
+
+namespace location {
+// The database a bet line is written to: the server's on a station in automatic LAN mode
+// (tran "1", back6 "2"), the own one otherwise.
+QString betDatabasePath(const QString& ownPath, const QString& sharedPath, const QString& tran,
+                        const QString& sendMode);
+} // namespace location

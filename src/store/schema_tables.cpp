@@ -1,33 +1,288 @@
 #include "store/dialect.h"
+#include "store/kinds.h"
 #include "store/schema.h"
+
+// Every table beside the book. Column order is part of the format: several readers take
+// rows by position, so a column is never inserted before another.
 
 namespace schema {
 
 namespace {
-// "name a,b,c" -> CREATE TABLE name (a TEXT(50), b TEXT(50), c TEXT(50))
-ObjectDef textTable(const QString& name, const QStringList& columns) {
-    QStringList defs;
-    for (const QString& column : columns)
-        defs << dialect::quoteIdentifier(column) + QLatin1Char(' ') + dialect::textType();
-    return {name, QStringLiteral("CREATE TABLE %1 (%2)")
-                      .arg(dialect::quoteIdentifier(name), defs.join(QLatin1Char(',')))};
+
+struct Column {
+    QString name;
+    QString type;
+};
+using Columns = QVector<Column>;
+
+QString text() {
+    return dialect::textType();
 }
+QString number() {
+    return dialect::numberType();
+}
+QString numberZero() {
+    return dialect::numberType() + QStringLiteral(" DEFAULT 0");
+}
+QString whole() {
+    return dialect::longType();
+}
+QString counter() {
+    return dialect::counterColumn();
+}
+QString stamp() {
+    return QStringLiteral("DATETIME DEFAULT ") + dialect::nowDefault();
+}
+
+ObjectDef table(const QString& name, const Columns& columns, const QString& extra = {}) {
+    QStringList defs;
+    for (const Column& column : columns)
+        defs << dialect::quoteIdentifier(column.name) + QLatin1Char(' ') + column.type;
+    QString sql = QStringLiteral("CREATE TABLE %1 (%2)")
+                      .arg(dialect::quoteIdentifier(name), defs.join(QStringLiteral(", ")));
+    if (!extra.isEmpty())
+        sql += QStringLiteral(";\n") + extra;
+    return {name, sql};
+}
+
+Columns textColumns(const QStringList& names) {
+    Columns columns;
+    for (const QString& name : names)
+        columns.push_back({name, text()});
+    return columns;
+}
+
+ObjectDef textTable(const QString& name, const QStringList& names) {
+    return table(name, textColumns(names));
+}
+
+QStringList kindCodes() {
+    QStringList codes;
+    for (Kind kind : columnOrder())
+        codes << kindCode(kind);
+    return codes;
+}
+
+// Discount percent column of a kind in cus: h3 -> c3hp, l2 -> c2lp.
+QString percentColumn(Kind kind) {
+    const QString code = kindCode(kind);
+    return QStringLiteral("c") + code.at(1) + code.at(0) + QLatin1Char('p');
+}
+
+// Kinds by listing position, as the cus layout and the per-kind table pairs use them.
+const Kind kListing[] = {Kind::h3, Kind::t3, Kind::l3, Kind::h2, Kind::l2,
+                         Kind::t2, Kind::h1, Kind::l1, Kind::h4, Kind::h5};
+
+ObjectDef cusTable() {
+    // 0 name; 1, 4, ... 28 the discount percents, each followed by two spare columns;
+    // 31 id; 32-41 the pay rates (h3 t3 l3 h2 t2 l2 h1 l1 h4 h5); id2 last.
+    Columns columns{{QStringLiteral("name"), text()}};
+    for (Kind kind : kListing) {
+        const QString percent = percentColumn(kind);
+        columns.push_back({percent, number()});
+        columns.push_back({percent + QLatin1Char('2'), number()});
+        columns.push_back({percent + QLatin1Char('3'), number()});
+    }
+    columns.push_back({QStringLiteral("id"), text()});
+    for (Kind kind : columnOrder())
+        columns.push_back({kindCode(kind), number()});
+    columns.push_back({QStringLiteral("id2"), counter()});
+    return table(QStringLiteral("cus"), columns,
+                 QStringLiteral("CREATE INDEX cus_name ON cus (name)"));
+}
+
+ObjectDef emenuTable() {
+    // 0-9 f1..f10 flags, 10-18 spare, 19-21 t2 t3 t4, 22-28 f1t..f7t, 29 t1, 30-32 f8t..f10t.
+    QStringList names;
+    for (int i = 1; i <= 10; ++i)
+        names << QStringLiteral("f%1").arg(i);
+    for (int i = 1; i <= 9; ++i)
+        names << QStringLiteral("e%1").arg(i);
+    names << QStringLiteral("t2") << QStringLiteral("t3") << QStringLiteral("t4");
+    for (int i = 1; i <= 7; ++i)
+        names << QStringLiteral("f%1t").arg(i);
+    names << QStringLiteral("t1") << QStringLiteral("f8t") << QStringLiteral("f9t")
+          << QStringLiteral("f10t");
+    return textTable(QStringLiteral("emenu"), names);
+}
+
+ObjectDef cusexe2Table() {
+    Columns columns{{QStringLiteral("cusid"), text()}, {QStringLiteral("name"), text()}};
+    // Triples in the stored order; t2 comes after the running digits and h5 before h4.
+    const Kind order[] = {Kind::h3, Kind::t3, Kind::l3, Kind::h2, Kind::l2,
+                          Kind::h1, Kind::l1, Kind::t2, Kind::h5, Kind::h4};
+    for (Kind kind : order) {
+        const QString code = kindCode(kind);
+        const QString suffix = QString(code.at(1)) + code.at(0);
+        columns.push_back({percentColumn(kind), whole()});
+        columns.push_back({QStringLiteral("sum") + suffix, whole()});
+        columns.push_back({QStringLiteral("data") + suffix, whole()});
+    }
+    for (const char* name : {"sumall", "sumallper", "sumresuit"})
+        columns.push_back({QString::fromLatin1(name), whole()});
+    return table(QStringLiteral("cusexe2"), columns);
+}
+
+ObjectDef cusexeTable() {
+    Columns columns{{QStringLiteral("cusid"), text()}, {QStringLiteral("name"), text()}};
+    for (Kind kind : kListing) {
+        const QString code = kindCode(kind);
+        columns.push_back({QStringLiteral("sum") + code.at(1) + code.at(0), whole()});
+    }
+    for (Kind kind : kListing)
+        columns.push_back({percentColumn(kind), whole()});
+    return table(QStringLiteral("cusexe"), columns);
+}
+
+ObjectDef backcTable() {
+    QStringList names{QStringLiteral("back")};
+    for (int i = 2; i <= 29; ++i)
+        names << QStringLiteral("back%1").arg(i);
+    return textTable(QStringLiteral("backc"), names);
+}
+
+ObjectDef numlimitTable(const QString& name) {
+    return table(name, {{QStringLiteral("num"), text()},
+                        {QStringLiteral("h"), numberZero()},
+                        {QStringLiteral("codeins"), text()},
+                        {QStringLiteral("id"), counter()}});
+}
+
+// The scratch tables of the prize check and the second sent tables of the analysis window.
+ObjectDef pairTable(const QString& name, const QString& stake, const QString& last) {
+    return table(name, {{QStringLiteral("num"), text()}, {stake, numberZero()}, {last, text()}});
+}
+
 } // namespace
 
 QVector<ObjectDef> tableDefs() {
-    QStringList backc{QStringLiteral("back")};
-    for (int i = 2; i <= 29; ++i)
-        backc << QStringLiteral("back%1").arg(i);
-    return {
-        textTable(QStringLiteral("backc"), backc),
-        textTable(QStringLiteral("cstr"), {QStringLiteral("cstr2"), QStringLiteral("tran")}),
-        textTable(QStringLiteral("pass"), {QStringLiteral("pass")}),
-        textTable(QStringLiteral("disp"),
-                  {QStringLiteral("disp1"), QStringLiteral("disp2"), QStringLiteral("disp3")}),
-        textTable(QStringLiteral("auto"), {QStringLiteral("disp1")}),
-        textTable(QStringLiteral("ref"),
-                  {QStringLiteral("ref1"), QStringLiteral("comname"), QStringLiteral("total")}),
-    };
+    QVector<ObjectDef> defs;
+    const QString num = QStringLiteral("num");
+    const QString h = QStringLiteral("h");
+    const QString t = QStringLiteral("t");
+    const QString l = QStringLiteral("l");
+    const QString cus = QStringLiteral("cus");
+    const QString codeins = QStringLiteral("codeins");
+    const QString rep = QStringLiteral("rep");
+
+    // Bet rows kept beside the book.
+    defs << table(QStringLiteral("tballsent"), {{num, text()},
+                                                {h, number()},
+                                                {t, number()},
+                                                {l, number()},
+                                                {cus, text()},
+                                                {codeins, text()},
+                                                {QStringLiteral("time"), stamp()}});
+    defs << table(QStringLiteral("tballsave2"), {{num, text()},
+                                                 {h, number()},
+                                                 {t, number()},
+                                                 {l, number()},
+                                                 {cus, text()},
+                                                 {codeins, text()}});
+    defs << table(QStringLiteral("2hh"), {{num, text()}});
+    defs << textTable(QStringLiteral("ref"),
+                      {QStringLiteral("ref1"), QStringLiteral("comname"), QStringLiteral("total")});
+
+    // Kept and sent tables, one per kind.
+    for (Kind kind : kListing) {
+        const QString code = kindCode(kind);
+        defs << table(code + QStringLiteral("cut"),
+                      {{num, text()}, {stakeColumn(kind), number()}, {codeins, text()}});
+    }
+    for (Kind kind : kListing) {
+        const QString code = kindCode(kind);
+        defs << table(code + QStringLiteral("sent"),
+                      {{num, text()}, {stakeColumn(kind), number()}, {rep, whole()}});
+    }
+    for (const char* code : {"h2", "h3", "t2", "t3", "l2", "l3"}) {
+        const QString name = QString::fromLatin1(code);
+        defs << pairTable(name + QStringLiteral("sent2"), name.left(1), rep);
+    }
+    defs << pairTable(QStringLiteral("h4cut2"), h, codeins);
+    defs << pairTable(QStringLiteral("h5cut2"), h, codeins);
+
+    // Logs of the cuts.
+    defs << table(QStringLiteral("sentall"), {{num, text()},
+                                              {h, number()},
+                                              {l, number()},
+                                              {t, number()},
+                                              {cus, text()},
+                                              {rep, whole()},
+                                              {QStringLiteral("cod"), text()},
+                                              {QStringLiteral("no"), text()},
+                                              {QStringLiteral("name"), text()}});
+    defs << table(QStringLiteral("sentall2"),
+                  {{num, text()}, {h, number()}, {t, number()}, {l, number()}, {rep, whole()}});
+    defs << table(
+        QStringLiteral("cutlog"),
+        {{num, text()}, {h, number()}, {codeins, text()}, {QStringLiteral("nn"), text()}});
+    defs << textTable(QStringLiteral("cutlogc"), kindCodes());
+
+    // Combined scratch tables of the summaries.
+    defs << table(QStringLiteral("ht3cut"), {{num, text()}, {h, number()}, {t, number()}});
+    defs << table(QStringLiteral("ht3sent"),
+                  {{num, text()}, {h, number()}, {t, number()}, {l, number()}});
+    defs << table(QStringLiteral("ht2sent"),
+                  {{num, text()}, {h, number()}, {t, number()}, {l, number()}});
+    defs << table(QStringLiteral("ht1sent"), {{num, text()}, {h, number()}, {l, number()}});
+
+    // Limits.
+    defs << textTable(QStringLiteral("change2"), kindCodes());
+    defs << numlimitTable(QStringLiteral("numlimit"));
+    defs << numlimitTable(QStringLiteral("numlimit2"));
+    defs << table(QStringLiteral("limit"), {{QStringLiteral("l1"), number()}});
+    defs << textTable(QStringLiteral("autocut"), {QStringLiteral("ex"), QStringLiteral("tim")});
+
+    // Customers and settlement.
+    defs << cusTable();
+    defs << textTable(QStringLiteral("change"),
+                      kindCodes() << QStringLiteral("hb") << QStringLiteral("lb"));
+    defs << textTable(QStringLiteral("change3"),
+                      kindCodes() << QStringLiteral("hb") << QStringLiteral("lb"));
+    defs << textTable(QStringLiteral("checkdata"),
+                      {QStringLiteral("h3"), QStringLiteral("l2"), QStringLiteral("l31"),
+                       QStringLiteral("l32"), QStringLiteral("l33"), QStringLiteral("l34")});
+    defs << table(QStringLiteral("checkcus"), {{num, text()},
+                                               {h, number()},
+                                               {cus, text()},
+                                               {QStringLiteral("name"), text()},
+                                               {QStringLiteral("ch3"), whole()},
+                                               {QStringLiteral("thai"), text()},
+                                               {QStringLiteral("c3hp"), number()}});
+    defs << cusexeTable();
+    defs << cusexe2Table();
+
+    // Customer views' scratch rows.
+    defs << table(QStringLiteral("tbycus"), {{QStringLiteral("num3"), text()},
+                                             {QStringLiteral("num2"), text()},
+                                             {QStringLiteral("num1"), text()},
+                                             {QStringLiteral("num4"), text()},
+                                             {QStringLiteral("num50"), text()},
+                                             {h, whole()},
+                                             {t, whole()},
+                                             {l, whole()},
+                                             {cus, text()},
+                                             {QStringLiteral("name"), text()},
+                                             {QStringLiteral("id"), counter()}});
+
+    // Entry support.
+    for (const char* size : {"24", "60", "64", "120", "220"}) {
+        defs << table(
+            QStringLiteral("tball") + QString::fromLatin1(size),
+            {{num, text()}, {h, number()}, {cus, text()}, {codeins, text()}, {rep, number()}});
+    }
+    defs << textTable(QStringLiteral("h1000"), {num});
+    defs << textTable(QStringLiteral("tot"), {num});
+
+    // Settings and small single-row tables.
+    defs << backcTable();
+    defs << textTable(QStringLiteral("cstr"), {QStringLiteral("cstr2"), QStringLiteral("tran")});
+    defs << emenuTable();
+    defs << textTable(QStringLiteral("pass"), {QStringLiteral("pass")});
+    defs << textTable(QStringLiteral("disp"),
+                      {QStringLiteral("disp1"), QStringLiteral("disp2"), QStringLiteral("disp3")});
+    defs << textTable(QStringLiteral("auto"), {QStringLiteral("disp1")});
+    return defs;
 }
 
 } // namespace schema

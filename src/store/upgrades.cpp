@@ -1,10 +1,94 @@
 #include "store/database.h"
+#include "store/dialect.h"
 #include "store/schema.h"
 
 namespace schema {
 
-QStringList upgradeOldLayout(Database&) { return {}; }
+namespace {
 
-void upgradeRef(Database&) {}
+struct AddedColumn {
+    QString name;
+    QString value;
+};
+
+// Adds each column and sets it in the single row; the first failure ends the sequence.
+void addColumns(Database& db, const QString& table, const QVector<AddedColumn>& columns) {
+    try {
+        for (const AddedColumn& column : columns) {
+            dialect::addTextColumn(db, table, column.name);
+            db.exec(
+                QStringLiteral("UPDATE %1 SET %2=?")
+                    .arg(dialect::quoteIdentifier(table), dialect::quoteIdentifier(column.name)),
+                {column.value});
+        }
+    } catch (const StoreError&) {
+    }
+}
+
+const ObjectDef* findTable(const QVector<ObjectDef>& defs, const QString& name) {
+    for (const ObjectDef& def : defs) {
+        if (def.name == name)
+            return &def;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QStringList upgradeOldLayout(Database& db) {
+    if (dialect::columnNames(db, QStringLiteral("backc")).size() == 19) {
+        QVector<AddedColumn> columns;
+        for (int i = 20; i <= 25; ++i)
+            columns.push_back({QStringLiteral("back%1").arg(i), QStringLiteral("0")});
+        addColumns(db, QStringLiteral("backc"), columns);
+    }
+    // The fields after back25 are read and written by name too: a backc that stopped at
+    // back25 gains them, so those reads do not fail.
+    const int backcColumns = dialect::columnNames(db, QStringLiteral("backc")).size();
+    if (backcColumns >= 25 && backcColumns < 29) {
+        QVector<AddedColumn> columns;
+        for (int i = backcColumns + 1; i <= 29; ++i)
+            columns.push_back({QStringLiteral("back%1").arg(i), QStringLiteral("0")});
+        addColumns(db, QStringLiteral("backc"), columns);
+    }
+    if (dialect::columnNames(db, QStringLiteral("emenu")).size() == 30) {
+        addColumns(db, QStringLiteral("emenu"),
+                   {{QStringLiteral("f8t"), QStringLiteral("2ตัวบน-ล่าง/กลับ")},
+                    {QStringLiteral("f9t"), QStringLiteral("All in one")},
+                    {QStringLiteral("f10t"), QStringLiteral("รวมล่าง")}});
+    }
+
+    QStringList messages;
+    const QVector<ObjectDef> defs = tableDefs();
+    for (const char* name : {"numlimit2", "h4cut2", "h5cut2", "h2sent2", "h3sent2", "t2sent2",
+                             "t3sent2", "l2sent2", "l3sent2"}) {
+        const ObjectDef* def = findTable(defs, QString::fromLatin1(name));
+        if (def == nullptr || db.tableExists(def->name))
+            continue;
+        try {
+            execScript(db, def->sql);
+        } catch (const StoreError& error) {
+            messages << error.message();
+        }
+    }
+    return messages;
+}
+
+void upgradeRef(Database& db) {
+    if (dialect::columnNames(db, QStringLiteral("ref")).size() != 1)
+        return;
+    // Two statements of their own: the second is tried even when the first fails.
+    QString failure;
+    for (const char* column : {"comname", "total"}) {
+        try {
+            dialect::addTextColumn(db, QStringLiteral("ref"), QString::fromLatin1(column));
+        } catch (const StoreError& error) {
+            if (failure.isEmpty())
+                failure = error.message();
+        }
+    }
+    if (!failure.isEmpty())
+        throw StoreError(failure);
+}
 
 } // namespace schema

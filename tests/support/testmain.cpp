@@ -11,13 +11,22 @@ std::vector<Factory>& registry() {
     static std::vector<Factory> factories;
     return factories;
 }
+
+namespace {
+std::unique_ptr<FakePlatform> platform;
+}
+
+FakePlatform& freshPlatform() {
+    platform = std::make_unique<FakePlatform>();
+    Platform::install(platform.get());
+    return *platform;
+}
 } // namespace testing
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    FakePlatform platform;
-    Platform::install(&platform);
+    testing::freshPlatform();
     Dialogs::setTestMode(true);
     int failures = 0;
     for (const testing::Factory& factory : testing::registry()) {

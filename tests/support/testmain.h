@@ -16,3 +16,9 @@ struct Registrar {
 
 #define TABULOX_TEST(Class)                                                                        \
     static testing::Registrar registrar_##Class([]() -> QObject* { return new Class; });
+
+class FakePlatform;
+namespace testing {
+// The platform every test runs on, put back to its starting answers.
+FakePlatform& freshPlatform();
+} // namespace testing

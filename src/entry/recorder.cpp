@@ -1,0 +1,106 @@
+#include "entry/recorder.h"
+
+#include "store/database.h"
+#include "store/dialect.h"
+
+#include <QSqlQuery>
+
+namespace {
+const QStringList kScratchTables = {QStringLiteral("tball24"), QStringLiteral("tball60"),
+                                    QStringLiteral("tball64"), QStringLiteral("tball120"),
+                                    QStringLiteral("tball220")};
+
+QString insertRow(const QString& table, Kind kind) {
+    return QStringLiteral("INSERT INTO %1 (num,%2,cus,codeins,tim) VALUES (?,?,?,?,?)")
+        .arg(table, stakeColumn(kind));
+}
+
+void logLine(Database& db, qint64 rows) {
+    db.exec(QStringLiteral("INSERT INTO tblog (s) VALUES (?)"), {QString::number(rows)});
+}
+} // namespace
+
+bool Recorder::isScratchTable(const QString& name) { return kScratchTables.contains(name); }
+
+int Recorder::recordLine(const BetRecords& records, const QString& customer) {
+    if (records.isEmpty())
+        return 0;
+    const QString now = dialect::nowText();
+    Transaction transaction(db_);
+    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
+        for (const BetRecord& record : records) {
+            db_.exec(insertRow(table, record.kind),
+                     {record.number, record.stake, customer, kindCode(record.kind), now});
+        }
+    }
+    logLine(db_, records.size());
+    transaction.commit();
+    return records.size();
+}
+
+int Recorder::recordSetLine(const QString& scratchTable, const BetRecords& records,
+                            const QString& customer) {
+    if (records.isEmpty())
+        return 0;
+    if (!isScratchTable(scratchTable))
+        throw StoreError(QStringLiteral("no scratch table %1").arg(scratchTable));
+    const QString view = QLatin1Char('q') + scratchTable;
+    const QString now = dialect::nowText();
+    Transaction transaction(db_);
+    db_.exec(QStringLiteral("DELETE FROM %1").arg(scratchTable));
+    const QString insert =
+        QStringLiteral("INSERT INTO %1 (num,h,cus,codeins,rep) VALUES (?,?,?,?,?)").arg(scratchTable);
+    for (const BetRecord& record : records)
+        db_.exec(insert, {record.number, record.stake, customer, kindCode(record.kind), record.stake});
+    // Each record's stake goes to its own kind's column.
+    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
+        for (const QString& column : {QStringLiteral("h"), QStringLiteral("t"), QStringLiteral("l")}) {
+            QStringList codes;
+            for (Kind kind : columnOrder()) {
+                if (stakeColumn(kind) == column)
+                    codes << QLatin1Char('\'') + kindCode(kind) + QLatin1Char('\'');
+            }
+            db_.exec(QStringLiteral("INSERT INTO %1 (num,%2,cus,codeins,tim) SELECT num, rep, cus, "
+                                    "codeins, ? FROM %3 WHERE codeins IN (%4)")
+                         .arg(table, column, view, codes.join(QLatin1Char(','))),
+                     {now});
+        }
+    }
+    const int count = db_.scalar(QStringLiteral("SELECT count(num) FROM %1").arg(view)).toInt();
+    logLine(db_, count);
+    transaction.commit();
+    return count;
+}
+
+void Recorder::stampUnstamped() {
+    Transaction transaction(db_);
+    db_.exec(QStringLiteral("UPDATE tball SET ti2=tim WHERE ti2='yy'"));
+    db_.exec(QStringLiteral("UPDATE tballcus SET ti2=tim WHERE ti2='yy'"));
+    transaction.commit();
+}
+
+BookSums readBookSums(Database& db) {
+    BookSums sums;
+    for (Kind kind : columnOrder()) {
+        const QString code = kindCode(kind);
+        const double value = db.scalar(QStringLiteral("SELECT %1 FROM %2sum").arg(stakeColumn(kind), code)).toDouble();
+        sums.byKind[static_cast<size_t>(kind)] = value;
+        sums.grandTotal += value;
+    }
+    sums.rowCount = db.scalar(QStringLiteral("SELECT n FROM tballcount")).toLongLong();
+    sums.lastId = db.scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+    return sums;
+}
+
+GridQuery gridQuery(GridMode mode, qint64 lastId, int rows) {
+    switch (mode) {
+    case GridMode::Station:
+        return {QStringLiteral("SELECT * FROM tball ORDER BY id"), {}};
+    case GridMode::Lan:
+        rows = 50;
+        break;
+    case GridMode::Own:
+        break;
+    }
+    return {QStringLiteral("SELECT * FROM tball WHERE id > ? ORDER BY id"), {lastId - rows}};
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QProgressBar;
+class QTimer;
+class Tmain;
+
+// The login form: the password, the news switch and the repair and support tools.
+class Tlogin2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tlogin2(Tmain* main);
+
+    // False when the form ended the program while it was created (a second instance).
+    bool isUsable() const { return usable_; }
+    bool loggedIn() const { return loggedIn_; }
+
+public slots:
+    void login();
+    // Runs 2 s after a correct password: the form frees itself.
+    void onFreeTimer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void newsSwitched(bool on);
+    // Starts a tool of the program folder; a missing tool is said in Thai.
+    bool startTool(const QString& relativePath, bool endAfter);
+    void openTeamViewer();
+
+    Tmain* main_;
+    QLineEdit* edit1_ = nullptr;
+    QCheckBox* cb1_ = nullptr;
+    QProgressBar* g1_ = nullptr;
+    QTimer* freeTimer_ = nullptr;
+    QString stored_;
+    bool usable_ = true;
+    bool loggedIn_ = false;
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "shell/runvalues.h"
+
+#include <QMainWindow>
+#include <QVector>
+#include <memory>
+
+class Database;
+class QLabel;
+class QMdiArea;
+class QTimer;
+
+// The frame of the program: the database prepared at start, the status bar, the timers and
+// the way the run ends.
+class Tmain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tmain(const QString& executablePath, QWidget* parent = nullptr);
+    ~Tmain() override;
+
+    // True when start-up found the database damaged and the program was ended.
+    bool isDamaged() const { return damaged_; }
+    const RunValues& run() const { return run_; }
+    // The own database; opened again when Timer2 has let it go.
+    Database& own();
+    QMdiArea* mdi() const { return mdi_; }
+
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text);
+    int ticks() const { return ticks_; }
+    int lowDiskWarnings() const { return lowDiskWarnings_; }
+    void setLowDiskWarnings(int count) { lowDiskWarnings_ = count; }
+    bool hasEnded() const { return ended_; }
+
+    void setClosingFromLogin() { closingFromLogin_ = true; }
+    // Closes without the exit question (the commands that end the program after saving).
+    void closeWithoutAsking();
+    // Every process of this executable ends, this one included.
+    void endProgram();
+
+public slots:
+    void onTimer1();
+    void onTimer2();
+    void onTimer3();
+    // A correct password: the frame takes input and the entry form opens.
+    void loggedIn();
+    void openEntryForm();
+    void openChangePassword();
+    void openLoadSettings();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void prepare();
+    void prepareShown();
+    void buildStatusBar();
+    void buildMenus();
+    void finishClose();
+    void updateSizes();
+
+    RunValues run_;
+    std::unique_ptr<Database> own_;
+    QMdiArea* mdi_ = nullptr;
+    QVector<QLabel*> panels_;
+    QTimer* timer1_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    QTimer* timer3_ = nullptr;
+    int ticks_ = 0;
+    int lowDiskWarnings_ = 0;
+    bool damaged_ = false;
+    bool shownOnce_ = false;
+    bool closingFromLogin_ = false;
+    bool closeWithoutAsking_ = false;
+    bool ended_ = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Facts of this run, set while the main window starts and read by the other windows.
+struct RunValues {
+    QString programFolder;   // ends with '/'
+    QString programFileName; // the executable's name without folder
+    QString computerName;
+    QString address;
+    QString versionLabel;
+    QString serverPath;      // cstr2
+    QString tran;            // connection mode: "0" server or stand-alone, "1" station
+    QString sharedPath;      // the database the shared windows work on
+    bool serverFound = false;
+    bool newsPage = false;   // back15
+    int instanceCount = 0;
+    int customerOrder = 0;   // back21
+    int stationCeiling = 50; // back22
+    int kindNamingMode = 0;  // back13
+
+    QString ownPath() const { return programFolder + QStringLiteral("db/tabulox.mde"); }
+};

@@ -1,0 +1,133 @@
+#include "shell/settings.h"
+
+#include "store/database.h"
+#include "store/dialect.h"
+
+#include <QSqlQuery>
+#include <cmath>
+
+namespace {
+template <typename Field> struct FieldTable;
+
+template <> struct FieldTable<Backc> {
+    static QString table() { return QStringLiteral("backc"); }
+    static QString column(Backc f) {
+        const int pos = static_cast<int>(f);
+        return pos == 0 ? QStringLiteral("back") : QStringLiteral("back%1").arg(pos + 1);
+    }
+    static int position(Backc f) { return static_cast<int>(f); }
+};
+
+template <> struct FieldTable<Cstr> {
+    static QString table() { return QStringLiteral("cstr"); }
+    static QString column(Cstr f) {
+        return f == Cstr::cstr2 ? QStringLiteral("cstr2") : QStringLiteral("tran");
+    }
+    static int position(Cstr f) { return static_cast<int>(f); }
+};
+
+const char* const kEmenuNames[] = {"f1",  "f2",  "f3",  "f4",  "f5",  "f6",  "f7",  "f8",
+                                   "f9",  "f10", "t2",  "t3",  "t4",  "f1t", "f2t", "f3t",
+                                   "f4t", "f5t", "f6t", "f7t", "t1",  "f8t", "f9t", "f10t"};
+
+template <> struct FieldTable<Emenu> {
+    static QString table() { return QStringLiteral("emenu"); }
+    static QString column(Emenu f) {
+        return QString::fromLatin1(kEmenuNames[static_cast<int>(f)]);
+    }
+    static int position(Emenu f) { return SettingsRecord::emenuPosition(f); }
+};
+
+template <> struct FieldTable<Disp> {
+    static QString table() { return QStringLiteral("disp"); }
+    static QString column(Disp f) { return QStringLiteral("disp%1").arg(static_cast<int>(f) + 1); }
+    static int position(Disp f) { return static_cast<int>(f); }
+};
+
+template <> struct FieldTable<AutoInput> {
+    static QString table() { return QStringLiteral("auto"); }
+    static QString column(AutoInput) { return QStringLiteral("disp1"); }
+    static int position(AutoInput) { return 0; }
+};
+
+template <> struct FieldTable<InputLimit> {
+    static QString table() { return QStringLiteral("limit"); }
+    static QString column(InputLimit) { return QStringLiteral("l1"); }
+    static int position(InputLimit) { return 0; }
+};
+
+template <> struct FieldTable<Autocut> {
+    static QString table() { return QStringLiteral("autocut"); }
+    static QString column(Autocut f) {
+        return f == Autocut::ex ? QStringLiteral("ex") : QStringLiteral("tim");
+    }
+    static int position(Autocut f) { return static_cast<int>(f); }
+};
+
+template <> struct FieldTable<Pass> {
+    static QString table() { return QStringLiteral("pass"); }
+    static QString column(Pass) { return QStringLiteral("pass"); }
+    static int position(Pass) { return 0; }
+};
+} // namespace
+
+int wholeNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || std::fabs(value) > 2147483647.0)
+        return 0;
+    return static_cast<int>(std::trunc(value));
+}
+
+int SettingsRecord::emenuPosition(Emenu field) {
+    const int index = static_cast<int>(field);
+    if (index <= static_cast<int>(Emenu::f10))
+        return index;                                    // f1..f10: 0-9
+    if (index <= static_cast<int>(Emenu::t1))
+        return 19 + index - static_cast<int>(Emenu::t2); // t2 t3 t4 f1t..f7t t1: 19-29
+    return 30 + index - static_cast<int>(Emenu::f8t);    // f8t f9t f10t: 30-32
+}
+
+template <typename Field> QString SettingsRecord::text(Field field) const {
+    using T = FieldTable<Field>;
+    QSqlQuery query =
+        db_.exec(QStringLiteral("SELECT * FROM %1").arg(dialect::quoteIdentifier(T::table())));
+    if (!query.next())
+        return QString();
+    return query.value(T::position(field)).toString();
+}
+
+template <typename Field> int SettingsRecord::number(Field field) const {
+    return wholeNumber(text(field));
+}
+
+template <typename Field> void SettingsRecord::set(Field field, const QString& value) {
+    using T = FieldTable<Field>;
+    db_.exec(QStringLiteral("UPDATE %1 SET %2 = ?")
+                 .arg(dialect::quoteIdentifier(T::table()), dialect::quoteIdentifier(T::column(field))),
+             {value});
+}
+
+template QString SettingsRecord::text(Backc) const;
+template QString SettingsRecord::text(Cstr) const;
+template QString SettingsRecord::text(Emenu) const;
+template QString SettingsRecord::text(Disp) const;
+template QString SettingsRecord::text(AutoInput) const;
+template QString SettingsRecord::text(InputLimit) const;
+template QString SettingsRecord::text(Autocut) const;
+template QString SettingsRecord::text(Pass) const;
+template int SettingsRecord::number(Backc) const;
+template int SettingsRecord::number(Cstr) const;
+template int SettingsRecord::number(Emenu) const;
+template int SettingsRecord::number(Disp) const;
+template int SettingsRecord::number(AutoInput) const;
+template int SettingsRecord::number(InputLimit) const;
+template int SettingsRecord::number(Autocut) const;
+template void SettingsRecord::set(Backc, const QString&);
+template void SettingsRecord::set(Cstr, const QString&);
+template void SettingsRecord::set(Emenu, const QString&);
+template void SettingsRecord::set(Disp, const QString&);
+template void SettingsRecord::set(AutoInput, const QString&);
+template void SettingsRecord::set(InputLimit, const QString&);
+template void SettingsRecord::set(Autocut, const QString&);
+template void SettingsRecord::set(Pass, const QString&);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// The single-row settings tables, field by field. Reads give the stored text; number reads
+// give 0 for an empty or non-numeric field and truncate a fraction.
+enum class Backc {
+    back, back2, back3, back4, back5, back6, back7, back8, back9, back10,
+    back11, back12, back13, back14, back15, back16, back17, back18, back19, back20,
+    back21, back22, back23, back24, back25, back26, back27, back28, back29
+};
+enum class Cstr { cstr2, tran };
+// The named fields of emenu (positions 10-18 are read by nobody).
+enum class Emenu {
+    f1, f2, f3, f4, f5, f6, f7, f8, f9, f10,
+    t2, t3, t4, f1t, f2t, f3t, f4t, f5t, f6t, f7t, t1, f8t, f9t, f10t
+};
+enum class Disp { disp1, disp2, disp3 };
+enum class AutoInput { disp1 };
+enum class InputLimit { l1 };
+enum class Autocut { ex, tim };
+enum class Pass { pass };
+
+class SettingsRecord {
+public:
+    explicit SettingsRecord(Database& db) : db_(db) {}
+
+    template <typename Field> QString text(Field field) const;
+    template <typename Field> int number(Field field) const;
+    template <typename Field> void set(Field field, const QString& value);
+
+    // Position of an emenu field in the table's 33 columns.
+    static int emenuPosition(Emenu field);
+
+private:
+    Database& db_;
+};
+
+// A field's text read as a whole number: empty or not numeric gives 0, fractions truncate.
+int wholeNumber(const QString& text);
+
+extern template QString SettingsRecord::text(Backc) const;
+extern template QString SettingsRecord::text(Cstr) const;
+extern template QString SettingsRecord::text(Emenu) const;
+extern template QString SettingsRecord::text(Disp) const;
+extern template QString SettingsRecord::text(AutoInput) const;
+extern template QString SettingsRecord::text(InputLimit) const;
+extern template QString SettingsRecord::text(Autocut) const;
+extern template QString SettingsRecord::text(Pass) const;
+extern template int SettingsRecord::number(Backc) const;
+extern template int SettingsRecord::number(Cstr) const;
+extern template int SettingsRecord::number(Emenu) const;
+extern template int SettingsRecord::number(Disp) const;
+extern template int SettingsRecord::number(AutoInput) const;
+extern template int SettingsRecord::number(InputLimit) const;
+extern template int SettingsRecord::number(Autocut) const;
+extern template void SettingsRecord::set(Backc, const QString&);
+extern template void SettingsRecord::set(Cstr, const QString&);
+extern template void SettingsRecord::set(Emenu, const QString&);
+extern template void SettingsRecord::set(Disp, const QString&);
+extern template void SettingsRecord::set(AutoInput, const QString&);
+extern template void SettingsRecord::set(InputLimit, const QString&);
+extern template void SettingsRecord::set(Autocut, const QString&);
+extern template void SettingsRecord::set(Pass, const QString&);

@@ -1,0 +1,91 @@
+#include "shell/startup.h"
+
+#include "shell/settings.h"
+#include "store/database.h"
+#include "store/schema.h"
+
+#include <QFileInfo>
+
+namespace startup {
+
+void probe(Database& own) { own.exec(QStringLiteral("DELETE FROM ht3cut")); }
+
+QString correctServerPath(Database& own, const QString& programFolder) {
+    SettingsRecord settings(own);
+    const QString tran = settings.text(Cstr::tran);
+    if (tran == QLatin1String("0") && settings.text(Cstr::cstr2) != programFolder)
+        settings.set(Cstr::cstr2, programFolder);
+    return tran;
+}
+
+bool isServerName(const QString& computerName) {
+    return computerName == QLatin1String("server") || computerName == QLatin1String("SERVER");
+}
+
+void applyServerName(Database& own, const QString& computerName, const QString& programFolder) {
+    if (!isServerName(computerName))
+        return;
+    SettingsRecord settings(own);
+    try {
+        settings.set(Cstr::cstr2, programFolder);
+    } catch (const StoreError&) {
+    }
+    try {
+        settings.set(Cstr::tran, QStringLiteral("0"));
+    } catch (const StoreError&) {
+    }
+}
+
+int stationCeiling(Database& own) {
+    SettingsRecord settings(own);
+    int ceiling = 0;
+    try {
+        ceiling = settings.number(Backc::back22);
+    } catch (const StoreError&) {
+    }
+    if (ceiling == 0) {
+        settings.set(Backc::back22, QStringLiteral("50"));
+        ceiling = 50;
+    }
+    return ceiling;
+}
+
+void prepareRef(Database& own) {
+    own.exec(QStringLiteral("DELETE FROM ref"));
+    schema::upgradeRef(own);
+}
+
+QString twoDecimals(double value) { return QString::number(value, 'f', 2); }
+
+QString diskFreeText(double freeKilobytes) {
+    return QStringLiteral("DiskFree=") + twoDecimals(freeKilobytes / 1e6) + QStringLiteral("GB");
+}
+
+QString dbSizeText(qint64 bytes) {
+    return QStringLiteral("DBsize=") + twoDecimals(bytes / 1e6) + QStringLiteral("MB");
+}
+
+bool lowDisk(double freeKilobytes) { return freeKilobytes / 1e6 < 20; }
+
+bool dbTooLarge(qint64 bytes) { return bytes / 1e6 > 30; }
+
+QString dbSizeWarning(qint64 bytes) {
+    return QStringLiteral("เนื่องจากฐานข้อมูลมีขนาดข้อมูล=") + twoDecimals(bytes / 1e6) +
+           QStringLiteral("MB ควรกด Repair ก่อนใช้งานจาก office 2003-2010 โดยการกด repair1 หรือ "
+                          "repair2 ในหน้า Login โดยต้องตัดการเชื่อมต่อระบบLan ก่อนการ repair");
+}
+
+qint64 databaseBytes(const QString& path) {
+    return QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size();
+}
+
+int instanceCount(const QStringList& processNames, const QString& exeName) {
+    int count = 0;
+    for (const QString& name : processNames) {
+        if (name == exeName)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace startup

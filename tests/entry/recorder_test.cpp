@@ -1,0 +1,136 @@
+#include "entry/recorder.h"
+#include "support/tempbook.h"
+#include "support/testmain.h"
+
+namespace {
+BetRecords setOf123(double stake) {
+    BetRecords records;
+    for (const char* n : {"123", "132", "213", "231", "312", "321"})
+        records.push_back({n, Kind::h3, stake});
+    return records;
+}
+
+// The 24 ordered picks of three of the four digits of a number.
+BetRecords picks24(const QString& digits, Kind kind) {
+    BetRecords records;
+    for (int a = 0; a < 4; ++a)
+        for (int b = 0; b < 4; ++b)
+            for (int c = 0; c < 4; ++c)
+                if (a != b && b != c && a != c)
+                    records.push_back({QString(digits[a]) + digits[b] + digits[c], kind, 10});
+    return records;
+}
+} // namespace
+
+class RecorderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void setLineWritesBothTablesAndLog();
+    void stakesNegativeAndEmpty();
+    void emptyLineWritesNothing();
+    void scratchPathDropsRepeats();
+    void failingRowLeavesNothing();
+    void stampingGroupsALine();
+    void sumsAndGrid();
+};
+
+void RecorderTest::setLineWritesBothTablesAndLog() {
+    TempBook book;
+    Recorder recorder(book.db());
+    QCOMPARE(recorder.recordLine(setOf123(10), "ลูกค้า \"ก\""), 6);
+    const QStringList expected = {"123|10|0|0|ลูกค้า \"ก\"|h3|yy", "132|10|0|0|ลูกค้า \"ก\"|h3|yy",
+                                  "213|10|0|0|ลูกค้า \"ก\"|h3|yy", "231|10|0|0|ลูกค้า \"ก\"|h3|yy",
+                                  "312|10|0|0|ลูกค้า \"ก\"|h3|yy", "321|10|0|0|ลูกค้า \"ก\"|h3|yy"};
+    const QString select = "SELECT num,h,t,l,cus,codeins,ti2 FROM %1 ORDER BY id";
+    QCOMPARE(rowsOf(book.db(), select.arg("tball")), expected);
+    QCOMPARE(rowsOf(book.db(), select.arg("tballcus")), expected);
+    QCOMPARE(rowsOf(book.db(), "SELECT s FROM tblog"), QStringList{"6"});
+    // Ids rise in the order of the list.
+    QCOMPARE(rowsOf(book.db(), "SELECT id FROM tball ORDER BY num"),
+             (QStringList{"1", "2", "3", "4", "5", "6"}));
+}
+
+void RecorderTest::stakesNegativeAndEmpty() {
+    TempBook book;
+    Recorder recorder(book.db());
+    recorder.recordLine({{"05", Kind::l2, 50}, {"123", Kind::t3, 7}}, "a");
+    recorder.recordLine({{"05", Kind::l2, -20}}, "a");
+    recorder.recordLine({{"05", Kind::l2, 0}}, "a");
+    QCOMPARE(rowsOf(book.db(), "SELECT * FROM l2"), QStringList{"05|30"});
+    QCOMPARE(rowsOf(book.db(), "SELECT num,t FROM tball WHERE codeins='t3'"), QStringList{"123|7"});
+    QCOMPARE(rowsOf(book.db(), "SELECT s FROM tblog ORDER BY id"), (QStringList{"2", "1", "1"}));
+}
+
+void RecorderTest::emptyLineWritesNothing() {
+    TempBook book;
+    Recorder recorder(book.db());
+    QCOMPARE(recorder.recordLine({}, "a"), 0);
+    QCOMPARE(recorder.recordSetLine("tball24", {}, "a"), 0);
+    for (const char* table : {"tball", "tballcus", "tblog"})
+        QCOMPARE(rowsOf(book.db(), QString("SELECT count(*) FROM %1").arg(table)), QStringList{"0"});
+}
+
+void RecorderTest::scratchPathDropsRepeats() {
+    TempBook book;
+    Recorder recorder(book.db());
+    QCOMPARE(recorder.recordSetLine("tball24", picks24("1123", Kind::h3), "a"), 12);
+    QCOMPARE(rowsOf(book.db(), "SELECT count(DISTINCT num), count(*), sum(h) FROM tball"),
+             QStringList{"12|12|120"});
+    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tballcus"), QStringList{"12"});
+    QCOMPARE(recorder.recordSetLine("tball24", picks24("1234", Kind::h4), "a"), 24);
+    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tball WHERE codeins='h4'"), QStringList{"24"});
+    QCOMPARE(rowsOf(book.db(), "SELECT s FROM tblog ORDER BY id"), (QStringList{"12", "24"}));
+    QVERIFY_THROWS_EXCEPTION(StoreError, recorder.recordSetLine("tball; drop", setOf123(1), "a"));
+}
+
+void RecorderTest::failingRowLeavesNothing() {
+    TempBook book;
+    Recorder recorder(book.db());
+    recorder.recordLine({{"11", Kind::h2, 5}}, "a");
+    // The copy of the fourth row is refused by the database.
+    book.db().exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON tballcus WHEN NEW.num = '231' "
+                   "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    QVERIFY_THROWS_EXCEPTION(StoreError, recorder.recordLine(setOf123(10), "a"));
+    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tball"), QStringList{"1"});
+    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tballcus"), QStringList{"1"});
+    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tblog"), QStringList{"1"});
+    QCOMPARE(rowsOf(book.db(), "SELECT * FROM h3sum"), QStringList{""});
+}
+
+void RecorderTest::stampingGroupsALine() {
+    TempBook book;
+    Recorder recorder(book.db());
+    recorder.recordLine(setOf123(10), "a");
+    recorder.stampUnstamped();
+    QCOMPARE(rowsOf(book.db(), "SELECT count(DISTINCT ti2), min(ti2 = tim) FROM tball"),
+             QStringList{"1|1"});
+    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tballcus WHERE ti2 = 'yy'"), QStringList{"0"});
+    recorder.recordLine({{"45", Kind::h2, 1}}, "a");
+    QCOMPARE(rowsOf(book.db(), "SELECT num FROM tball WHERE ti2 = 'yy'"), QStringList{"45"});
+    // Deleting by the stamp removes the whole line.
+    const QString stamp = rowsOf(book.db(), "SELECT ti2 FROM tball WHERE num = '123'").first();
+    book.db().exec("DELETE FROM tball WHERE ti2 = ?", {stamp});
+    QCOMPARE(rowsOf(book.db(), "SELECT num FROM tball"), QStringList{"45"});
+}
+
+void RecorderTest::sumsAndGrid() {
+    TempBook book;
+    Recorder recorder(book.db());
+    QCOMPARE(readBookSums(book.db()).grandTotal, 0.0);
+    recorder.recordLine({{"123", Kind::h3, 10}, {"123", Kind::t3, 5}}, "a");
+    recorder.recordLine({{"7", Kind::l1, 3}, {"99", Kind::h2, -1}}, "a");
+    const BookSums sums = readBookSums(book.db());
+    QCOMPARE(sums.byKind[size_t(Kind::h3)], 10.0);
+    QCOMPARE(sums.byKind[size_t(Kind::t3)], 5.0);
+    QCOMPARE(sums.byKind[size_t(Kind::l1)], 3.0);
+    QCOMPARE(sums.grandTotal, 17.0);
+    QCOMPARE(sums.rowCount, qint64(4));
+    QCOMPARE(sums.lastId, qint64(4));
+    GridQuery grid = gridQuery(GridMode::Own, sums.lastId, 2);
+    QCOMPARE(rowsOf(book.db(), grid.sql.replace("*", "num"), grid.binds), (QStringList{"7", "99"}));
+    QCOMPARE(gridQuery(GridMode::Lan, 100, 10).binds, QVariantList{50});
+    QVERIFY(gridQuery(GridMode::Station, 100, 10).binds.isEmpty());
+}
+
+TABULOX_TEST(RecorderTest)
+#include "recorder_test.moc"

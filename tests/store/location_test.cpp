@@ -1,0 +1,45 @@
+#include "store/location.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+class LocationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void serverPaths();
+    void sharedFallsBackToOwn();
+    void betConnection();
+};
+
+void LocationTest::serverPaths() {
+    QCOMPARE(location::serverDatabasePath("\\\\SERVER"), QString("//SERVER/db/tabulox.mde"));
+    QCOMPARE(location::serverDatabasePath("/srv/book/"), QString("/srv/book/db/tabulox.mde"));
+    QCOMPARE(location::withSlash("C:\\tabulox"), QString("C:/tabulox/"));
+}
+
+void LocationTest::sharedFallsBackToOwn() {
+    QTemporaryDir own;
+    QTemporaryDir server;
+    const QString ownPath = location::ownDatabasePath(own.path());
+    location::Shared shared = location::resolveShared("\\\\NOSUCHSERVER", ownPath);
+    QCOMPARE(shared.path, ownPath);
+    QVERIFY(!shared.serverFound);
+    QDir().mkpath(server.path() + "/db");
+    QFile file(server.path() + "/db/tabulox.mde");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    shared = location::resolveShared(server.path(), ownPath);
+    QCOMPARE(shared.path, server.path() + "/db/tabulox.mde");
+    QVERIFY(shared.serverFound);
+}
+
+void LocationTest::betConnection() {
+    QCOMPARE(location::betDatabasePath("own", "server", "1", "2"), QString("server"));
+    QCOMPARE(location::betDatabasePath("own", "server", "1", "1"), QString("own"));
+    QCOMPARE(location::betDatabasePath("own", "server", "0", "2"), QString("own"));
+}
+
+TABULOX_TEST(LocationTest)
+#include "location_test.moc"
