@@ -1,0 +1,72 @@
+#include "entry/digits.h"
+
+#include <algorithm>
+
+namespace {
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+} // namespace
+
+bool isDigits(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+bool isTwoX(const QString& text) {
+    if (text.size() != 3 || text.count(QLatin1Char('X')) != 1)
+        return false;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c == QLatin1Char('X') || isDigit(c); });
+}
+
+QString sortedDigits(const QString& number) {
+    QString sorted = number;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}
+
+QString todForm(const QString& number, bool sortDigits) {
+    return sortDigits ? sortedDigits(number) : number;
+}
+
+QString reverseOf(const QString& number) {
+    QString reversed = number;
+    std::reverse(reversed.begin(), reversed.end());
+    return reversed;
+}
+
+QStringList arrangements(const QString& abc) {
+    if (abc.size() != 3)
+        return {};
+    const QChar a = abc[0], b = abc[1], c = abc[2];
+    auto join = [](QChar x, QChar y, QChar z) { return QString(x) + y + z; };
+    return {join(a, b, c), join(a, c, b), join(b, a, c),
+            join(b, c, a), join(c, a, b), join(c, b, a)};
+}
+
+QStringList setOf(const QString& abc) {
+    QStringList set;
+    for (const QString& number : arrangements(abc)) {
+        if (!set.contains(number))
+            set << number;
+    }
+    if (set.size() == 1)
+        set.clear();
+    return set;
+}
+
+QStringList nineteenDoors(QChar digit) {
+    if (!isDigit(digit))
+        return {};
+    const QChar zero = QLatin1Char('0');
+    QStringList doors{QString(digit) + digit};
+    for (char j = '1'; j <= '9'; ++j) {
+        const QChar other = QLatin1Char(j);
+        doors << QString(digit) + (other == digit ? zero : other);
+    }
+    for (char j = '1'; j <= '9'; ++j) {
+        const QChar other = QLatin1Char(j);
+        doors << QString(other == digit ? zero : other) + digit;
+    }
+    return doors;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+// Number helpers shared by the expansions of every entry page.
+
+// Non-empty and only the digits 0 to 9.
+bool isDigits(const QString& text);
+// A 2X pattern: three characters, exactly one "X", the others digits.
+bool isTwoX(const QString& text);
+
+// The characters in ascending order ("321" -> "123").
+QString sortedDigits(const QString& number);
+// Tod form of a three-digit number: sorted while digit sorting is on, else as typed.
+QString todForm(const QString& number, bool sortDigits);
+// Group form of a four- or five-digit number: the same rule as the tod form.
+inline QString groupForm(const QString& number, bool sortDigits) {
+    return todForm(number, sortDigits);
+}
+// "12" -> "21"; a double is its own reverse.
+QString reverseOf(const QString& number);
+
+// The six arrangements of abc in the order abc, acb, bac, bca, cab, cba; empty unless the
+// text has three characters. Repeated characters give repeated arrangements.
+QStringList arrangements(const QString& abc);
+// The distinct arrangements, in the same order (6 or 3 numbers); empty for three equal
+// characters.
+QStringList setOf(const QString& abc);
+
+// The nineteen two-digit numbers holding the digit: dd, d1..d9 with d0 in the place of dd,
+// then 1d..9d with 0d in the place of dd. Empty for a character that is not a digit.
+QStringList nineteenDoors(QChar digit);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "entry/expansion.h"
+
+// The entry modes of the normal page: F1 to F10, the arrow-menu positions that are not
+// also a function key (position 2 is F10, 3 is F9, 4 is F6, 8 is F1), and the variants
+// left when a stake field is dropped.
+enum class NormalMode {
+    F1,        // 3ตัวชุด-กลุ่ม: set of three, 2X set, group of four or five
+    F2,        // 3ตัวบน+โต๊ด
+    F2TopOnly, // F2 without n2: ป้อน3ตัวบน
+    F2TodOnly, // F2 without n1: ป้อน3ตัวโต๊ด (stake in n2)
+    F3,        // 3ตัวล่าง-วิ่ง-คู่โต๊ด
+    F4,        // 2บนกลับ-3ตรงชุด
+    F4TopOnly, // F4 without n2: 2ตัวบน
+    F5,        // วิ่ง-2ตัวล่าง+กลับ
+    F5BottomOnly, // F5 without n2: 2ตัวล่าง
+    F6,           // 2ตัวบน+ล่าง, also arrow position 4
+    F6TopOnly,    // F6 without n2: วิ่งบน
+    F6BottomOnly, // F6 without n1: ป้อนวิ่งล่าง (stake in n2)
+    F7,           // รวม
+    F8,           // 2ตัวบน-ล่าง/กลับ
+    F8NoReverse,  // F8 without n2: top and bottom of the straight number
+    F9,           // All in One, also arrow position 3
+    F10,          // รวมล่าง, also arrow position 2
+    Menu1,        // (เมนู1)โต๊ด
+    Menu5,        // (เมนู5)บน+โต๊ด
+    Menu6,        // (เมนู6) top n1, tod n2, bottom nu3
+    Menu7,        // (เมนู7) top n1, bottom n2, tod nu3
+};
+
+enum class StakeField { n1, n2 };
+
+// The mode left when the clerk drops a stake field (unticks cb1 or cb2, or double-clicks
+// n2); the mode itself when it has no such variant.
+NormalMode dropStake(NormalMode mode, StakeField dropped);
+
+struct NormalOptions {
+    bool sortDigits = true;             // backc.back5 "0": tod and group numbers sorted
+    int kindNamingMode = 0;             // backc.back13
+    bool addStraightToSet = false;      // f4c: F4 gives the straight n1 + n2
+    bool bottomBeforeTod = false;       // f7c: F7 reads n2 as bottom and nu3 as tod
+    bool twoDigitsTopBottomOnly = true; // f7c2: F7 takes two digits as top n1, bottom n2
+};
+
+// The bet records of one line of the normal page. A number the mode does not take (length,
+// characters, or an F9/F10 operator form without a rule) gives an empty list; a stake the
+// rule uses that is not a whole number refuses the line.
+Expansion expandNormal(NormalMode mode, const QString& number, const Stakes& stakes,
+                       const NormalOptions& options);

@@ -1,0 +1,89 @@
+#include "entry/digits.h"
+#include "support/testmain.h"
+
+class DigitsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void todAndGroupForm_data();
+    void todAndGroupForm();
+    void reverseKeepsDoubles();
+    void arrangementsInFixedOrder();
+    void setOfDropsRepeats_data();
+    void setOfDropsRepeats();
+    void nineteenDoors();
+    void twoXPattern();
+};
+
+void DigitsTest::todAndGroupForm_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<bool>("sort");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("sorted") << "321" << true << "123";
+    QTest::newRow("as typed") << "321" << false << "321";
+    QTest::newRow("leading zeros") << "700" << true << "007";
+    QTest::newRow("group of five") << "54321" << true << "12345";
+    QTest::newRow("group as typed") << "54321" << false << "54321";
+}
+
+void DigitsTest::todAndGroupForm() {
+    QFETCH(QString, number);
+    QFETCH(bool, sort);
+    QFETCH(QString, form);
+    QCOMPARE(todForm(number, sort), form);
+}
+
+void DigitsTest::reverseKeepsDoubles() {
+    QCOMPARE(reverseOf("12"), QString("21"));
+    QCOMPARE(reverseOf("05"), QString("50"));
+    QCOMPARE(reverseOf("11"), QString("11"));
+}
+
+void DigitsTest::arrangementsInFixedOrder() {
+    QCOMPARE(arrangements("123"), QStringList({"123", "132", "213", "231", "312", "321"}));
+    QCOMPARE(arrangements("1X2"), QStringList({"1X2", "12X", "X12", "X21", "21X", "2X1"}));
+    QCOMPARE(arrangements("12"), QStringList());
+}
+
+void DigitsTest::setOfDropsRepeats_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QStringList>("set");
+    QTest::newRow("all different")
+        << "123" << QStringList{"123", "132", "213", "231", "312", "321"};
+    QTest::newRow("a = b") << "112" << QStringList{"112", "121", "211"};
+    QTest::newRow("b = c") << "122" << QStringList{"122", "212", "221"};
+    QTest::newRow("a = c") << "121" << QStringList{"121", "112", "211"};
+    QTest::newRow("three equal") << "111" << QStringList{};
+    QTest::newRow("2X with a pair") << "1X1" << QStringList{"1X1", "11X", "X11"};
+}
+
+void DigitsTest::setOfDropsRepeats() {
+    QFETCH(QString, number);
+    QFETCH(QStringList, set);
+    QCOMPARE(setOf(number), set);
+}
+
+void DigitsTest::nineteenDoors() {
+    QCOMPARE(::nineteenDoors('0'),
+             QStringList({"00", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "20",
+                          "30", "40", "50", "60", "70", "80", "90"}));
+    QCOMPARE(::nineteenDoors('3'),
+             QStringList({"33", "31", "32", "30", "34", "35", "36", "37", "38", "39", "13", "23",
+                          "03", "43", "53", "63", "73", "83", "93"}));
+    const QStringList nine = ::nineteenDoors('9');
+    QCOMPARE(nine.size(), 19);
+    QCOMPARE(nine.mid(8, 3), QStringList({"98", "90", "19"}));
+    QCOMPARE(nine.last(), QString("09"));
+    QCOMPARE(::nineteenDoors('X'), QStringList());
+}
+
+void DigitsTest::twoXPattern() {
+    QVERIFY(isTwoX("1X2"));
+    QVERIFY(isTwoX("X00"));
+    QVERIFY(!isTwoX("1XX"));
+    QVERIFY(!isTwoX("123"));
+    QVERIFY(!isTwoX("1X"));
+    QVERIFY(!isTwoX("1Y2"));
+}
+
+TABULOX_TEST(DigitsTest)
+#include "digits_test.moc"
