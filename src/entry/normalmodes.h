@@ -43,8 +43,8 @@ struct NormalOptions {
     bool twoDigitsTopBottomOnly = true; // f7c2: F7 takes two digits as top n1, bottom n2
 };
 
-// The bet records of one line of the normal page. A number the mode does not take (length,
-// characters, or an F9/F10 operator form without a rule) gives an empty list; a stake the
-// rule uses that is not a whole number refuses the line.
+// The bet records of one line of the normal page. A number the mode does not take (length or
+// characters) and an operator form that has no rule for the number's length (F9, F10 "*")
+// give an empty list; a stake the rule uses that is not a whole number refuses the line.
 Expansion expandNormal(NormalMode mode, const QString& number, const Stakes& stakes,
                        const NormalOptions& options);

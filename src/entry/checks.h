@@ -1,0 +1,47 @@
+#pragma once
+
+#include "entry/normalmodes.h"
+
+#include <QVector>
+#include <array>
+#include <functional>
+
+class Database;
+
+// Whether a number is closed for a kind (a row of numlimit2).
+using ClosedLookup = std::function<bool(Kind, const QString&)>;
+ClosedLookup closedLookup(Database& db);
+
+// The number lengths a mode takes at Enter in num; no lengths means no check.
+struct LengthRule {
+    QVector<int> lengths;
+    QString warning;
+    bool accepts(int length) const { return lengths.isEmpty() || lengths.contains(length); }
+};
+LengthRule lengthRule(NormalMode mode);
+
+// The closed-number check at Enter in num and n1 (while the warning is on).
+struct ClosedResult {
+    bool closed = false;
+    QString message;
+    bool keepFocus = false; // the focus is not moved back to num
+};
+ClosedResult closedCheck(NormalMode mode, const QString& number, const ClosedLookup& isClosed);
+
+// The checks inside All in One, run whatever the warning setting: a closed number blocks a
+// single-stake form only while the warning is on, a two-stake form always (silently when off).
+struct AllInOneCheck {
+    bool closed = false;
+    bool alwaysBlocks = false;
+    QString message;
+    bool blocks(bool warningOn) const { return closed && (warningOn || alwaysBlocks); }
+};
+AllInOneCheck allInOneCheck(const QString& number, const QString& stakeField,
+                            const ClosedLookup& isClosed);
+
+// A stake above the input limit on a number of two or more digits (All in One exempt).
+bool overInputLimit(const QString& stake, double limit, int numberLength, bool exempt);
+QString inputLimitWarning(double limit);
+
+// Kinds holding a number whose total is above the kind's limit (change2), by Kind.
+std::array<bool, kKindCount> kindsOverLimit(Database& db);
