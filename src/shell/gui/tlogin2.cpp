@@ -162,8 +162,11 @@ void Tlogin2::login() {
         return;
     }
     loggedIn_ = true;
+    // Out of the clerk's way at once, freed 2 s later. (Minimising a window that belongs to
+    // the main window would minimise the main window with it on X11.)
+    hide();
     main_->loggedIn();
-    showMinimized();
+    main_->activateWindow();
     freeTimer_->start();
 }
 

@@ -1,9 +1,11 @@
 #include "shell/gui/tmain.h"
 
+#include "entry/gui/tfminput.h"
 #include "maintenance/backups.h"
 #include "platform/platform.h"
 #include "shell/gui/tchangepass.h"
 #include "shell/gui/tloadcon.h"
+#include "shell/gui/tmenusetup.h"
 #include "shell/settings.h"
 #include "shell/soundfiles.h"
 #include "shell/startup.h"
@@ -89,7 +91,10 @@ bool Tmain::eventFilter(QObject* watched, QEvent* event) {
             endProgram();
             return true;
         }
-
+        if (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier && isEnabled()) {
+            openEntryForm();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -111,6 +116,7 @@ void Tmain::buildStatusBar() {
 
 void Tmain::buildMenus() {
     QMenu* setup = menuBar()->addMenu(QStringLiteral("(2)ตั้งค่า"));
+    setup->addAction(QStringLiteral("3.การแสดงเมนูป้อนข้อมูล"), this, &Tmain::openMenuSetup);
     setup->addAction(QStringLiteral("9.เปลี่ยนรหัสผ่าน"), this, &Tmain::openChangePassword);
     setup->addAction(QStringLiteral("18.Loadข้อมูลการตั้งค่า"), this, &Tmain::openLoadSettings);
     menuBar()->setLayoutDirection(Qt::RightToLeft);
@@ -247,7 +253,24 @@ void Tmain::loggedIn() {
 }
 
 void Tmain::openEntryForm() {
-    // The entry form opens here once it exists.
+    // A new form replaces the one that is active, so it reads the settings again.
+    if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
+        if (qobject_cast<Tfminput*>(active->widget()))
+            active->close();
+    }
+    auto* form = new Tfminput(this);
+    QMdiSubWindow* window = mdi_->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showMaximized();
+    form->setFocus();
+}
+
+Tfminput* Tmain::entryForm() const {
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (auto* form = qobject_cast<Tfminput*>(window->widget()))
+            return form;
+    }
+    return nullptr;
 }
 
 void Tmain::openChangePassword() {
@@ -258,6 +281,19 @@ void Tmain::openChangePassword() {
 void Tmain::openLoadSettings() {
     auto* window = new Tloadcon(this);
     mdi_->addSubWindow(window)->show();
+}
+
+void Tmain::openMenuSetup() {
+    // One entry form: the one there is comes to the front, or a new one opens.
+    if (Tfminput* form = entryForm()) {
+        if (auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+            mdi_->setActiveSubWindow(window);
+    } else {
+        openEntryForm();
+    }
+    QMdiSubWindow* window = mdi_->addSubWindow(new Tmenusetup(this));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void Tmain::closeWithoutAsking() {

@@ -10,6 +10,7 @@ class Database;
 class QLabel;
 class QMdiArea;
 class QTimer;
+class Tfminput;
 
 // The frame of the program: the database prepared at start, the status bar, the timers and
 // the way the run ends.
@@ -32,6 +33,8 @@ public:
     int lowDiskWarnings() const { return lowDiskWarnings_; }
     void setLowDiskWarnings(int count) { lowDiskWarnings_ = count; }
     bool hasEnded() const { return ended_; }
+    // The open entry form, if any.
+    Tfminput* entryForm() const;
 
     void setClosingFromLogin() { closingFromLogin_ = true; }
     // Closes without the exit question (the commands that end the program after saving).
@@ -48,6 +51,8 @@ public slots:
     void openEntryForm();
     void openChangePassword();
     void openLoadSettings();
+    // The menu set-up window, over the entry form.
+    void openMenuSetup();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

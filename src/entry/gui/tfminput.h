@@ -1,0 +1,181 @@
+#pragma once
+
+#include "entry/normallayout.h"
+#include "entry/recorder.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+class Database;
+class DataGrid;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTextBrowser;
+class QTimer;
+class Tmain;
+
+// The entry form: the clerk chooses a mode, types a number and its stakes, and each line is
+// checked, expanded, recorded and shown with the running totals.
+class Tfminput : public QWidget {
+    Q_OBJECT
+public:
+    enum Page { SetPage = 0, HeadPage = 1, NormalPage = 2, StockPage = 3 };
+
+    explicit Tfminput(Tmain* main);
+    ~Tfminput() override;
+
+    bool hasMode() const { return mode_.has_value(); }
+    NormalMode mode() const { return *mode_; }
+    int arrowPosition() const { return arrow_; }
+    QString customer() const { return customer_; }
+    Page page() const { return page_; }
+
+public slots:
+    // F1..F10 of the page shown.
+    void chooseFunctionKey(int key);
+    void showPage(int page);
+    void refreshAfterLine();
+    void colourTotals();
+    void onTimer1();
+    void onTimer2();
+    void onTimer4();
+    void onTimer8();
+    void onTimer9();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // construction
+    void buildWidgets();
+    QWidget* buildNormalPage();
+    QWidget* buildTotals();
+    void readOptions();
+    void applyMenuLayout();
+    void openGrids();
+
+    // modes
+    void chooseMode(NormalMode mode, const QString& banner, QPushButton* button);
+    void applyLayout();
+    void stepArrow(int delta);
+    void setArrow(int position);
+    void dropStake(int field);
+
+    // typing cycle
+    bool numKey(QKeyEvent* key);
+    bool stakeKey(QLineEdit* field, QKeyEvent* key);
+    void numEdited(const QString& text);
+    void stakeEdited(QLineEdit* field);
+    void enterNum();
+    void enterN1();
+    void enterN2();
+    void enterNu3();
+    bool closedRefused();
+    bool limitRefused(const QStringList& stakes, bool warnOnly);
+    void recordLine();
+    void afterLine();
+    void playKeySound(QKeyEvent* key);
+    void focusField(QLineEdit* field);
+    void warnNoMode();
+
+    // customers and sheets
+    void customerPicked(int index);
+    void sheetPicked(int index);
+
+    // grid
+    void gridClicked(int row);
+    void cancelLine();
+    void rowsShownChanged(int index);
+    void readSums();
+    QPair<QColor, QColor> cellColours(int row, int column) const;
+
+    NormalOptions normalOptions() const;
+    Database& bets();
+    Database& own();
+
+    Tmain* main_;
+    std::unique_ptr<Database> ownDb_;  // the form's own connection to the own database
+    std::unique_ptr<Database> betsDb_; // when bets go to another database than the own
+    std::optional<NormalMode> mode_;
+    ModeLayout layout_;
+    int arrow_ = 0;
+    Page page_ = NormalPage;
+    QString customer_;
+    bool nameChosen_ = false;
+    bool cancelPressed_ = false;
+    bool rowClicked_ = false;
+    int idle_ = 0;
+    int keystrokes_ = 0;
+    quint8 restart_ = 0;
+    qint64 lastIdBefore_ = 0;
+    qint64 lastIdAfter_ = 0;
+    qint64 previousCount_ = 0;
+    QStringList captions_; // F1..F10 as shown
+
+    // options
+    bool warnName_ = false;
+    bool warnClosed_ = false;
+    double inputLimit_ = 0;
+    int rowsShown_ = 100;
+    int namingMode_ = 0;
+    QString tran_;
+    QString sendMode_;
+
+    // widgets
+    QLineEdit* num_ = nullptr;
+    QLineEdit* n1_ = nullptr;
+    QLineEdit* n2_ = nullptr;
+    QLineEdit* nu3_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* l1_ = nullptr;
+    QLabel* l2_ = nullptr;
+    QCheckBox* cb1_ = nullptr;
+    QCheckBox* cb2_ = nullptr;
+    QCheckBox* cip_ = nullptr;
+    QCheckBox* autorun_ = nullptr;
+    QCheckBox* cbsound_ = nullptr;
+    QLabel* label22_ = nullptr;
+    QRadioButton* r1_ = nullptr;
+    QRadioButton* r2_ = nullptr;
+    QCheckBox* f2c_ = nullptr;
+    QCheckBox* f4c_ = nullptr;
+    QCheckBox* f7c_ = nullptr;
+    QCheckBox* f7c2_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label24_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label16_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* label19_ = nullptr;
+    QLabel* label25_ = nullptr;
+    QComboBox* dbc1_ = nullptr;
+    QComboBox* comboBox1_ = nullptr;
+    QComboBox* comboBox2_ = nullptr;
+    QTabWidget* p2_ = nullptr;
+    QTabWidget* grids_ = nullptr;
+    DataGrid* dbGrid1_ = nullptr;
+    DataGrid* dbGrid2_ = nullptr;
+    QLabel* backupNote_ = nullptr;
+    std::array<QLabel*, kKindCount> totals_{};
+    std::array<QLabel*, kKindCount> totalCaptions_{};
+    QLabel* lsum_ = nullptr;
+    QProgressBar* pg1_ = nullptr;
+    QProgressBar* gu1_ = nullptr;
+    QPushButton* bitBtn3_ = nullptr;
+    QTextBrowser* web1_ = nullptr;
+    std::array<QPushButton*, 10> buttons_{};
+    QTimer* timer1_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    QTimer* timer4_ = nullptr;
+    QTimer* timer8_ = nullptr;
+    QTimer* timer9_ = nullptr;
+};

@@ -1,0 +1,516 @@
+// The typing cycle of the entry form: modes, keys, checks and recording a line.
+
+#include "entry/checks.h"
+#include "entry/gui/tfminput.h"
+#include "platform/platform.h"
+#include "settlement/customers.h"
+#include "shell/gui/tmain.h"
+#include "shell/settings.h"
+#include "store/database.h"
+#include "ui/dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+const char kNoMode[] = "กรุณาเลือกชนิดของการป้อนข้อมูลโดยการกดF1-F9หรือกดลูกศรขึ้น-ลง";
+const char kWrongInput[] = "คุณป้อนข้อมูลไม่ถูกต้อง";
+
+bool isEnter(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// Keys that move inside a field rather than type into it.
+bool isEditingKey(const QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+// Entering a field selects its text, so what the clerk types replaces it.
+void Tfminput::focusField(QLineEdit* field) {
+    field->setFocus();
+    field->selectAll();
+}
+
+// ---- modes ----
+
+void Tfminput::chooseFunctionKey(int key) {
+    if (page_ != NormalPage || key < 1 || key > 10)
+        return;
+    QPushButton* button = buttons_[static_cast<size_t>(key - 1)];
+    if (!button->isVisibleTo(this))
+        return;
+    arrow_ = 0;
+    chooseMode(functionKeyMode(key), captions_.value(key - 1), button);
+    if (key == 4 && f4c_->isChecked())
+        Dialogs::info(this, QStringLiteral("เงินของตัวตรง จะบวกกับเงินของตัวกลับ"));
+}
+
+void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* button) {
+    idle_ = 10;
+    mode_ = mode;
+    for (QPushButton* b : buttons_)
+        b->setStyleSheet(QString());
+    if (button) {
+        const bool optioned = (mode == NormalMode::F4 && f4c_->isChecked()) ||
+                              (mode == NormalMode::F7 && f7c_->isChecked());
+        button->setStyleSheet(optioned ? QStringLiteral("color: red; font-weight: bold;")
+                                       : QStringLiteral("color: blue; font-weight: bold;"));
+    }
+    bitBtn3_->setEnabled(true);
+    label1_->setText(banner);
+    num_->clear();
+    applyLayout();
+    if (!layout_.banner.isEmpty())
+        label1_->setText(layout_.banner);
+    cb1_->setChecked(true);
+    cb2_->setChecked(true);
+    num_->setStyleSheet(QString());
+    focusField(num_);
+}
+
+void Tfminput::applyLayout() {
+    if (!mode_)
+        return;
+    layout_ = modeLayout(*mode_, num_->text().size(), normalOptions());
+    n1_->setVisible(layout_.n1);
+    l1_->setVisible(layout_.n1);
+    n2_->setVisible(layout_.n2);
+    l2_->setVisible(layout_.n2);
+    nu3_->setVisible(layout_.nu3);
+    cb1_->setVisible(layout_.cb1 && layout_.n1);
+    cb2_->setVisible(layout_.cb2 && layout_.n2);
+    l1_->setText(layout_.l1Caption);
+    l2_->setText(layout_.l2Caption);
+    n1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
+    n2_->setFixedWidth(layout_.nu3 ? 130 : 185);
+}
+
+void Tfminput::showPage(int page) {
+    if (page < SetPage || page > StockPage)
+        return;
+    page_ = static_cast<Page>(page);
+    p2_->setCurrentIndex(page);
+    static const char* const banners[] = {"เมนูชุด", "เมนูเลขหัว", "เมนูปกติ", "เมนูหุ้น"};
+    label1_->setText(QString::fromUtf8(banners[page]));
+    mode_.reset();
+    arrow_ = 0;
+    for (QPushButton* b : buttons_)
+        b->setStyleSheet(QString());
+    num_->setStyleSheet(QString());
+    focusField(num_);
+}
+
+void Tfminput::setArrow(int position) {
+    arrow_ = position;
+    chooseMode(arrowMode(position), arrowBanner(position, captions_.value(0)), nullptr);
+    arrow_ = position;
+}
+
+void Tfminput::stepArrow(int delta) {
+    if (page_ != NormalPage)
+        return;
+    setArrow(arrow_ == 0 ? 3 : qBound(1, arrow_ + delta, 8));
+}
+
+void Tfminput::dropStake(int fieldNumber) {
+    if (!mode_)
+        return;
+    const NormalMode variant =
+        ::dropStake(*mode_, fieldNumber == 1 ? StakeField::n1 : StakeField::n2);
+    if (variant == *mode_) {
+        // No variant: the box stays ticked and the line keeps its fields.
+        (fieldNumber == 1 ? cb1_ : cb2_)->setChecked(true);
+        return;
+    }
+    mode_ = variant;
+    applyLayout();
+    label1_->setText(layout_.banner);
+    focusField(num_);
+}
+
+// ---- keys ----
+
+bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label19_ && event->type() == QEvent::MouseButtonPress) {
+        dbc1_->setFocus();
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == n2_ && mode_) {
+            dropStake(2);
+            return true;
+        }
+        if (watched == n1_ && mode_) {
+            n2_->setVisible(true);
+            l2_->setVisible(true);
+            return true;
+        }
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == num_)
+        return numKey(key);
+    if (watched == n1_ || watched == n2_ || watched == nu3_)
+        return stakeKey(static_cast<QLineEdit*>(watched), key);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tfminput::playKeySound(QKeyEvent* key) {
+    if (!cbsound_->isChecked())
+        return;
+    QString name;
+    const QString text = key->text();
+    if (isEnter(key))
+        name = QStringLiteral("enter");
+    else if (text.size() == 1 && text[0].isDigit())
+        name = text;
+    else if (text == QLatin1String("*"))
+        name = QStringLiteral("mu");
+    else if (text == QLatin1String("+"))
+        name = QStringLiteral("pl");
+    else if (text == QLatin1String("-"))
+        name = QStringLiteral("su");
+    else if (text == QLatin1String("/"))
+        name = QStringLiteral("de");
+    if (!name.isEmpty())
+        Platform::instance().playSound(main_->run().programFolder + QStringLiteral("sound/") +
+                                       name + QStringLiteral(".wav"));
+}
+
+bool Tfminput::numKey(QKeyEvent* key) {
+    playKeySound(key);
+    const int k = key->key();
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F10) {
+        chooseFunctionKey(k - Qt::Key_F1 + 1);
+        return true;
+    }
+    switch (k) {
+    case Qt::Key_Up:
+        stepArrow(+1);
+        return true;
+    case Qt::Key_Down:
+        stepArrow(-1);
+        return true;
+    case Qt::Key_PageUp:
+        if (page_ == NormalPage)
+            setArrow(3);
+        return true;
+    case Qt::Key_PageDown:
+        if (page_ == NormalPage)
+            setArrow(2);
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_Q:
+        showPage(NormalPage);
+        return true;
+    case Qt::Key_W:
+        showPage(SetPage);
+        return true;
+    case Qt::Key_Delete:
+        num_->clear();
+        return true;
+    default:
+        break;
+    }
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    if (isEnter(key)) {
+        enterNum();
+        return true;
+    }
+    if (isEditingKey(key))
+        return false;
+    const QString text = key->text();
+    if (text.size() == 1 && text[0].isDigit())
+        return false;
+    if (text.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0) {
+        num_->insert(QStringLiteral("X"));
+        numEdited(num_->text());
+        return true;
+    }
+    return true; // everything else is dropped
+}
+
+bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
+    playKeySound(key);
+    if (isEnter(key)) {
+        if (field == n1_)
+            enterN1();
+        else if (field == n2_)
+            enterN2();
+        else
+            enterNu3();
+        return true;
+    }
+    if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F10) {
+        chooseFunctionKey(key->key() - Qt::Key_F1 + 1);
+        return true;
+    }
+    if (isEditingKey(key))
+        return false;
+    const QString text = key->text();
+    if (text.size() == 1 && (text[0].isDigit() || text == QLatin1String("-")))
+        return false;
+    if (field == n1_ && layout_.operators && text.size() == 1 &&
+        QStringLiteral("*+/").contains(text[0]))
+        return false;
+    return true;
+}
+
+// ---- typing ----
+
+void Tfminput::warnNoMode() {
+    Platform::instance().beep();
+    Dialogs::warning(this, QString::fromUtf8(kNoMode));
+}
+
+void Tfminput::numEdited(const QString& text) {
+    idle_ = 15;
+    keystrokes_ = 7;
+    timer8_->start();
+    if (warnName_ && !nameChosen_) {
+        if (Dialogs::question(this, QStringLiteral("กรุณาเลือกชื่อก่อนป้อนข้อมูล(ถ้าต้องการป้อนแบบรวม"
+                                                   "ให้ปิดคำเตือน)  ต้องการปิดคำเตือนหรือไม่?่ ?"))) {
+            r2_->setChecked(true);
+        }
+    }
+    label4_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
+    if (!mode_) {
+        warnNoMode();
+        return;
+    }
+    applyLayout();
+    const QString hint = typingHint(*mode_, text, normalOptions());
+    if (!hint.isEmpty())
+        label4_->setText(hint);
+    static const int progress[] = {0, 10, 20, 30, 30, 40};
+    pg1_->setValue(progress[qMin(text.size(), 5)]);
+    const int jump = autoInputLength(*mode_);
+    if (cip_->isChecked() && jump > 0 && text.size() == jump)
+        focusField(layout_.n1 ? n1_ : n2_);
+}
+
+void Tfminput::stakeEdited(QLineEdit* field) {
+    idle_ = 15;
+    keystrokes_ = 7;
+    timer8_->start();
+    const int n = field->text().size();
+    if (field == n1_)
+        pg1_->setValue(n <= 0 ? pg1_->value() : n == 1 ? 40 : n == 2 ? 50 : 60);
+    else
+        pg1_->setValue(n <= 0 ? pg1_->value() : qMin(100, 60 + 10 * n));
+    if (!mode_)
+        return;
+    const int length = num_->text().size();
+    if (field == n1_ && layout_.inputLimit &&
+        overInputLimit(n1_->text(), inputLimit_, length, false)) {
+        Platform::instance().beep();
+        Dialogs::warning(this, inputLimitWarning(inputLimit_));
+        focusField(num_);
+    } else if (field == n2_ && overInputLimit(n2_->text(), inputLimit_, length, false)) {
+        Platform::instance().beep();
+        Dialogs::warning(this, inputLimitWarning(inputLimit_));
+        focusField(n1_);
+    }
+}
+
+bool Tfminput::closedRefused() {
+    if (!warnClosed_ || !mode_)
+        return false;
+    ClosedResult result;
+    try {
+        result = closedCheck(*mode_, num_->text(), closedLookup(bets()));
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return true;
+    }
+    if (!result.closed)
+        return false;
+    Platform::instance().beep();
+    Dialogs::warning(this, result.message);
+    num_->clear();
+    if (!result.keepFocus)
+        focusField(num_);
+    return true;
+}
+
+bool Tfminput::limitRefused(const QStringList& stakes, bool) {
+    if (!layout_.inputLimit)
+        return false;
+    for (const QString& stake : stakes) {
+        if (overInputLimit(stake, inputLimit_, num_->text().size(), false)) {
+            Platform::instance().beep();
+            Dialogs::warning(this, inputLimitWarning(inputLimit_));
+            focusField(num_);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Tfminput::enterNum() {
+    if (!mode_) {
+        warnNoMode();
+        return;
+    }
+    if (closedRefused())
+        return;
+    focusField(layout_.n1 ? n1_ : n2_);
+    pg1_->setValue(10);
+    const LengthRule rule = lengthRule(*mode_);
+    if (!rule.accepts(num_->text().size())) {
+        label4_->setText(QString::fromUtf8(kWrongInput));
+        Dialogs::warning(this, rule.warning);
+        focusField(num_);
+        return;
+    }
+    n1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
+}
+
+void Tfminput::enterN1() {
+    if (!mode_) {
+        warnNoMode();
+        return;
+    }
+    if (closedRefused())
+        return;
+    if (limitRefused({n1_->text()}, false))
+        return;
+    if (n1_->text().isEmpty())
+        n1_->setText(QStringLiteral("0"));
+    pg1_->setValue(20);
+    if (n2_->isVisible()) {
+        focusField(n2_);
+        return;
+    }
+    recordLine();
+}
+
+void Tfminput::enterN2() {
+    if (!mode_) {
+        warnNoMode();
+        return;
+    }
+    if (limitRefused({n1_->text(), n2_->text()}, false))
+        return;
+    for (QLineEdit* field : {n1_, n2_}) {
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
+    }
+    if (nu3_->isVisible()) {
+        focusField(nu3_);
+        return;
+    }
+    recordLine();
+    pg1_->setValue(100);
+}
+
+void Tfminput::enterNu3() {
+    if (!mode_)
+        return;
+    for (QLineEdit* field : {n1_, n2_, nu3_}) {
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
+    }
+    recordLine();
+    pg1_->setValue(100);
+}
+
+void Tfminput::recordLine() {
+    const QString number = num_->text();
+    const Stakes stakes{layout_.n1 ? n1_->text() : QString(), n2_->text(), nu3_->text()};
+    const Expansion expansion = expandNormal(*mode_, number, stakes, normalOptions());
+    if (expansion.refused()) {
+        label4_->setText(QString::fromUtf8(kWrongInput));
+        Dialogs::warning(this, QStringLiteral("จำนวนเงินไม่ถูกต้อง: ") + expansion.badStake +
+                                   QStringLiteral(" ต้องเป็นตัวเลขจำนวนเต็มเท่านั้น"));
+        return;
+    }
+    try {
+        if (*mode_ == NormalMode::F9) {
+            const AllInOneCheck check = allInOneCheck(number, n1_->text(), closedLookup(bets()));
+            if (check.blocks(warnClosed_)) {
+                if (warnClosed_) {
+                    Platform::instance().beep();
+                    Dialogs::warning(this, check.message);
+                }
+                num_->clear();
+                focusField(num_);
+                return;
+            }
+        }
+        previousCount_ = bets().scalar(QStringLiteral("SELECT s FROM tblog ORDER BY id DESC LIMIT 1")).toLongLong();
+        lastIdBefore_ = bets().scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+        Recorder recorder(bets());
+        if (expansion.scratchTable.isEmpty())
+            recorder.recordLine(expansion.records, customer_);
+        else
+            recorder.recordSetLine(expansion.scratchTable, expansion.records, customer_);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return;
+    }
+    if (!expansion.records.isEmpty())
+        label4_->setText(QStringLiteral("ป้อน") + number + QStringLiteral("สำเร็จ"));
+    afterLine();
+}
+
+void Tfminput::afterLine() {
+    if (autorun_->isChecked() && layout_.autorun)
+        num_->setText(autorunNext(num_->text()));
+    focusField(num_);
+    refreshAfterLine();
+}
+
+// ---- customers and sheets ----
+
+void Tfminput::customerPicked(int index) {
+    customer_ = dbc1_->itemText(index);
+    nameChosen_ = true;
+    num_->clear();
+    label19_->setText(customer_);
+    label4_->setText(QStringLiteral("สร้างแผ่นงานของ") + customer_);
+}
+
+void Tfminput::sheetPicked(int index) {
+    if (!nameChosen_ || customer_ == customers::combined()) {
+        Dialogs::info(this, QStringLiteral("ถ้าต้องการแยกแผ่นข้อมูลกรุณาเลือกชื่อ"));
+        dbc1_->setFocus();
+        return;
+    }
+    if (customers::isSheetName(customer_)) {
+        Dialogs::warning(this, QStringLiteral("เลือกข้อมูลซ้ำซ้อนลองใหม่"));
+        return;
+    }
+    const QString sheet = customer_ + comboBox1_->itemText(index);
+    try {
+        customers::ensureSheet(own(), customer_, sheet);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return;
+    }
+    customer_ = sheet;
+    Dialogs::info(this, QStringLiteral("สร้างแผ่นงานของ") + sheet +
+                            QStringLiteral("เรียบร้อยสามารถเิริ่มป้อนข้อมูลได้"));
+    label4_->setText(QStringLiteral("สร้างแผ่นงานของ") + sheet);
+    focusField(num_);
+}

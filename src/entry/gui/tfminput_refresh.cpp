@@ -1,0 +1,200 @@
+// The entry form's refresh after a line, its grid colours, totals and timers.
+
+#include "entry/checks.h"
+#include "entry/gui/tfminput.h"
+#include "maintenance/backups.h"
+#include "platform/platform.h"
+#include "shell/gui/tmain.h"
+#include "shell/settings.h"
+#include "store/database.h"
+#include "ui/datagrid.h"
+#include "ui/dialogs.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+QString formatTotal(double value) {
+    return QLocale(QLocale::English).toString(value, 'f', 0);
+}
+} // namespace
+
+void Tfminput::readSums() {
+    try {
+        const BookSums sums = readBookSums(own());
+        for (Kind kind : columnOrder())
+            totals_[static_cast<size_t>(kind)]->setText(formatTotal(sums.byKind[static_cast<size_t>(kind)]));
+        lsum_->setText(formatTotal(sums.grandTotal));
+        const qint64 rows = &bets() == &own() ? sums.rowCount : readBookSums(bets()).rowCount;
+        label16_->setText(QString::number(rows));
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+}
+
+void Tfminput::refreshAfterLine() {
+    try {
+        SettingsRecord settings(own());
+        rowsShown_ = qBound(10, settings.number(Backc::back3), 20000);
+        const qint64 lastId = bets().scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+        GridMode mode = GridMode::Own;
+        if (tran_ == QLatin1String("1"))
+            mode = sendMode_ == QLatin1String("2") ? GridMode::Lan : GridMode::Station;
+        const GridQuery grid = gridQuery(mode, lastId, rowsShown_);
+        // The grid's filter holds only the computed id, never typed text.
+        dbGrid1_->setFilter(grid.binds.isEmpty()
+                                ? QString()
+                                : QStringLiteral("id > %1").arg(grid.binds.first().toLongLong()));
+        dbGrid1_->goLast();
+        if (mode == GridMode::Lan) {
+            SettingsRecord(bets()).set(Backc::back4, QStringLiteral("1"));
+        } else if (tran_ != QLatin1String("1")) {
+            if (settings.text(Backc::back4) == QLatin1String("1")) {
+                // Rows came from a station: a copy of the book before going on.
+                Platform::instance().playSound(main_->run().programFolder +
+                                               QStringLiteral("sound/sound.wav"));
+                Backups(own(), main_->run().programFolder).numberedCopy(QStringLiteral("L"));
+            }
+            settings.set(Backc::back4, QStringLiteral("0"));
+        }
+        lastIdAfter_ = lastId;
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+    readSums();
+}
+
+QPair<QColor, QColor> Tfminput::cellColours(int row, int column) const {
+    const qint64 id = dbGrid1_->value(row, QStringLiteral("id")).toLongLong();
+    if (id > lastIdBefore_ && id <= lastIdAfter_) {
+        if (column == dbGrid1_->columnOf(QStringLiteral("num")))
+            return {QColor(Qt::green), QColor(Qt::blue)};
+        return {QColor(Qt::yellow), QColor(Qt::blue)};
+    }
+    if (previousCount_ > 0 && id > lastIdBefore_ - previousCount_ && id <= lastIdBefore_)
+        return {palette().color(QPalette::Mid), QColor(Qt::black)};
+    return {QColor(), QColor()};
+}
+
+void Tfminput::colourTotals() {
+    try {
+        const std::array<bool, kKindCount> over = kindsOverLimit(own());
+        for (Kind kind : columnOrder()) {
+            QLabel* total = totals_[static_cast<size_t>(kind)];
+            total->setStyleSheet(over[static_cast<size_t>(kind)]
+                                     ? QStringLiteral("background: red; color: white;")
+                                     : QStringLiteral("background: yellow; color: black;"));
+            total->setProperty("overLimit", over[static_cast<size_t>(kind)]);
+        }
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+    pg1_->setValue(0);
+}
+
+void Tfminput::gridClicked(int) {
+    rowClicked_ = true;
+    timer4_->stop();
+    restart_ = 10;
+    idle_ = 180;
+    try {
+        Recorder(bets()).stampUnstamped();
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+    if (cancelPressed_) {
+        cancelPressed_ = false;
+        Dialogs::info(this, QStringLiteral("เมนูลบข้อมูลยังไม่มีในรุ่นนี้ ลบข้อมูลได้จากตารางด้านล่าง"));
+    }
+}
+
+void Tfminput::cancelLine() {
+    try {
+        Recorder(bets()).stampUnstamped();
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return;
+    }
+    cancelPressed_ = true;
+    Dialogs::info(this, QStringLiteral("กรุณาเลือกข้อมูลที่ต้องการลบ"));
+}
+
+void Tfminput::rowsShownChanged(int index) {
+    const QString value = comboBox2_->itemText(index);
+    try {
+        SettingsRecord(own()).set(Backc::back3, value);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return;
+    }
+    Dialogs::info(this, QStringLiteral("เลือกข้อมูลล่าสุดจำนวน") + value + QStringLiteral("รายการ"));
+    refreshAfterLine();
+}
+
+// ---- timers ----
+
+void Tfminput::onTimer1() { label24_->setVisible(false); }
+
+void Tfminput::onTimer2() {
+    label5_->setText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")));
+    gu1_->setValue(pg1_->value());
+    if (tran_ == QLatin1String("1")) {
+        idle_ = 0;
+        timer4_->start();
+    } else if (idle_ >= 0) {
+        --idle_;
+        label25_->setText(idle_ > 0 ? QString::number(idle_) : QString());
+        if (idle_ < 0 && !timer4_->isActive())
+            timer4_->start();
+        else if (idle_ >= 0)
+            timer4_->stop();
+    }
+    page_ = static_cast<Page>(p2_->currentIndex());
+}
+
+void Tfminput::onTimer4() {
+    pg1_->setValue(0);
+    try {
+        const QString flag = SettingsRecord(own()).text(Backc::back4);
+        if (tran_ == QLatin1String("1"))
+            return;
+        QSqlQuery ref = own().exec(QStringLiteral("SELECT comname, total FROM ref"));
+        if (ref.next()) {
+            label4_->setText(ref.value(0).toString() + QStringLiteral(" ==>> ") +
+                             ref.value(1).toString() + QStringLiteral(" ##"));
+        } else {
+            label4_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
+        }
+        if (flag == QLatin1String("1"))
+            refreshAfterLine();
+    } catch (const StoreError& error) {
+        label4_->setText(error.message());
+    }
+}
+
+void Tfminput::onTimer8() {
+    if (--keystrokes_ > 0)
+        return;
+    timer8_->stop();
+    colourTotals();
+    label4_->setStyleSheet(QStringLiteral("color: green;"));
+    grids_->setCurrentIndex(0);
+}
+
+void Tfminput::onTimer9() {
+    const quint8 before = restart_;
+    --restart_;
+    if (before == 1 || before == 2) {
+        restart_ = 1;
+        timer4_->start();
+    }
+}

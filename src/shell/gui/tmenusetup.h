@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class Tmain;
+
+// Which buttons and pages the entry form shows, their captions, the default entry mode, the
+// kind naming mode and digit sorting. Works on the computer's own database.
+class Tmenusetup : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tmenusetup(Tmain* main);
+
+public slots:
+    void save();
+
+private:
+    void build();
+    void load();
+    // Stores the kind naming mode; the head page follows it.
+    void chooseNamingMode(int mode, bool announce);
+    void headPageClicked(bool on);
+    void digitSortingToggled(bool on);
+    void closeWindow();
+
+    Tmain* main_;
+    std::array<QCheckBox*, 10> flags_{};
+    std::array<QLineEdit*, 10> captions_{};
+    std::array<QCheckBox*, 4> pages_{}; // set, head, stock, normal
+    QButtonGroup* defaultMode_ = nullptr;
+    QButtonGroup* r2_ = nullptr;
+    QCheckBox* f2c_ = nullptr;
+    int namingMode_ = 0;
+};

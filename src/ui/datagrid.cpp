@@ -1,0 +1,151 @@
+#include "ui/datagrid.h"
+
+#include "ui/dialogs.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+// Table model that asks the grid for its row colours.
+class ColouredModel : public QSqlTableModel {
+public:
+    ColouredModel(DataGrid* grid, const QSqlDatabase& db) : QSqlTableModel(grid, db), grid_(grid) {}
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
+            const QPair<QColor, QColor> colours = grid_->coloursOf(index.row(), index.column());
+            const QColor& colour = role == Qt::BackgroundRole ? colours.first : colours.second;
+            if (colour.isValid())
+                return colour;
+        }
+        return QSqlTableModel::data(index, role);
+    }
+
+private:
+    DataGrid* grid_;
+};
+} // namespace
+
+DataGrid::DataGrid(const QString& objectName, bool withDelete, QWidget* parent) : QWidget(parent) {
+    setObjectName(objectName + QStringLiteral("Panel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view_ = new QTableView(this);
+    view_->setObjectName(objectName);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    view_->verticalHeader()->setDefaultSectionSize(22);
+    view_->verticalHeader()->hide();
+    layout->addWidget(view_);
+
+    auto* navigator = new QHBoxLayout;
+    struct Button {
+        const char* name;
+        QString text;
+        std::function<void()> action;
+    };
+    const QList<Button> buttons = {
+        {"first", QStringLiteral("|<"), [this] { view_->selectRow(0); }},
+        {"prior", QStringLiteral("<"),
+         [this] { view_->selectRow(qMax(0, view_->currentIndex().row() - 1)); }},
+        {"next", QStringLiteral(">"),
+         [this] { view_->selectRow(view_->currentIndex().row() + 1); }},
+        {"last", QStringLiteral(">|"), [this] { goLast(); }},
+        {"edit", QStringLiteral("แก้ไข"), [this] { view_->edit(view_->currentIndex()); }},
+        {"post", QStringLiteral("บันทึก"), [this] { post(); }},
+        {"cancel", QStringLiteral("ยกเลิก"), [this] { cancelEdit(); }},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(b.text, this);
+        button->setObjectName(objectName + QStringLiteral("_") + QString::fromLatin1(b.name));
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, b.action);
+        navigator->addWidget(button);
+    }
+    if (withDelete) {
+        auto* button = new QPushButton(QStringLiteral("ลบ"), this);
+        button->setObjectName(objectName + QStringLiteral("_delete"));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, &DataGrid::removeCurrent);
+        navigator->addWidget(button);
+    }
+    navigator->addStretch();
+    layout->addLayout(navigator);
+    connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        emit rowClicked(index.row());
+    });
+}
+
+void DataGrid::open(const QSqlDatabase& db, const QString& table, const QList<Column>& columns,
+                    const QString& sortField) {
+    delete model_;
+    model_ = new ColouredModel(this, db);
+    model_->setTable(table);
+    model_->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    const QSqlRecord record = model_->record();
+    model_->setSort(record.indexOf(sortField), Qt::AscendingOrder);
+    view_->setModel(model_);
+    for (int i = 0; i < record.count(); ++i)
+        view_->setColumnHidden(i, true);
+    for (const Column& column : columns) {
+        const int index = record.indexOf(column.field);
+        model_->setHeaderData(index, Qt::Horizontal, column.caption);
+        view_->setColumnHidden(index, false);
+    }
+}
+
+void DataGrid::setFilter(const QString& filter, bool fetchAll) {
+    model_->setFilter(filter);
+    reselect(fetchAll);
+}
+
+void DataGrid::reselect(bool fetchAll) {
+    if (!model_->select()) {
+        qWarning("grid %s: %s", qPrintable(view_->objectName()), qPrintable(model_->lastError().text()));
+        Dialogs::warning(this, model_->lastError().databaseText());
+    }
+    while (fetchAll && model_->canFetchMore())
+        model_->fetchMore();
+    view_->resizeColumnsToContents();
+}
+
+void DataGrid::goLast() {
+    if (model_ && model_->rowCount() > 0) {
+        view_->selectRow(model_->rowCount() - 1);
+        view_->scrollToBottom();
+    }
+}
+
+QVariant DataGrid::value(int row, const QString& field) const {
+    return model_->data(model_->index(row, model_->record().indexOf(field)));
+}
+
+QPair<QColor, QColor> DataGrid::coloursOf(int row, int column) const {
+    return colours_ ? colours_(row, column) : QPair<QColor, QColor>();
+}
+
+int DataGrid::columnOf(const QString& field) const { return model_->record().indexOf(field); }
+
+void DataGrid::post() {
+    if (!model_->submitAll()) {
+        Dialogs::warning(this, model_->lastError().databaseText());
+        model_->revertAll();
+        return;
+    }
+    emit posted();
+}
+
+void DataGrid::cancelEdit() { model_->revertAll(); }
+
+void DataGrid::removeCurrent() {
+    const int row = view_->currentIndex().row();
+    if (row < 0 || !Dialogs::question(this, QStringLiteral("ต้องการลบข้อมูลแถวนี้หรือไม่ ?")))
+        return;
+    model_->removeRow(row);
+    post();
+}
