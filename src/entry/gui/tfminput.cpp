@@ -449,24 +449,24 @@ void Tfminput::readOptions() {
     }
     connect(r1_, &QRadioButton::toggled, this, [this](bool on) {
         warnName_ = on;
-        SettingsRecord(own()).set(Disp::disp1, on ? QStringLiteral("1") : QStringLiteral("0"));
+        saveSwitch(Disp::disp1, on);
     });
     connect(cbsound_, &QCheckBox::toggled, this, [this](bool on) {
-        SettingsRecord(own()).set(Disp::disp2, on ? QStringLiteral("1") : QStringLiteral("0"));
+        saveSwitch(Disp::disp2, on);
         label22_->setText(on ? QStringLiteral("[เปิดเสียง]") : QStringLiteral("[Xปิดเสียง]"));
     });
     connect(autorun_, &QCheckBox::toggled, this, [this](bool on) {
-        SettingsRecord(own()).set(Disp::disp3, on ? QStringLiteral("1") : QStringLiteral("0"));
+        saveSwitch(Disp::disp3, on);
         Dialogs::info(this, on ? QStringLiteral("เปิดการใช้งานระบบ Autorunเลข2ตัว00-99")
                                : QStringLiteral("ปิดการใช้งานระบบ Autorunเลข2ตัว00-99"));
     });
     connect(cip_, &QCheckBox::toggled, this, [this](bool on) {
-        SettingsRecord(own()).set(AutoInput::disp1, on ? QStringLiteral("1") : QStringLiteral("0"));
+        saveSwitch(AutoInput::disp1, on);
         Dialogs::info(this, on ? QStringLiteral("เปิดการใช้งานระบบ Autoinput")
                                : QStringLiteral("ปิดการใช้งานระบบ Autoinput"));
     });
     connect(f2c_, &QCheckBox::toggled, this, [this](bool on) {
-        SettingsRecord(own()).set(Backc::back5, on ? QStringLiteral("1") : QStringLiteral("0"));
+        saveSwitch(Backc::back5, on);
         Dialogs::info(this, on ? QStringLiteral("แยกกลุ่มตัวโต๊ด") : QStringLiteral("รวมกลุ่มตัวโต๊ด"));
     });
 }
@@ -525,6 +525,16 @@ void Tfminput::openGrids() {
 void Tfminput::closeEvent(QCloseEvent* event) {
     nameChosen_ = false;
     QWidget::closeEvent(event);
+}
+
+template <typename Field> bool Tfminput::saveSwitch(Field field, bool on) {
+    try {
+        SettingsRecord(own()).set(field, on ? QStringLiteral("1") : QStringLiteral("0"));
+        return true;
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return false;
+    }
 }
 
 NormalOptions Tfminput::normalOptions() const {

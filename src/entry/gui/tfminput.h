@@ -99,6 +99,8 @@ private:
     QPair<QColor, QColor> cellColours(int row, int column) const;
 
     NormalOptions normalOptions() const;
+    // Writes a "1"/"0" option; a failure is shown and reported false.
+    template <typename Field> bool saveSwitch(Field field, bool on);
     Database& bets();
     Database& own();
 

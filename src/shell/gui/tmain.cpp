@@ -258,7 +258,13 @@ void Tmain::openEntryForm() {
         if (qobject_cast<Tfminput*>(active->widget()))
             active->close();
     }
-    auto* form = new Tfminput(this);
+    Tfminput* form = nullptr;
+    try {
+        form = new Tfminput(this);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return;
+    }
     QMdiSubWindow* window = mdi_->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->showMaximized();
