@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -84,6 +85,7 @@ private slots:
     void autorunSteps();
     void badStakeIsRefused();
     void gridShowsTheNewestRows();
+    void threeStakeF7();
 };
 
 void EntryFormTest::topAndTodLine() {
@@ -234,6 +236,24 @@ void EntryFormTest::gridShowsTheNewestRows() {
     // The line just entered is yellow, the one before it grey.
     QCOMPARE(model->data(model->index(9, 1), Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
     QVERIFY(model->data(model->index(3, 1), Qt::BackgroundRole).value<QColor>() != QColor(Qt::yellow));
+}
+
+void EntryFormTest::threeStakeF7() {
+    Desk desk;
+    desk.key(Qt::Key_F7);
+    QTest::keyClicks(desk.edit("num"), "123");
+    QVERIFY(desk.edit("nu3")->isVisibleTo(desk.form()));
+    QCOMPARE(desk.form()->findChild<QPushButton*>("f7")->text(), QString("รวมบน+โต๊ด+ล่าง(F7)"));
+    QTest::keyClick(desk.edit("num"), Qt::Key_Return);
+    desk.type("n1", "10");
+    desk.type("n2", "0");
+    desk.type("nu3", "5");
+    QCOMPARE(desk.book(), (QStringList{"123|10|0|0|h3", "123|0|0|5|l3"}));
+    // Two digits take top and bottom only (f7c2 ticked by default): the button reads as stored.
+    desk.edit("num")->clear();
+    QTest::keyClicks(desk.edit("num"), "12");
+    QVERIFY(!desk.edit("nu3")->isVisibleTo(desk.form()));
+    QCOMPARE(desk.form()->findChild<QPushButton*>("f7")->text(), QString("รวม(F7)"));
 }
 
 TABULOX_TEST(EntryFormTest)

@@ -101,6 +101,17 @@ void Tfminput::applyLayout() {
     l2_->setText(layout_.l2Caption);
     n1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
     n2_->setFixedWidth(layout_.nu3 ? 130 : 185);
+    // F7 names its three-stake order on its button while a number takes three stakes.
+    QPushButton* f7 = buttons_[6];
+    if (*mode_ == NormalMode::F7 && layout_.nu3) {
+        const bool bottomFirst = f7c_->isChecked();
+        f7->setText(bottomFirst ? QStringLiteral("รวมบน+ล่าง+โต๊ด(F7)")
+                                : QStringLiteral("รวมบน+โต๊ด+ล่าง(F7)"));
+        f7->setStyleSheet(bottomFirst ? QStringLiteral("color: red; font-weight: bold;")
+                                      : QStringLiteral("color: blue; font-weight: bold;"));
+    } else if (f7->text() != captions_.value(6)) {
+        f7->setText(captions_.value(6));
+    }
 }
 
 void Tfminput::showPage(int page) {
