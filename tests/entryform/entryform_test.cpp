@@ -86,6 +86,7 @@ private slots:
     void badStakeIsRefused();
     void gridShowsTheNewestRows();
     void threeStakeF7();
+    void nameWarning();
 };
 
 void EntryFormTest::topAndTodLine() {
@@ -254,6 +255,22 @@ void EntryFormTest::threeStakeF7() {
     QTest::keyClicks(desk.edit("num"), "12");
     QVERIFY(!desk.edit("nu3")->isVisibleTo(desk.form()));
     QCOMPARE(desk.form()->findChild<QPushButton*>("f7")->text(), QString("รวม(F7)"));
+}
+
+void EntryFormTest::nameWarning() {
+    Desk desk([](SettingsRecord& s) { s.set(Disp::disp1, "1"); });
+    desk.key(Qt::Key_F3);
+    Dialogs::setNextAnswer(false);
+    QTest::keyClicks(desk.edit("num"), "1");
+    QVERIFY(Dialogs::last().text.startsWith("กรุณาเลือกชื่อก่อนป้อนข้อมูล"));
+    QCOMPARE(SettingsRecord(desk.db()).text(Disp::disp1), QString("1"));
+    // Yes switches the warning off for good.
+    Dialogs::setNextAnswer(true);
+    QTest::keyClicks(desk.edit("num"), "2");
+    QCOMPARE(SettingsRecord(desk.db()).text(Disp::disp1), QString("0"));
+    Dialogs::clear();
+    QTest::keyClicks(desk.edit("num"), "3");
+    QVERIFY(Dialogs::asked().isEmpty());
 }
 
 TABULOX_TEST(EntryFormTest)
