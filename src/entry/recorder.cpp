@@ -104,3 +104,28 @@ GridQuery gridQuery(GridMode mode, qint64 lastId, int rows) {
     }
     return {QStringLiteral("SELECT * FROM tball WHERE id > ? ORDER BY id"), {lastId - rows}};
 }
+
+void recordRun(Database& db, Kind kind, double stake, const QString& customer) {
+    const QString now = dialect::nowText();
+    Transaction transaction(db);
+    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
+        for (int n = 0; n < 100; ++n) {
+            db.exec(insertRow(table, kind), {QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')),
+                                             stake, customer, kindCode(kind), now});
+        }
+    }
+    transaction.commit();
+}
+
+int loadSampleRows(Database& db) {
+    Transaction transaction(db);
+    int rows = 0;
+    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
+        rows = db.exec(QStringLiteral("INSERT INTO %1 (num,h,t,l,cus,codeins) SELECT num, h, t, l, "
+                                      "cus, codeins FROM tballsave2 WHERE codeins IS NOT NULL")
+                           .arg(table))
+                   .numRowsAffected();
+    }
+    transaction.commit();
+    return rows;
+}

@@ -46,3 +46,9 @@ struct GridQuery {
 enum class GridMode { Own, Station, Lan };
 // The newest `rows` rows of tball (all rows on a station, the last 50 in LAN mode).
 GridQuery gridQuery(GridMode mode, qint64 lastId, int rows);
+
+// "Run 00-99": one record of the kind (h2 or l2) for each of 00 ... 99 with the stake, in
+// tball and tballcus, as one transaction and without a tblog row.
+void recordRun(Database& db, Kind kind, double stake, const QString& customer);
+// The sample rows of tballsave2 copied into tball and tballcus; returns the rows copied.
+int loadSampleRows(Database& db);

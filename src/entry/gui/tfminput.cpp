@@ -155,6 +155,11 @@ Database& Tfminput::own() {
 
 Database& Tfminput::bets() { return betsDb_ ? *betsDb_ : own(); }
 
+void Tfminput::setDigitSorting(bool separate) {
+    const QSignalBlocker blocker(f2c_);
+    f2c_->setChecked(separate);
+}
+
 void Tfminput::buildWidgets() {
     setStyleSheet(QStringLiteral("QLineEdit#num { background: #1030c0; color: yellow; }"
                                  "QLabel#Label1 { color: #0030a0; font-size: 16pt; font-weight: bold; }"

@@ -37,6 +37,10 @@ public:
     int arrowPosition() const { return arrow_; }
     QString customer() const { return customer_; }
     Page page() const { return page_; }
+    // The database bet lines go to.
+    Database& bets();
+    // The digit-sorting box follows a change made elsewhere (nothing is written).
+    void setDigitSorting(bool separate);
 
 public slots:
     // F1..F10 of the page shown.
@@ -101,7 +105,6 @@ private:
     NormalOptions normalOptions() const;
     // Writes a "1"/"0" option; a failure is shown and reported false.
     template <typename Field> bool saveSwitch(Field field, bool on);
-    Database& bets();
     Database& own();
 
     Tmain* main_;

@@ -114,14 +114,6 @@ void Tmain::buildStatusBar() {
     }
 }
 
-void Tmain::buildMenus() {
-    QMenu* setup = menuBar()->addMenu(QStringLiteral("(2)ตั้งค่า"));
-    setup->addAction(QStringLiteral("3.การแสดงเมนูป้อนข้อมูล"), this, &Tmain::openMenuSetup);
-    setup->addAction(QStringLiteral("9.เปลี่ยนรหัสผ่าน"), this, &Tmain::openChangePassword);
-    setup->addAction(QStringLiteral("18.Loadข้อมูลการตั้งค่า"), this, &Tmain::openLoadSettings);
-    menuBar()->setLayoutDirection(Qt::RightToLeft);
-}
-
 QString Tmain::panelText(int panel) const { return panels_.value(panel)->text(); }
 
 void Tmain::setPanelText(int panel, const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/runvalues.h"
+#include "store/kinds.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -10,6 +11,7 @@ class Database;
 class QLabel;
 class QMdiArea;
 class QTimer;
+class QMenu;
 class Tfminput;
 
 // The frame of the program: the database prepared at start, the status bar, the timers and
@@ -51,12 +53,20 @@ public slots:
     void openEntryForm();
     void openChangePassword();
     void openLoadSettings();
+    // Commands the main window does itself.
+    void runNumbers(Kind kind);
+    void loadSampleData();
+    void setInputLimit();
+    void setDigitSorting(bool separate);
+    void switchRefresh();
+    void stopWarnings();
     // The menu set-up window, over the entry form.
     void openMenuSetup();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -64,12 +74,15 @@ private:
     void prepareShown();
     void buildStatusBar();
     void buildMenus();
+    // Asks for a secret in an input box proposing "****"; false (and the message) when wrong.
+    bool askSecret(const QString& prompt, const QString& secret, const QString& wrong);
     void finishClose();
     void updateSizes();
 
     RunValues run_;
     std::unique_ptr<Database> own_;
     QMdiArea* mdi_ = nullptr;
+    QMenu* popup_ = nullptr;
     QVector<QLabel*> panels_;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;

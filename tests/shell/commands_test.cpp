@@ -1,0 +1,118 @@
+#include "entry/gui/tfminput.h"
+#include "platform/fakeplatform.h"
+#include "shell/gui/tmain.h"
+#include "shell/settings.h"
+#include "store/database.h"
+#include "support/tempbook.h"
+#include "support/testmain.h"
+#include "ui/dialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+namespace {
+QAction* findAction(QWidget* root, const QString& caption) {
+    for (QAction* action : root->findChildren<QAction*>()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void menusArePresent();
+    void runNumbers();
+    void inputLimitSavesAndEnds();
+    void digitSortingNeedsTheCode();
+    void sampleData();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Tmain> main_;
+    FakePlatform* platform_ = nullptr;
+};
+
+void CommandsTest::init() {
+    main_.reset();
+    dir_ = std::make_unique<QTemporaryDir>();
+    platform_ = &testing::freshPlatform();
+    Dialogs::clear();
+    main_ = std::make_unique<Tmain>(dir_->path() + "/tabulox");
+    main_->show();
+    main_->loggedIn();
+}
+
+void CommandsTest::menusArePresent() {
+    QStringList tops;
+    for (QAction* action : main_->menuBar()->actions())
+        tops << action->text();
+    QCOMPARE(tops, (QStringList{"(1)ป้อนข้อมูล", "(2)ตั้งค่า", "(3)แสดงยอด", "(4)แสดงยอดExcel",
+                                "(5)ค้นหา", "(6)เพิ่มและส่งออกMsAccess", "(7)การตัดยอด",
+                                "(8)ลบข้อมูล", "(9)การบำรุงรักษา", "(11)ช่วยเหลือ",
+                                "(12)updateโปรแกรม"}));
+    // Built commands work; the others show but cannot be used.
+    QVERIFY(findAction(main_.get(), "9.เปลี่ยนรหัสผ่าน")->isEnabled());
+    QVERIFY(!findAction(main_.get(), "6.ตรวจรางวัล")->isEnabled());
+    QVERIFY(findAction(main_.get(), "(14) Run 00-99 ล่าง"));
+    // Naming mode 0 hides the head names among the by-amount totals.
+    QVERIFY(!findAction(main_.get(), "หัว3ตัว")->isVisible());
+}
+
+void CommandsTest::runNumbers() {
+    Dialogs::setNextText("5");
+    findAction(main_.get(), "(13) Run 00-99 บน")->trigger();
+    Database& db = main_->entryForm()->bets();
+    QCOMPARE(rowsOf(db, "SELECT count(*), min(num), max(num), sum(h) FROM tball WHERE codeins='h2'"),
+             QStringList{"100|00|99|500"});
+    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tballcus"), QStringList{"100"});
+    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tblog"), QStringList{"0"});
+    QCOMPARE(Dialogs::last().text, QString("  Run 00-99 บน เรียบร้อย"));
+    Dialogs::setNextText("abc");
+    findAction(main_.get(), "(14) Run 00-99 ล่าง")->trigger();
+    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball WHERE codeins='l2'"), QStringList{"0"});
+}
+
+void CommandsTest::inputLimitSavesAndEnds() {
+    Dialogs::setNextText("12.5");
+    findAction(main_.get(), "17.Limitการป้อนตัวเลข")->trigger();
+    QVERIFY(!main_->hasEnded());
+    Dialogs::setNextText("700");
+    findAction(main_.get(), "17.Limitการป้อนตัวเลข")->trigger();
+    QCOMPARE(Dialogs::last().text,
+             QString("ตั้งค่าLimit=700เรียบร้อยกรุณาปิดโปรแกรมเพื่อเริ่มใช้งานค่าตัวแปรใหม่"));
+    QVERIFY(main_->hasEnded());
+    std::unique_ptr<Database> db = Database::openFile(dir_->path() + "/db/tabulox.mde");
+    QCOMPARE(SettingsRecord(*db).text(InputLimit::l1), QString("700"));
+}
+
+void CommandsTest::digitSortingNeedsTheCode() {
+    Dialogs::setNextText("0000");
+    findAction(main_.get(), "(11) แยกกลุ่มตัวโต๊ด")->trigger();
+    QCOMPARE(Dialogs::last().text, QString("รหัสไม่ถูกต้อง"));
+    QCOMPARE(SettingsRecord(main_->own()).text(Backc::back5), QString("0"));
+    Dialogs::setNextText("1234");
+    findAction(main_.get(), "(11) แยกกลุ่มตัวโต๊ด")->trigger();
+    QCOMPARE(SettingsRecord(main_->own()).text(Backc::back5), QString("1"));
+    QVERIFY(main_->entryForm()->findChild<QCheckBox*>("f2c")->isChecked());
+}
+
+void CommandsTest::sampleData() {
+    Dialogs::setNextAnswer(true);
+    findAction(main_.get(), "Loadตัวอย่างตารางข้อมูล")->trigger();
+    Database& db = main_->entryForm()->bets();
+    const QString count = rowsOf(db, "SELECT count(*) FROM tballsave2 WHERE codeins IS NOT NULL").first();
+    QVERIFY(count.toInt() > 0);
+    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball"), QStringList{count});
+    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tballcus"), QStringList{count});
+    QCOMPARE(Dialogs::last().text, QString("loadตัวอย่างตารางข้อมูลเรียบร้อย"));
+}
+
+TABULOX_TEST(CommandsTest)
+#include "commands_test.moc"
