@@ -1,6 +1,7 @@
 #include "shell/settingsload.h"
 
 #include "store/database.h"
+#include "store/kinds.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -31,10 +32,13 @@ QVector<int> firstPositions(int count) {
     return positions;
 }
 
-const QStringList kKinds = {QStringLiteral("h3"), QStringLiteral("t3"), QStringLiteral("l3"),
-                            QStringLiteral("h2"), QStringLiteral("t2"), QStringLiteral("l2"),
-                            QStringLiteral("h1"), QStringLiteral("l1"), QStringLiteral("h4"),
-                            QStringLiteral("h5")};
+// The kind codes in the column order of the per-kind tables.
+QStringList kindColumns() {
+    QStringList codes;
+    for (Kind kind : columnOrder())
+        codes << kindCode(kind);
+    return codes;
+}
 } // namespace
 
 void loadSettings(Database& own, Database& from, const std::function<void(int)>& progress) {
@@ -60,16 +64,17 @@ void loadSettings(Database& own, Database& from, const std::function<void(int)>&
     }
     cusColumns << QStringLiteral("id");
     cusPositions << 31;
-    for (int i = 0; i < kKinds.size(); ++i) {
-        cusColumns << kKinds[i];
+    const QStringList kinds = kindColumns();
+    for (int i = 0; i < kinds.size(); ++i) {
+        cusColumns << kinds[i];
         cusPositions << 32 + i;
     }
     copyRows(own, from, QStringLiteral("cus"), cusColumns, cusPositions);
     progress(50);
 
-    const QStringList rates = kKinds + QStringList{QStringLiteral("hb"), QStringLiteral("lb")};
+    const QStringList rates = kinds + QStringList{QStringLiteral("hb"), QStringLiteral("lb")};
     copyRows(own, from, QStringLiteral("change"), rates, firstPositions(rates.size()));
-    copyRows(own, from, QStringLiteral("change2"), kKinds, firstPositions(kKinds.size()));
+    copyRows(own, from, QStringLiteral("change2"), kinds, firstPositions(kinds.size()));
     progress(60);
     copyRows(own, from, QStringLiteral("change3"), rates, firstPositions(rates.size()));
 
