@@ -2,6 +2,7 @@
 
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -30,7 +31,7 @@ private:
 };
 } // namespace
 
-DataGrid::DataGrid(const QString& objectName, bool withDelete, QWidget* parent) : QWidget(parent) {
+DataGrid::DataGrid(const QString& objectName, int extras, QWidget* parent) : QWidget(parent) {
     setObjectName(objectName + QStringLiteral("Panel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -67,7 +68,14 @@ DataGrid::DataGrid(const QString& objectName, bool withDelete, QWidget* parent) 
         connect(button, &QPushButton::clicked, this, b.action);
         navigator->addWidget(button);
     }
-    if (withDelete) {
+    if (extras & withInsert) {
+        auto* button = new QPushButton(QStringLiteral("เพิ่ม"), this);
+        button->setObjectName(objectName + QStringLiteral("_insert"));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, &DataGrid::insertRow);
+        navigator->addWidget(button);
+    }
+    if (extras & withDelete) {
         auto* button = new QPushButton(QStringLiteral("ลบ"), this);
         button->setObjectName(objectName + QStringLiteral("_delete"));
         button->setFocusPolicy(Qt::NoFocus);
@@ -131,13 +139,45 @@ QPair<QColor, QColor> DataGrid::coloursOf(int row, int column) const {
 
 int DataGrid::columnOf(const QString& field) const { return model_->record().indexOf(field); }
 
-void DataGrid::post() {
+bool DataGrid::post() {
+    if (!model_)
+        return false;
+    // A cell still being typed in counts as edited.
+    QWidget* editor = QApplication::focusWidget();
+    if (editor && editor != view_ && view_->isAncestorOf(editor)) {
+        emit view_->itemDelegate()->commitData(editor);
+        emit view_->itemDelegate()->closeEditor(editor);
+    }
+    if (check_) {
+        const QString refusal = check_();
+        if (!refusal.isEmpty()) {
+            Dialogs::warning(this, refusal);
+            return false;
+        }
+    }
     if (!model_->submitAll()) {
         Dialogs::warning(this, model_->lastError().databaseText());
         model_->revertAll();
-        return;
+        return false;
     }
     emit posted();
+    return true;
+}
+
+void DataGrid::insertRow() {
+    if (!model_)
+        return;
+    const int row = model_->rowCount();
+    model_->insertRow(row);
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        if (!view_->isColumnHidden(column)) {
+            const QModelIndex index = model_->index(row, column);
+            view_->setCurrentIndex(index);
+            view_->scrollTo(index);
+            view_->edit(index);
+            break;
+        }
+    }
 }
 
 void DataGrid::cancelEdit() { model_->revertAll(); }

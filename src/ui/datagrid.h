@@ -8,8 +8,8 @@ class QTableView;
 class QPushButton;
 
 // A table of one database table with its navigator (first, prior, next, last, edit, post,
-// cancel and, when asked, delete). Edits are written when posted; the row colours come
-// from a callback.
+// cancel and, when asked, insert and delete). Edits are written when posted, after the
+// post check agrees; the row colours come from a callback.
 class DataGrid : public QWidget {
     Q_OBJECT
 public:
@@ -17,7 +17,8 @@ public:
         QString field;
         QString caption;
     };
-    DataGrid(const QString& objectName, bool withDelete, QWidget* parent = nullptr);
+    enum Extra { none = 0, withDelete = 1, withInsert = 2, withInsertDelete = 3 };
+    DataGrid(const QString& objectName, int extras, QWidget* parent = nullptr);
 
     // Shows table rows matching filter (an SQL condition without values), ordered by sortField.
     void open(const QSqlDatabase& db, const QString& table, const QList<Column>& columns,
@@ -36,6 +37,12 @@ public:
     using CellColours = std::function<QPair<QColor, QColor>(int row, int column)>;
     void setCellColours(CellColours colours) { colours_ = std::move(colours); }
     QPair<QColor, QColor> coloursOf(int row, int column) const;
+    // Asked before edited rows are written: an empty text lets them go, any other text is
+    // shown and the edits stay in the grid unwritten.
+    using PostCheck = std::function<QString()>;
+    void setPostCheck(PostCheck check) { check_ = std::move(check); }
+    // Writes the edited rows; false (the message shown) when refused.
+    bool post();
     // Position of a field among the table's columns.
     int columnOf(const QString& field) const;
 
@@ -44,11 +51,12 @@ signals:
     void posted();
 
 private:
-    void post();
+    void insertRow();
     void cancelEdit();
     void removeCurrent();
 
     QTableView* view_;
     QSqlTableModel* model_ = nullptr;
     CellColours colours_;
+    PostCheck check_;
 };

@@ -302,10 +302,10 @@ void Tfminput::buildWidgets() {
     auto* bottom = new QHBoxLayout;
     grids_ = new QTabWidget(this);
     grids_->setObjectName(QStringLiteral("PageControl1"));
-    dbGrid1_ = new DataGrid(QStringLiteral("DBGrid1"), false, grids_);
+    dbGrid1_ = new DataGrid(QStringLiteral("DBGrid1"), DataGrid::none, grids_);
     auto* backupPage = new QWidget(grids_);
     auto* backupLayout = new QVBoxLayout(backupPage);
-    dbGrid2_ = new DataGrid(QStringLiteral("DBGrid2"), true, backupPage);
+    dbGrid2_ = new DataGrid(QStringLiteral("DBGrid2"), DataGrid::withDelete, backupPage);
     backupNote_ = label(backupPage, "Label30", QStringLiteral("การป้อนระบบLanไม่ต้องแก้ไขข้อมูลสำรอง"));
     backupNote_->setVisible(false);
     backupLayout->addWidget(backupNote_);
