@@ -12,11 +12,13 @@ public:
     bool processListOk = true;
     bool programsExist = true;
     QString printer = QStringLiteral("Printer");
+    bool settingsSupported = false; // adapters, computer name, restart, fonts, network panel
 
     QStringList ended;      // names passed to endProcessesNamed
     QStringList opened;     // paths opened with the shell
     QStringList started;    // programs started
     QStringList properties; // folders whose properties were shown
+    QStringList settings;   // computer settings asked for, with their values
     QStringList sounds;
     int beeps = 0;
 
@@ -40,7 +42,23 @@ public:
         properties << folder;
         return programsExist;
     }
+    bool openComputerShares(const QString& computer) override {
+        opened << QStringLiteral("\\\\") + computer;
+        return programsExist;
+    }
+    bool openNetworkPanel() override { return asked(QStringLiteral("network panel")); }
+    bool setFixedAddress(const QString& a) override { return asked(QStringLiteral("fixed ") + a); }
+    bool setAutomaticAddress() override { return asked(QStringLiteral("automatic address")); }
+    bool setComputerName(const QString& n) override { return asked(QStringLiteral("name ") + n); }
+    bool restartComputer() override { return asked(QStringLiteral("restart")); }
+    bool applyThaiFontSettings() override { return asked(QStringLiteral("thai font")); }
     void beep() override { ++beeps; }
     void playSound(const QString& wavFile) override { sounds << wavFile; }
     QString defaultPrinter() override { return printer; }
+
+private:
+    bool asked(const QString& what) {
+        settings << what;
+        return settingsSupported;
+    }
 };

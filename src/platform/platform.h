@@ -26,6 +26,16 @@ public:
     virtual bool openWithShell(const QString& path) = 0;
     virtual bool startProgram(const QString& path, const QStringList& arguments) = 0;
     virtual bool showFolderProperties(const QString& folder) = 0;
+    // The shared folders of another computer of the network, by its name.
+    virtual bool openComputerShares(const QString& computer) = 0;
+
+    // Settings of the computer; each returns false when this computer cannot do it.
+    virtual bool openNetworkPanel() = 0;
+    virtual bool setFixedAddress(const QString& address) = 0;
+    virtual bool setAutomaticAddress() = 0;
+    virtual bool setComputerName(const QString& name) = 0;
+    virtual bool restartComputer() = 0;
+    virtual bool applyThaiFontSettings() = 0;
 
     virtual void beep() = 0;
     virtual void playSound(const QString& wavFile) = 0;

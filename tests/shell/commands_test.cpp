@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -32,6 +34,10 @@ private slots:
     void inputLimitSavesAndEnds();
     void digitSortingNeedsTheCode();
     void sampleData();
+    void setupPasswordGuardsTheAddress();
+    void addressCommandsSayWhatTheComputerCannotDo();
+    void hotKeysAndTheEmptyArea();
+    void menusFollowANewNamingMode();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -112,6 +118,92 @@ void CommandsTest::sampleData() {
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball"), QStringList{count});
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tballcus"), QStringList{count});
     QCOMPARE(Dialogs::last().text, QString("loadตัวอย่างตารางข้อมูลเรียบร้อย"));
+}
+
+void CommandsTest::setupPasswordGuardsTheAddress() {
+    QAction* command = findAction(main_.get(), "10.Ip-Address");
+    Dialogs::setNextText("tab2548");
+    command->trigger();
+    QCOMPARE(Dialogs::last().text, QString("passwordไม่ถูกต้อง"));
+    QCOMPARE(Dialogs::asked().size(), 2);
+    QCOMPARE(Dialogs::asked().first().proposed, QString("****"));
+    QVERIFY(platform_->settings.isEmpty());
+
+    platform_->settingsSupported = true;
+    Dialogs::clear();
+    Dialogs::setNextText("tab2547");
+    Dialogs::setNextText("192.168.1.300");
+    command->trigger();
+    QCOMPARE(Dialogs::last().text, QString("Ip-Addressไม่ถูกต้อง"));
+    QVERIFY(platform_->settings.isEmpty());
+
+    Dialogs::setNextText("tab2547");
+    Dialogs::setNextText("192.168.1.20");
+    command->trigger();
+    QCOMPARE(platform_->settings, QStringList{"fixed 192.168.1.20"});
+    QCOMPARE(Dialogs::last().text, QString("ตั้งค่าIp-Address=192.168.1.20เรียบร้อย"));
+}
+
+void CommandsTest::addressCommandsSayWhatTheComputerCannotDo() {
+    // The proposal left as it is asks for an automatic address.
+    Dialogs::setNextText("192.168.0.");
+    findAction(main_.get(), "(7) ตั้งค่า-Ip-Adress")->trigger();
+    QCOMPARE(platform_->settings, QStringList{"automatic address"});
+    QCOMPARE(Dialogs::last().text, QString("เครื่องนี้ไม่รองรับคำสั่งนี้"));
+
+    Dialogs::setNextText("9999");
+    findAction(main_.get(), "(8) Set-computer-name")->trigger();
+    QCOMPARE(Dialogs::last().text, QString("รหัสไม่ถูกต้อง"));
+    platform_->settingsSupported = true;
+    Dialogs::setNextText("1234");
+    Dialogs::setNextText("SERVER");
+    findAction(main_.get(), "(8) Set-computer-name")->trigger();
+    QCOMPARE(platform_->settings, (QStringList{"automatic address", "name SERVER", "restart"}));
+}
+
+void CommandsTest::hotKeysAndTheEmptyArea() {
+    const QString folder = main_->run().programFolder;
+    QTest::keyClick(main_.get(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(platform_->opened, QStringList{folder});
+    QVERIFY(!main_->hasEnded());
+    QTest::keyClick(main_.get(), Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(platform_->properties, QStringList{folder + "db"});
+    QTest::keyClick(main_.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(platform_->settings, QStringList{"network panel"});
+    QCOMPARE(Dialogs::last().text, QString("เครื่องนี้ไม่รองรับคำสั่งนี้"));
+
+    // A click where no window is opens the entry form afresh.
+    QMdiSubWindow* formWindow = main_->mdi()->activeSubWindow();
+    QVERIFY(formWindow);
+    formWindow->showNormal();
+    formWindow->setGeometry(0, 0, 200, 150);
+    QWidget* area = main_->mdi()->viewport();
+    const QPoint empty(area->width() - 5, area->height() - 5);
+    QVERIFY(!area->childAt(empty));
+    Tfminput* before = main_->entryForm();
+    QTest::mouseClick(area, Qt::LeftButton, {}, empty);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main_->entryForm());
+    QVERIFY(main_->entryForm() != before);
+    QCOMPARE(main_->mdi()->subWindowList().size(), 1);
+}
+
+void CommandsTest::menusFollowANewNamingMode() {
+    QVERIFY(findAction(main_.get(), "คู่โต๊ด"));
+    main_->setKindNamingMode(2);
+    QVERIFY(!findAction(main_.get(), "คู่โต๊ด"));
+    QVERIFY(findAction(main_.get(), "เลข2ตัวx"));
+    QVERIFY(!findAction(main_.get(), "หัว3ตัว")->isVisible());
+    QVERIFY(findAction(main_.get(), "หัว3ตัวโต๊ด")->isVisible());
+    QVERIFY(findAction(main_.get(), "กลุ่ม5ตัว")->isVisible());
+    main_->setKindNamingMode(1);
+    QVERIFY(findAction(main_.get(), "หัว3ตัว")->isVisible());
+    QVERIFY(!findAction(main_.get(), "กลุ่ม4ตัว")->isVisible());
+    // One set of menus, not one per mode.
+    int runCommands = 0;
+    for (QAction* action : main_->findChildren<QAction*>())
+        runCommands += action->text() == "(13) Run 00-99 บน";
+    QCOMPARE(runCommands, 1);
 }
 
 TABULOX_TEST(CommandsTest)

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSoundEffect>
 #include <QStorageInfo>
 #include <QSysInfo>
@@ -114,6 +115,23 @@ bool LinuxPlatform::showFolderProperties(const QString& folder) {
     // The desktop has no properties dialog to ask for; show the folder itself.
     return openWithShell(folder);
 }
+
+bool LinuxPlatform::openComputerShares(const QString& computer) {
+    return QDesktopServices::openUrl(QUrl(QStringLiteral("smb://") + computer + QLatin1Char('/')));
+}
+
+bool LinuxPlatform::openNetworkPanel() {
+    const QString editor = QStandardPaths::findExecutable(QStringLiteral("nm-connection-editor"));
+    return !editor.isEmpty() && QProcess::startDetached(editor, {});
+}
+
+// Adapters, the computer's name, restarting and the font set-up belong to the system's
+// administrator on Linux; the program does not change them.
+bool LinuxPlatform::setFixedAddress(const QString&) { return false; }
+bool LinuxPlatform::setAutomaticAddress() { return false; }
+bool LinuxPlatform::setComputerName(const QString&) { return false; }
+bool LinuxPlatform::restartComputer() { return false; }
+bool LinuxPlatform::applyThaiFontSettings() { return false; }
 
 void LinuxPlatform::beep() { QApplication::beep(); }
 

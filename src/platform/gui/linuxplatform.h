@@ -17,6 +17,13 @@ public:
     bool openWithShell(const QString& path) override;
     bool startProgram(const QString& path, const QStringList& arguments) override;
     bool showFolderProperties(const QString& folder) override;
+    bool openComputerShares(const QString& computer) override;
+    bool openNetworkPanel() override;
+    bool setFixedAddress(const QString& address) override;
+    bool setAutomaticAddress() override;
+    bool setComputerName(const QString& name) override;
+    bool restartComputer() override;
+    bool applyThaiFontSettings() override;
     void beep() override;
     void playSound(const QString& wavFile) override;
     QString defaultPrinter() override;

@@ -184,26 +184,10 @@ void Tlogin2::newsSwitched(bool on) {
 }
 
 bool Tlogin2::startTool(const QString& relativePath, bool endAfter) {
-    const QString path = main_->run().programFolder + relativePath;
-    if (!Platform::instance().startProgram(path, {})) {
-        Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรม ") + QFileInfo(path).fileName() +
-                                   QStringLiteral(" ในโฟลเดอร์โปรแกรม"));
-        return false;
-    }
-    if (endAfter)
-        main_->endProgram();
-    return true;
+    return main_->startTool(relativePath, endAfter);
 }
 
-void Tlogin2::openTeamViewer() {
-    const QString folder = main_->run().programFolder;
-    if (QFileInfo::exists(folder + QStringLiteral("TeamViewerQS.exe"))) {
-        Platform::instance().openWithShell(folder);
-        return;
-    }
-    Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรม TeamViewerQS.exe ในโฟลเดอร์โปรแกรม "
-                                          "และเครื่องนี้Downloadโปรแกรมเองไม่ได้"));
-}
+void Tlogin2::openTeamViewer() { main_->openTeamViewer(); }
 
 void Tlogin2::reject() { close(); }
 

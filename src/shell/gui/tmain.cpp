@@ -23,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -87,14 +88,15 @@ Database& Tmain::own() {
 bool Tmain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !ended_) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Q && key->modifiers() == Qt::ControlModifier) {
-            endProgram();
+        if (key->modifiers() == Qt::ControlModifier && hotKey(key->key()))
             return true;
-        }
-        if (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier && isEnabled()) {
-            openEntryForm();
-            return true;
-        }
+    }
+    // A click on the empty area of the frame opens the entry form afresh, as Ctrl+Z does.
+    if (event->type() == QEvent::MouseButtonPress && watched == mdi_->viewport() && isEnabled() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        !mdi_->viewport()->childAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        openEntryForm();
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -199,7 +201,7 @@ void Tmain::prepareShown() {
         run_.stationCeiling = startup::stationCeiling(db);
         run_.customerOrder = settings.number(Backc::back21);
         run_.tran = startup::correctServerPath(db, run_.programFolder);
-        run_.kindNamingMode = settings.number(Backc::back13);
+        setKindNamingMode(settings.number(Backc::back13));
         run_.newsPage = settings.number(Backc::back15) == 1;
         startup::prepareRef(db);
     } catch (const StoreError& error) {

@@ -43,6 +43,10 @@ public:
     void closeWithoutAsking();
     // Every process of this executable ends, this one included.
     void endProgram();
+    // Starts a tool of the program folder; a missing one is named in Thai. endAfter ends the
+    // program once the tool runs.
+    bool startTool(const QString& relativePath, bool endAfter);
+    void openTeamViewer();
 
 public slots:
     void onTimer1();
@@ -62,6 +66,24 @@ public slots:
     void stopWarnings();
     // The menu set-up window, over the entry form.
     void openMenuSetup();
+    // Captions of the menus follow a new kind naming mode.
+    void setKindNamingMode(int mode);
+    // Set-up windows; each exists once and comes to the front when opened again.
+    void openRates();
+    void openKindLimits();
+
+    // Ctrl + a letter: Q, D, N, F, Z, L, S.
+    bool hotKey(int key);
+    void openProgramFolder(bool endAfter);
+    void openNetworkPanel();
+    void findServer();
+    // "10.Ip-Address" after the set-up password; the pop-up's address commands.
+    void setFixedAddress();
+    void resetAddress();
+    void askAddress();
+    void setComputerName();
+    // The Thai font settings; false when this computer cannot take them.
+    bool fixThaiFont(bool endAfter);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +99,9 @@ private:
     // Asks for a secret in an input box proposing "****"; false (and the message) when wrong.
     bool askSecret(const QString& prompt, const QString& secret, const QString& wrong);
     void finishClose();
+    // Says that this computer cannot do what was asked.
+    void unsupported();
+    template <typename Window> void openSingle();
     void updateSizes();
 
     RunValues run_;

@@ -1,8 +1,10 @@
 // The main window's menus, its pop-up menu and the commands it does itself.
 
+#include "cutting/gui/tcu3.h"
 #include "entry/gui/tfminput.h"
 #include "entry/recorder.h"
 #include "platform/platform.h"
+#include "settlement/gui/tchange.h"
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
@@ -51,15 +53,17 @@ void Tmain::buildMenus() {
                      QStringLiteral("เพิ่มข้อมูลจากโปรแกรม Line"), QStringLiteral("สร้างรหัสสำหรับโปรแกรมLine")});
 
     QMenu* setup = bar->addMenu(QStringLiteral("(2)ตั้งค่า"));
-    laterAll(setup, {QStringLiteral("1.ServerSetup-step1  (XP)"), QStringLiteral("2.ServerSetup-step2  (XP)")});
+    setup->addAction(QStringLiteral("1.ServerSetup-step1  (XP)"), this, &Tmain::unsupported);
+    later(setup, QStringLiteral("2.ServerSetup-step2  (XP)"));
     setup->addAction(QStringLiteral("3.การแสดงเมนูป้อนข้อมูล"), this, &Tmain::openMenuSetup);
-    laterAll(setup, {QStringLiteral("4.ตั้งอัตราการจ่ายแบบรวม"), QStringLiteral("5.ตั้งอัตราการจ่ายแบบแยกชื่อ"),
-                     QStringLiteral("6.ตรวจรางวัล"), QStringLiteral("7.ระบบการป้อน"), QStringLiteral("8.ข้อมูลลูกค้า")});
+    setup->addAction(QStringLiteral("4.ตั้งอัตราการจ่ายแบบรวม"), this, &Tmain::openRates);
+    laterAll(setup, {QStringLiteral("5.ตั้งอัตราการจ่ายแบบแยกชื่อ"), QStringLiteral("6.ตรวจรางวัล"),
+                     QStringLiteral("7.ระบบการป้อน"), QStringLiteral("8.ข้อมูลลูกค้า")});
     setup->addAction(QStringLiteral("9.เปลี่ยนรหัสผ่าน"), this, &Tmain::openChangePassword);
-    later(setup, QStringLiteral("10.Ip-Address"));
+    setup->addAction(QStringLiteral("10.Ip-Address"), this, &Tmain::setFixedAddress);
     setup->addAction(QStringLiteral("11.เปิดการRefressข้อมูล"), this, &Tmain::switchRefresh);
-    laterAll(setup, {QStringLiteral("12.การอั้นแบบรวม"), QStringLiteral("13.การอั้นเลขเฉพาะตัวเลข"),
-                     QStringLiteral("14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง"),
+    setup->addAction(QStringLiteral("12.การอั้นแบบรวม"), this, &Tmain::openKindLimits);
+    laterAll(setup, {QStringLiteral("13.การอั้นเลขเฉพาะตัวเลข"), QStringLiteral("14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง"),
                      QStringLiteral("15.การตัดยอดเกินอั้น แบบอัตโนมัติ"),
                      QStringLiteral("16.การส่งข้อมูลไปServerอัตโนมัติ")});
     setup->addAction(QStringLiteral("17.Limitการป้อนตัวเลข"), this, &Tmain::setInputLimit);
@@ -120,40 +124,73 @@ void Tmain::buildMenus() {
              {QStringLiteral("ลบข้อมูลทั้งหมดเพื่อเริ่มใหม่"), QStringLiteral("ลบข้อมูลยอดเกินอั้นสะสม"),
               QStringLiteral("ลบข้อมูลตามเงื่อนไข")});
 
-    laterAll(bar->addMenu(QStringLiteral("(9)การบำรุงรักษา")),
-             {QStringLiteral("Repair_Server"), QStringLiteral("Restart_Server"),
-              QStringLiteral("Backupและนำเข้าฐานข้อมูล"), QStringLiteral("แสดงฐานข้อมูลสำรอง"),
-              QStringLiteral("แสดงอุปกรณ์การเชื่อมต่อ Ctrl+N"),
-              QStringLiteral("ถ่ายโอนข้อมูลสำรองไปที่ข้อมูลประมวลผล"),
+    QMenu* care = bar->addMenu(QStringLiteral("(9)การบำรุงรักษา"));
+    care->addAction(QStringLiteral("Repair_Server"), this,
+                    [this] { startTool(QStringLiteral("db/repair"), true); });
+    later(care, QStringLiteral("Restart_Server"));
+    care->addAction(QStringLiteral("Backupและนำเข้าฐานข้อมูล"), this, [this] {
+        if (startTool(QStringLiteral("backup"), false))
+            closeWithoutAsking();
+    });
+    care->addAction(QStringLiteral("แสดงฐานข้อมูลสำรอง"), this,
+                    [this] { startTool(QStringLiteral("backupbrowser"), true); });
+    care->addAction(QStringLiteral("แสดงอุปกรณ์การเชื่อมต่อ Ctrl+N"), this, &Tmain::openNetworkPanel);
+    laterAll(care, {QStringLiteral("ถ่ายโอนข้อมูลสำรองไปที่ข้อมูลประมวลผล"),
               QStringLiteral("Loadข้อมูลทั้งหมดที่ส่งไปServerเข้าตารางประมวลผล"),
               QStringLiteral("ปรับปรุงตารางข้อมูล")});
 
     QMenu* help = bar->addMenu(QStringLiteral("(11)ช่วยเหลือ"));
-    laterAll(help, {QStringLiteral("อ่านคู่มือเมนู All in one"), QStringLiteral("Downloadคู่มือการใช้งาน"),
-                    QStringLiteral("Downloadคู่มือการตั้งค่าระบบLan WinXp"),
-                    QStringLiteral("Downloadคู่มือการตั้งค่าระบบLan Win7")});
+    help->addAction(QStringLiteral("อ่านคู่มือเมนู All in one"), this, [this] {
+        Platform::instance().openWithShell(run_.programFolder + QStringLiteral("all.htm"));
+    });
+    // The vendor's downloads need Windows' shell; the copies on the vendor's server are not
+    // reachable from here.
+    for (const char* caption : {"Downloadคู่มือการใช้งาน", "Downloadคู่มือการตั้งค่าระบบLan WinXp",
+                                "Downloadคู่มือการตั้งค่าระบบLan Win7"})
+        help->addAction(QString::fromUtf8(caption), this, &Tmain::unsupported);
     help->addAction(QStringLiteral("Loadตัวอย่างตารางข้อมูล"), this, &Tmain::loadSampleData);
-    laterAll(help, {QStringLiteral("สำรองโปรแกรมลงUSB"), QStringLiteral("Remoteสอนการใช้งานผ่านinternet1"),
-                    QStringLiteral("Remoteสอนการใช้งานผ่านinternet2"),
-                    QStringLiteral("เปิดFolderฐานข้อมูล Ctrl+D"), QStringLiteral("ทดสอบระบบเครือข่าย"),
-                    QStringLiteral("Ping_Network"), QStringLiteral("ค้นหาเครื่องServer"),
-                    QStringLiteral("Windows7_Setupserver"), QStringLiteral("Windowsxp_StartServer1"),
-                    QStringLiteral("Windowsxp_StartServer2"), QStringLiteral("Windowsxp_RestartServer"),
-                    QStringLiteral("แก้ไขปัญหาFont")});
-    laterAll(bar->addMenu(QStringLiteral("(12)updateโปรแกรม")),
-             {QStringLiteral("updateอัตโนมัติ"), QStringLiteral("updateฐานข้อมูล"), QStringLiteral("RepairFont")});
+    later(help, QStringLiteral("สำรองโปรแกรมลงUSB"));
+    help->addAction(QStringLiteral("Remoteสอนการใช้งานผ่านinternet1"), this,
+                    [this] { startTool(QStringLiteral("AA_v3.exe"), false); });
+    help->addAction(QStringLiteral("Remoteสอนการใช้งานผ่านinternet2"), this, &Tmain::openTeamViewer);
+    help->addAction(QStringLiteral("เปิดFolderฐานข้อมูล Ctrl+D"), this, [this] { openProgramFolder(true); });
+    later(help, QStringLiteral("ทดสอบระบบเครือข่าย"));
+    later(help, QStringLiteral("Ping_Network"));
+    help->addAction(QStringLiteral("ค้นหาเครื่องServer"), this, &Tmain::findServer);
+    help->addAction(QStringLiteral("Windows7_Setupserver"), this, [this] { openProgramFolder(true); });
+    help->addAction(QStringLiteral("Windowsxp_StartServer1"), this,
+                    [this] { startTool(QStringLiteral("startserver1"), false); });
+    help->addAction(QStringLiteral("Windowsxp_StartServer2"), this,
+                    [this] { startTool(QStringLiteral("startserver2"), false); });
+    help->addAction(QStringLiteral("Windowsxp_RestartServer"), this,
+                    [this] { startTool(QStringLiteral("restartserver"), false); });
+    help->addAction(QStringLiteral("แก้ไขปัญหาFont"), this, [this] { fixThaiFont(false); });
+    QMenu* update = bar->addMenu(QStringLiteral("(12)updateโปรแกรม"));
+    update->addAction(QStringLiteral("updateอัตโนมัติ"), this, [this] {
+        if (startTool(QStringLiteral("updater"), false))
+            closeWithoutAsking();
+    });
+    update->addAction(QStringLiteral("updateฐานข้อมูล"), this, &Tmain::unsupported);
+    update->addAction(QStringLiteral("RepairFont"), this, [this] {
+        if (fixThaiFont(false))
+            Platform::instance().restartComputer();
+    });
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
     popup_->addAction(QStringLiteral("(1) ออกจากโปรแกรม"), this, [this] { close(); });
     popup_->addSeparator();
-    laterAll(popup_, {QStringLiteral("(2) Edit-Font-Thai"), QStringLiteral("(3) Setup-Printer"),
-                      QStringLiteral("(4) Reset-to-Server"), QStringLiteral("(5) Reset-to-Lan"),
-                      QStringLiteral("(6) Reset-Ip-Address"), QStringLiteral("(7) ตั้งค่า-Ip-Adress"),
-                      QStringLiteral("(8) Set-computer-name")});
+    popup_->addAction(QStringLiteral("(2) Edit-Font-Thai"), this, [this] { fixThaiFont(true); });
+    laterAll(popup_, {QStringLiteral("(3) Setup-Printer"), QStringLiteral("(4) Reset-to-Server"),
+                      QStringLiteral("(5) Reset-to-Lan")});
+    popup_->addAction(QStringLiteral("(6) Reset-Ip-Address"), this, &Tmain::resetAddress);
+    popup_->addAction(QStringLiteral("(7) ตั้งค่า-Ip-Adress"), this, &Tmain::askAddress);
+    popup_->addAction(QStringLiteral("(8) Set-computer-name"), this, &Tmain::setComputerName);
     popup_->addSeparator();
     popup_->addAction(QStringLiteral("(9) ปิดคำเตือนการถ่ายโอน"), this, &Tmain::stopWarnings);
-    later(popup_, QStringLiteral("(10) Lanedit"));
+    popup_->addAction(QStringLiteral("(10) Lanedit"), this, [this] {
+        Platform::instance().showFolderProperties(run_.programFolder + QStringLiteral("db"));
+    });
     popup_->addSeparator();
     popup_->addAction(QStringLiteral("(11) แยกกลุ่มตัวโต๊ด"), this, [this] { setDigitSorting(true); });
     popup_->addAction(QStringLiteral("(12)รวมกลุ่มตัวโต๊ด"), this, [this] { setDigitSorting(false); });
@@ -161,6 +198,40 @@ void Tmain::buildMenus() {
     popup_->addAction(QStringLiteral("(13) Run 00-99 บน"), this, [this] { runNumbers(Kind::h2); });
     popup_->addAction(QStringLiteral("(14) Run 00-99 ล่าง"), this, [this] { runNumbers(Kind::l2); });
 }
+
+void Tmain::setKindNamingMode(int mode) {
+    if (mode == run_.kindNamingMode)
+        return;
+    run_.kindNamingMode = mode;
+    const QList<QMenu*> menus = menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+    menuBar()->clear();
+    qDeleteAll(menus);
+    delete popup_;
+    popup_ = nullptr;
+    buildMenus();
+}
+
+template <typename Window> void Tmain::openSingle() {
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (qobject_cast<Window*>(window->widget())) {
+            mdi_->setActiveSubWindow(window);
+            return;
+        }
+    }
+    Window* form = nullptr;
+    try {
+        form = new Window(this);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+        return;
+    }
+    QMdiSubWindow* window = mdi_->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void Tmain::openRates() { openSingle<Tchange>(); }
+void Tmain::openKindLimits() { openSingle<Tcu3>(); }
 
 void Tmain::contextMenuEvent(QContextMenuEvent* event) {
     if (popup_ && isEnabled())

@@ -237,6 +237,7 @@ void Tmenusetup::save() {
 
     // The entry form reads the menu when it is created: put it in front so it is replaced.
     Tmain* main = main_;
+    main->setKindNamingMode(namingMode_);
     closeWindow();
     if (Tfminput* form = main->entryForm()) {
         if (auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))

@@ -1,0 +1,37 @@
+#include "settlement/gui/tchange.h"
+
+#include "shell/gui/tmain.h"
+#include "ui/kindcaptions.h"
+
+#include <QTimer>
+
+namespace {
+// Mode 0 also offers the two sheet rates after the ten kinds (columns hb and lb).
+QStringList items(int namingMode) {
+    QStringList captions = kindCaptions(namingMode);
+    if (namingMode != 1 && namingMode != 2)
+        captions << QStringLiteral("ใบ2ตัวบน") << QStringLiteral("ใบ2ตัวล่าง");
+    return captions;
+}
+} // namespace
+
+Tchange::Tchange(Tmain* main)
+    : KindValueForm(QStringLiteral("change"), main->run().sharedPath, main->run().kindNamingMode,
+                    items(main->run().kindNamingMode), main) {
+    setObjectName(QStringLiteral("Tchange"));
+    setWindowTitle(QStringLiteral("ตั้งอัตราการจ่ายแบบรวม"));
+    close_ = new QTimer(this);
+    close_->setObjectName(QStringLiteral("Timer2"));
+    close_->setSingleShot(true);
+    close_->setInterval(30000);
+    connect(close_, &QTimer::timeout, this, &Tchange::onCloseTimer);
+    close_->start();
+    setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
+}
+
+void Tchange::onCloseTimer() {
+    if (QWidget* frame = parentWidget(); frame && frame->inherits("QMdiSubWindow"))
+        frame->close();
+    else
+        close();
+}

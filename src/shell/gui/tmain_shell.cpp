@@ -1,0 +1,162 @@
+// The main window's commands that go to the computer: tools, folders, hot keys, adapters.
+
+#include "platform/platform.h"
+#include "shell/gui/tmain.h"
+#include "store/defaults.h"
+#include "ui/dialogs.h"
+
+#include <QFileInfo>
+#include <QHostAddress>
+
+namespace {
+const char kUnsupported[] = "เครื่องนี้ไม่รองรับคำสั่งนี้";
+
+// A dotted IPv4 address of four parts.
+bool isAddress(const QString& text) {
+    QHostAddress address;
+    return text.count(QLatin1Char('.')) == 3 && address.setAddress(text) &&
+           address.protocol() == QAbstractSocket::IPv4Protocol;
+}
+} // namespace
+
+void Tmain::unsupported() { Dialogs::info(this, QString::fromUtf8(kUnsupported)); }
+
+bool Tmain::startTool(const QString& relativePath, bool endAfter) {
+    const QString path = run_.programFolder + relativePath;
+    if (!Platform::instance().startProgram(path, {})) {
+        Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรม ") + QFileInfo(path).fileName() +
+                                   QStringLiteral(" ในโฟลเดอร์โปรแกรม"));
+        return false;
+    }
+    if (endAfter)
+        endProgram();
+    return true;
+}
+
+void Tmain::openTeamViewer() {
+    const QString folder = run_.programFolder;
+    if (QFileInfo::exists(folder + QStringLiteral("TeamViewerQS.exe"))) {
+        Platform::instance().openWithShell(folder);
+        return;
+    }
+    Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรม TeamViewerQS.exe ในโฟลเดอร์โปรแกรม "
+                                          "และเครื่องนี้Downloadโปรแกรมเองไม่ได้"));
+}
+
+bool Tmain::hotKey(int key) {
+    Platform& platform = Platform::instance();
+    switch (key) {
+    case Qt::Key_Q:
+        endProgram();
+        return true;
+    case Qt::Key_Z:
+        if (isEnabled())
+            openEntryForm();
+        return isEnabled();
+    case Qt::Key_D:
+        openProgramFolder(false);
+        return true;
+    case Qt::Key_N:
+        openNetworkPanel();
+        return true;
+    case Qt::Key_F:
+        platform.openWithShell(run_.programFolder + QStringLiteral("tabulox.theme"));
+        return true;
+    case Qt::Key_L:
+        platform.showFolderProperties(run_.programFolder + QStringLiteral("db"));
+        return true;
+    case Qt::Key_S:
+        platform.openComputerShares(QStringLiteral("server"));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Tmain::openProgramFolder(bool endAfter) {
+    Platform::instance().openWithShell(run_.programFolder);
+    if (endAfter)
+        endProgram();
+}
+
+void Tmain::openNetworkPanel() {
+    if (!Platform::instance().openNetworkPanel())
+        unsupported();
+}
+
+void Tmain::findServer() {
+    bool ok = false;
+    const QString name = Dialogs::input(this, QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"),
+                                        QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"), QStringLiteral("SERVER"), &ok);
+    if (ok && !name.trimmed().isEmpty())
+        Platform::instance().openComputerShares(name.trimmed());
+}
+
+void Tmain::setFixedAddress() {
+    if (!askSecret(QStringLiteral("ป้อนรหัสผ่านเพื่อตั้งค่า"), defaults::setupPassword(),
+                   QStringLiteral("passwordไม่ถูกต้อง")))
+        return;
+    bool ok = false;
+    const QString address = Dialogs::input(this, QStringLiteral("ป้อนIp-Address"),
+                                           QStringLiteral("ป้อนค่าIp-Addressที่ต้องการ"),
+                                           QStringLiteral("192.168.0.1"), &ok).trimmed();
+    if (!ok)
+        return;
+    if (!isAddress(address)) {
+        Dialogs::warning(this, QStringLiteral("Ip-Addressไม่ถูกต้อง"));
+        return;
+    }
+    if (!Platform::instance().setFixedAddress(address))
+        return unsupported();
+    Dialogs::info(this, QStringLiteral("ตั้งค่าIp-Address=") + address + QStringLiteral("เรียบร้อย"));
+}
+
+void Tmain::resetAddress() {
+    if (!Platform::instance().setAutomaticAddress())
+        return unsupported();
+    Dialogs::info(this, QStringLiteral("ResetIpเรียบร้อย"));
+}
+
+void Tmain::askAddress() {
+    const QString proposed = QStringLiteral("192.168.0.");
+    bool ok = false;
+    const QString address = Dialogs::input(this, QStringLiteral("ป้อนIp-Address"),
+                                           QStringLiteral("ป้อนค่าIp-Addressที่ต้องการ"), proposed, &ok).trimmed();
+    if (!ok)
+        return;
+    // The proposal left as it was asks for an automatic address.
+    if (address != proposed && !isAddress(address)) {
+        Dialogs::warning(this, QStringLiteral("Ip-Addressไม่ถูกต้อง"));
+        return;
+    }
+    Platform& platform = Platform::instance();
+    if (!(address == proposed ? platform.setAutomaticAddress() : platform.setFixedAddress(address)))
+        return unsupported();
+    Dialogs::info(this, QStringLiteral("ตั้งค่าIp-Address=") + address + QStringLiteral("เรียบร้อย"));
+}
+
+void Tmain::setComputerName() {
+    if (!askSecret(QStringLiteral("ป้อนรหัส") + defaults::fourDigitCode(), defaults::fourDigitCode(),
+                   QStringLiteral("รหัสไม่ถูกต้อง")))
+        return;
+    bool ok = false;
+    const QString name = Dialogs::input(this, QStringLiteral("ป้อนชื่อ"), QStringLiteral("ป้อนชื่อ"),
+                                        QStringLiteral("SERVER"), &ok).trimmed();
+    if (!ok || name.isEmpty())
+        return;
+    Platform& platform = Platform::instance();
+    if (!platform.setComputerName(name))
+        return unsupported();
+    platform.restartComputer();
+}
+
+bool Tmain::fixThaiFont(bool endAfter) {
+    if (!Platform::instance().applyThaiFontSettings()) {
+        unsupported();
+        return false;
+    }
+    Dialogs::info(this, QStringLiteral("Restartnow"));
+    if (endAfter)
+        endProgram();
+    return true;
+}

@@ -1,0 +1,190 @@
+#include "cutting/gui/tcu3.h"
+#include "entry/recorder.h"
+#include "entry/gui/tfminput.h"
+#include "settlement/gui/tchange.h"
+#include "shell/gui/tmain.h"
+#include "shell/settings.h"
+#include "store/database.h"
+#include "store/location.h"
+#include "support/tempbook.h"
+#include "support/testmain.h"
+#include "ui/dialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+QAction* findAction(QWidget* root, const QString& caption) {
+    for (QAction* action : root->findChildren<QAction*>()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+} // namespace
+
+// The kind-limit and pay-rate windows, driven as a bookmaker sets up his shop.
+class KindValueFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void limitSavedReachesTheEntryForm();
+    void limitChangedElsewhereShowsAtTheNextTick();
+    void nothingChosenOrNotWholeWritesNothing();
+    void headNamesRelabelOnlyThreeKinds();
+    void redWarningSwitch();
+    void ratesSheetItemsAndSelfClose();
+
+private:
+    void start(int namingMode = 0);
+    template <typename W> W* open(const char* command) {
+        findAction(main_.get(), QString::fromUtf8(command))->trigger();
+        return main_->findChild<W*>();
+    }
+    QString label(QWidget* form, int column) {
+        return form->findChild<QLabel*>(QStringLiteral("Label%1").arg(column + 1))->text();
+    }
+    void choose(QWidget* form, int item, const QString& value) {
+        form->findChild<QComboBox*>("c1")->setCurrentIndex(item);
+        form->findChild<QLineEdit*>("e1")->setText(value);
+        form->findChild<QPushButton*>("BitBtn1")->click();
+    }
+    QString stored(const QString& sql) { return rowsOf(main_->own(), sql).value(0); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<Tmain> main_;
+};
+
+void KindValueFormTest::start(int namingMode) {
+    dir_ = std::make_unique<QTemporaryDir>();
+    testing::freshPlatform();
+    if (namingMode != 0) {
+        auto db = location::openBook(dir_->path() + "/db/tabulox.mde", dir_->path() + "/");
+        SettingsRecord(*db).set(Backc::back13, QString::number(namingMode));
+    }
+    Dialogs::clear();
+    main_ = std::make_unique<Tmain>(dir_->path() + "/tabulox");
+    main_->show();
+    main_->loggedIn();
+}
+
+void KindValueFormTest::cleanup() {
+    if (main_)
+        main_->closeWithoutAsking();
+    main_.reset();
+    dir_.reset();
+}
+
+void KindValueFormTest::limitSavedReachesTheEntryForm() {
+    start();
+    Recorder(main_->entryForm()->bets()).recordLine({{"123", Kind::h3, 10}}, "A");
+    main_->entryForm()->colourTotals();
+    QLabel* total = main_->entryForm()->findChild<QLabel*>("total_h3");
+    QVERIFY(total);
+    QCOMPARE(total->property("overLimit").toBool(), false);
+
+    Tcu3* form = open<Tcu3>("12.การอั้นแบบรวม");
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QString("ตั้งค่าการอั้น"));
+    choose(form, 0, "5");
+    QCOMPARE(Dialogs::last().text, QString("บันทึกค่าเรียบร้อย"));
+    QCOMPARE(label(form, 0), QString("3ตัวบน=5"));
+    QCOMPARE(stored("SELECT h3 FROM change2"), QString("5"));
+    QCOMPARE(total->property("overLimit").toBool(), true);
+    // A second use of the command brings the same window to the front.
+    QCOMPARE(open<Tcu3>("12.การอั้นแบบรวม"), form);
+    QCOMPARE(main_->findChildren<Tcu3*>().size(), 1);
+}
+
+void KindValueFormTest::limitChangedElsewhereShowsAtTheNextTick() {
+    start();
+    Tcu3* form = open<Tcu3>("12.การอั้นแบบรวม");
+    auto other = Database::openFile(dir_->path() + "/db/tabulox.mde");
+    other->exec("UPDATE change2 SET l2 = '777'");
+    QTRY_COMPARE_WITH_TIMEOUT(label(form, static_cast<int>(Kind::l2)), QString("2ตัวล่าง=777"), 2000);
+}
+
+void KindValueFormTest::nothingChosenOrNotWholeWritesNothing() {
+    start();
+    const QString before = rowsOf(main_->own(), "SELECT * FROM change2").value(0);
+    Tcu3* form = open<Tcu3>("12.การอั้นแบบรวม");
+    form->findChild<QPushButton*>("BitBtn1")->click();
+    QCOMPARE(Dialogs::last().kind, QString("warning"));
+    QCOMPARE(Dialogs::last().text, QString("กรุณาเลือกข้อมูลก่อนบันทึกค่า"));
+    choose(form, 2, "12.5");
+    QCOMPARE(Dialogs::last().kind, QString("warning"));
+    QCOMPARE(rowsOf(main_->own(), "SELECT * FROM change2").value(0), before);
+    // Clicking into the value box empties it.
+    QLineEdit* e1 = form->findChild<QLineEdit*>("e1");
+    QTest::mouseClick(e1, Qt::LeftButton);
+    QCOMPARE(e1->text(), QString());
+}
+
+void KindValueFormTest::headNamesRelabelOnlyThreeKinds() {
+    start(1);
+    Tcu3* form = open<Tcu3>("12.การอั้นแบบรวม");
+    QVERIFY(label(form, static_cast<int>(Kind::t2)).startsWith("หัว2ตัว="));
+    QVERIFY(label(form, static_cast<int>(Kind::h4)).startsWith("หัว3ตัวโต๊ด="));
+    QVERIFY(label(form, static_cast<int>(Kind::h5)).startsWith("หัว3ตัว="));
+    QVERIFY(label(form, static_cast<int>(Kind::l2)).startsWith("2ตัวล่าง="));
+    QComboBox* c1 = form->findChild<QComboBox*>("c1");
+    QCOMPARE(c1->itemText(4), QString("หัว2ตัว"));
+    choose(form, 4, "44");
+    QCOMPARE(stored("SELECT t2 FROM change2"), QString("44"));
+    // The totals menu follows the head names too.
+    QVERIFY(findAction(main_.get(), "หัว2ตัวหน้า"));
+    QVERIFY(findAction(main_.get(), "หัว3ตัว")->isVisible());
+    QVERIFY(!findAction(main_.get(), "กลุ่ม5ตัว")->isVisible());
+}
+
+void KindValueFormTest::redWarningSwitch() {
+    start();
+    Tcu3* form = open<Tcu3>("12.การอั้นแบบรวม");
+    QCheckBox* box = form->findChild<QCheckBox*>("chkcolor");
+    QCOMPARE(box->text(), QString(" แจ้งเตือน สีแดง ตัวเลข"));
+    QVERIFY(!box->isChecked());
+    box->click();
+    QCOMPARE(stored("SELECT back26 FROM backc"), QString("1"));
+    QVERIFY(form->redWarning());
+    box->click();
+    QCOMPARE(stored("SELECT back26 FROM backc"), QString("0"));
+    QVERIFY(!form->redWarning());
+}
+
+void KindValueFormTest::ratesSheetItemsAndSelfClose() {
+    start();
+    QPointer<Tchange> form = open<Tchange>("4.ตั้งอัตราการจ่ายแบบรวม");
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QString("ตั้งอัตราการจ่ายแบบรวม"));
+    QComboBox* c1 = form->findChild<QComboBox*>("c1");
+    QCOMPARE(c1->count(), 12);
+    QCOMPARE(c1->itemText(11), QString("ใบ2ตัวล่าง"));
+    QStringList labels;
+    for (int i = 0; i < 10; ++i)
+        labels << label(form, i);
+    choose(form, 10, "65");
+    QCOMPARE(stored("SELECT hb FROM change"), QString("65"));
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(label(form, i), labels.at(i));
+    choose(form, 0, "850");
+    QCOMPARE(label(form, 0), QString("3ตัวบน=850"));
+
+    form->onCloseTimer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form);
+    // A new opening has nothing chosen, whatever the last one chose.
+    form = open<Tchange>("4.ตั้งอัตราการจ่ายแบบรวม");
+    QCOMPARE(form->chosen(), -1);
+    form->findChild<QPushButton*>("BitBtn1")->click();
+    QCOMPARE(stored("SELECT h3 FROM change"), QString("850"));
+}
+
+TABULOX_TEST(KindValueFormTest)
+#include "kindvalue_test.moc"

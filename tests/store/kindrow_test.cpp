@@ -1,0 +1,47 @@
+#include "store/kindrow.h"
+#include "support/tempbook.h"
+#include "support/testmain.h"
+
+class KindRowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void writesOneColumnOfTheRow();
+    void refusesWhatIsNotAWholeAmount();
+    void showsStoredTextAsWholeNumber();
+};
+
+void KindRowTest::writesOneColumnOfTheRow() {
+    TempBook book;
+    const QStringList before = kindrow::read(book.db(), "change");
+    QCOMPARE(before.size(), 12);
+    kindrow::write(book.db(), "change", 10, " 75 ");
+    QStringList after = kindrow::read(book.db(), "change");
+    QCOMPARE(after.at(10), QString("75"));
+    after[10] = before.at(10);
+    QCOMPARE(after, before);
+    kindrow::write(book.db(), "change2", 4, "0");
+    QCOMPARE(rowsOf(book.db(), "SELECT t2, h3 FROM change2").first(),
+             "0|" + kindrow::read(book.db(), "change2").first());
+}
+
+void KindRowTest::refusesWhatIsNotAWholeAmount() {
+    TempBook book;
+    const QStringList before = kindrow::read(book.db(), "change2");
+    for (const char* text : {"12.5", "abc", "", "-5", "1e3", "5\"; DROP TABLE change2; --"}) {
+        QVERIFY2(!kindrow::refusal(QString::fromUtf8(text)).isEmpty(), text);
+        QVERIFY_THROWS_EXCEPTION(StoreError, kindrow::write(book.db(), "change2", 0, QString::fromUtf8(text)));
+    }
+    QVERIFY_THROWS_EXCEPTION(StoreError, kindrow::write(book.db(), "change2", 10, "5"));
+    QCOMPARE(kindrow::read(book.db(), "change2"), before);
+    QVERIFY(kindrow::refusal("0").isEmpty());
+}
+
+void KindRowTest::showsStoredTextAsWholeNumber() {
+    QCOMPARE(kindrow::shown("500"), QString("500"));
+    QCOMPARE(kindrow::shown("89.6"), QString("90"));
+    QCOMPARE(kindrow::shown(""), QString("0"));
+    QCOMPARE(kindrow::shown("x"), QString("0"));
+}
+
+TABULOX_TEST(KindRowTest)
+#include "kindrow_test.moc"
