@@ -49,6 +49,8 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
 
     mdi_ = new QMdiArea(this);
     mdi_->setBackground(Qt::black);
+    // A small window opened over the maximised entry form keeps its own size.
+    mdi_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(mdi_);
     buildStatusBar();
 

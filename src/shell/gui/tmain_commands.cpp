@@ -227,7 +227,10 @@ template <typename Window> void Tmain::openSingle() {
     }
     QMdiSubWindow* window = mdi_->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    window->showNormal();
+    window->adjustSize();
+    window->move(qMax(0, (mdi_->width() - window->width()) / 2),
+                 qMax(0, (mdi_->height() - window->height()) / 2));
 }
 
 void Tmain::openRates() { openSingle<Tchange>(); }
