@@ -38,6 +38,7 @@ private slots:
     void addressCommandsSayWhatTheComputerCannotDo();
     void hotKeysAndTheEmptyArea();
     void menusFollowANewNamingMode();
+    void rolesNeedTheCodeAndEndTheProgram();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -204,6 +205,34 @@ void CommandsTest::menusFollowANewNamingMode() {
     for (QAction* action : main_->findChildren<QAction*>())
         runCommands += action->text() == "(13) Run 00-99 บน";
     QCOMPARE(runCommands, 1);
+}
+
+void CommandsTest::rolesNeedTheCodeAndEndTheProgram() {
+    const QString before = SettingsRecord(main_->own()).text(Cstr::cstr2);
+    Dialogs::setNextText("4321");
+    findAction(main_.get(), "(5) Reset-to-Lan")->trigger();
+    QCOMPARE(Dialogs::last().text, QString("รหัสไม่ถูกต้อง"));
+    QCOMPARE(SettingsRecord(main_->own()).text(Cstr::cstr2), before);
+    QVERIFY(!main_->hasEnded());
+
+    Dialogs::setNextText("1234");
+    Dialogs::setNextText("192.168.0.9");
+    findAction(main_.get(), "(5) Reset-to-Lan")->trigger();
+    QCOMPARE(Dialogs::last().text, QString("ResetTo_Lan_Ok"));
+    QVERIFY(main_->hasEnded());
+    std::unique_ptr<Database> db = Database::openFile(dir_->path() + "/db/tabulox.mde");
+    SettingsRecord settings(*db);
+    QCOMPARE(settings.text(Cstr::cstr2), QString("\\\\192.168.0.9"));
+    QCOMPARE(settings.text(Cstr::tran), QString("1"));
+    QCOMPARE(settings.text(Backc::back6), QString("0"));
+    QCOMPARE(settings.text(Backc::back22), QString("200"));
+
+    // The computer named server cannot become a station.
+    main_.reset();
+    platform_->name = "SERVER";
+    main_ = std::make_unique<Tmain>(dir_->path() + "/tabulox");
+    QVERIFY(!findAction(main_.get(), "(5) Reset-to-Lan")->isEnabled());
+    main_->closeWithoutAsking();
 }
 
 TABULOX_TEST(CommandsTest)

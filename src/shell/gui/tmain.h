@@ -77,6 +77,9 @@ public slots:
     void openProgramFolder(bool endAfter);
     void openNetworkPanel();
     void findServer();
+    // The computer's role after the four-digit code; the program ends to take it up.
+    void resetToServer();
+    void resetToLan();
     // "10.Ip-Address" after the set-up password; the pop-up's address commands.
     void setFixedAddress();
     void resetAddress();
@@ -98,6 +101,7 @@ private:
     void buildMenus();
     // Asks for a secret in an input box proposing "****"; false (and the message) when wrong.
     bool askSecret(const QString& prompt, const QString& secret, const QString& wrong);
+    bool askCode();
     void finishClose();
     // Says that this computer cannot do what was asked.
     void unsupported();

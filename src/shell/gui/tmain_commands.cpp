@@ -181,8 +181,10 @@ void Tmain::buildMenus() {
     popup_->addAction(QStringLiteral("(1) ออกจากโปรแกรม"), this, [this] { close(); });
     popup_->addSeparator();
     popup_->addAction(QStringLiteral("(2) Edit-Font-Thai"), this, [this] { fixThaiFont(true); });
-    laterAll(popup_, {QStringLiteral("(3) Setup-Printer"), QStringLiteral("(4) Reset-to-Server"),
-                      QStringLiteral("(5) Reset-to-Lan")});
+    later(popup_, QStringLiteral("(3) Setup-Printer"));
+    popup_->addAction(QStringLiteral("(4) Reset-to-Server"), this, &Tmain::resetToServer);
+    popup_->addAction(QStringLiteral("(5) Reset-to-Lan"), this, &Tmain::resetToLan)
+        ->setEnabled(run_.computerName.compare(QLatin1String("server"), Qt::CaseInsensitive) != 0);
     popup_->addAction(QStringLiteral("(6) Reset-Ip-Address"), this, &Tmain::resetAddress);
     popup_->addAction(QStringLiteral("(7) ตั้งค่า-Ip-Adress"), this, &Tmain::askAddress);
     popup_->addAction(QStringLiteral("(8) Set-computer-name"), this, &Tmain::setComputerName);
@@ -323,9 +325,13 @@ void Tmain::setInputLimit() {
     closeWithoutAsking();
 }
 
+bool Tmain::askCode() {
+    return askSecret(QStringLiteral("ป้อนรหัส") + defaults::fourDigitCode(), defaults::fourDigitCode(),
+                     QStringLiteral("รหัสไม่ถูกต้อง"));
+}
+
 void Tmain::setDigitSorting(bool separate) {
-    if (!askSecret(QStringLiteral("ป้อนรหัส") + defaults::fourDigitCode(), defaults::fourDigitCode(),
-                   QStringLiteral("รหัสไม่ถูกต้อง")))
+    if (!askCode())
         return;
     try {
         SettingsRecord(own()).set(Backc::back5, separate ? QStringLiteral("1") : QStringLiteral("0"));

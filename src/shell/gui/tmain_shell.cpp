@@ -136,8 +136,7 @@ void Tmain::askAddress() {
 }
 
 void Tmain::setComputerName() {
-    if (!askSecret(QStringLiteral("ป้อนรหัส") + defaults::fourDigitCode(), defaults::fourDigitCode(),
-                   QStringLiteral("รหัสไม่ถูกต้อง")))
+    if (!askCode())
         return;
     bool ok = false;
     const QString name = Dialogs::input(this, QStringLiteral("ป้อนชื่อ"), QStringLiteral("ป้อนชื่อ"),
