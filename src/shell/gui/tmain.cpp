@@ -254,17 +254,23 @@ void Tmain::openEntryForm() {
         if (qobject_cast<Tfminput*>(active->widget()))
             active->close();
     }
-    Tfminput* form = nullptr;
+    if (QMdiSubWindow* window = addWindow([this] { return new Tfminput(this); })) {
+        window->showMaximized();
+        window->widget()->setFocus();
+    }
+}
+
+QMdiSubWindow* Tmain::addWindow(const std::function<QWidget*()>& create) {
+    QWidget* form = nullptr;
     try {
-        form = new Tfminput(this);
+        form = create();
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
-        return;
+        return nullptr;
     }
     QMdiSubWindow* window = mdi_->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->showMaximized();
-    form->setFocus();
+    return window;
 }
 
 Tfminput* Tmain::entryForm() const {

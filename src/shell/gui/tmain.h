@@ -5,11 +5,13 @@
 
 #include <QMainWindow>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class Database;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QTimer;
 class QMenu;
 class Tfminput;
@@ -105,6 +107,8 @@ private:
     void finishClose();
     // Says that this computer cannot do what was asked.
     void unsupported();
+    // Puts a new window into the frame; a database error is shown and nothing opens.
+    QMdiSubWindow* addWindow(const std::function<QWidget*()>& create);
     template <typename Window> void openSingle();
     void updateSizes();
 

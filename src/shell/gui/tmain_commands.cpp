@@ -220,15 +220,9 @@ template <typename Window> void Tmain::openSingle() {
             return;
         }
     }
-    Window* form = nullptr;
-    try {
-        form = new Window(this);
-    } catch (const StoreError& error) {
-        Dialogs::warning(this, error.message());
+    QMdiSubWindow* window = addWindow([this] { return new Window(this); });
+    if (!window)
         return;
-    }
-    QMdiSubWindow* window = mdi_->addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
     window->showNormal();
     window->adjustSize();
     window->move(qMax(0, (mdi_->width() - window->width()) / 2),
