@@ -39,6 +39,7 @@ private slots:
     void hotKeysAndTheEmptyArea();
     void menusFollowANewNamingMode();
     void rolesNeedTheCodeAndEndTheProgram();
+    void setupWindowsOpenOnce();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -233,6 +234,24 @@ void CommandsTest::rolesNeedTheCodeAndEndTheProgram() {
     main_ = std::make_unique<Tmain>(dir_->path() + "/tabulox");
     QVERIFY(!findAction(main_.get(), "(5) Reset-to-Lan")->isEnabled());
     main_->closeWithoutAsking();
+}
+
+void CommandsTest::setupWindowsOpenOnce() {
+    const QList<QPair<const char*, const char*>> windows = {
+        {"4.ตั้งอัตราการจ่ายแบบรวม", "Tchange"},
+        {"12.การอั้นแบบรวม", "Tcu3"},
+        {"13.การอั้นเลขเฉพาะตัวเลข", "Tnumlimitf"},
+        {"14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง", "Tnumlimitf2"},
+    };
+    for (const auto& [command, form] : windows) {
+        QAction* action = findAction(main_.get(), QString::fromUtf8(command));
+        QVERIFY2(action && action->isEnabled(), command);
+        action->trigger();
+        action->trigger();
+        QCOMPARE(main_->mdi()->findChildren<QWidget*>(form).size(), 1);
+        QCOMPARE(main_->mdi()->activeSubWindow()->widget()->objectName(), QString(form));
+    }
+    QVERIFY(Dialogs::asked().isEmpty());
 }
 
 TABULOX_TEST(CommandsTest)

@@ -476,6 +476,14 @@ void Tfminput::readOptions() {
     });
 }
 
+void Tfminput::readListSwitches() {
+    try {
+        warnClosed_ = SettingsRecord(own()).text(Backc::back23) == QLatin1String("1");
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+}
+
 void Tfminput::applyMenuLayout() {
     captions_.clear();
     try {

@@ -41,6 +41,8 @@ public:
     Database& bets();
     // The digit-sorting box follows a change made elsewhere (nothing is written).
     void setDigitSorting(bool separate);
+    // Reads the closed-number warning again after the closed-number window changed it.
+    void readListSwitches();
 
 public slots:
     // F1..F10 of the page shown.

@@ -73,6 +73,8 @@ public slots:
     // Set-up windows; each exists once and comes to the front when opened again.
     void openRates();
     void openKindLimits();
+    void openNumberLimits();
+    void openClosedNumbers();
 
     // Ctrl + a letter: Q, D, N, F, Z, L, S.
     bool hotKey(int key);

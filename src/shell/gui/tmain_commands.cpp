@@ -1,6 +1,8 @@
 // The main window's menus, its pop-up menu and the commands it does itself.
 
 #include "cutting/gui/tcu3.h"
+#include "cutting/gui/tnumlimitf.h"
+#include "cutting/gui/tnumlimitf2.h"
 #include "entry/gui/tfminput.h"
 #include "entry/recorder.h"
 #include "platform/platform.h"
@@ -63,8 +65,9 @@ void Tmain::buildMenus() {
     setup->addAction(QStringLiteral("10.Ip-Address"), this, &Tmain::setFixedAddress);
     setup->addAction(QStringLiteral("11.เปิดการRefressข้อมูล"), this, &Tmain::switchRefresh);
     setup->addAction(QStringLiteral("12.การอั้นแบบรวม"), this, &Tmain::openKindLimits);
-    laterAll(setup, {QStringLiteral("13.การอั้นเลขเฉพาะตัวเลข"), QStringLiteral("14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง"),
-                     QStringLiteral("15.การตัดยอดเกินอั้น แบบอัตโนมัติ"),
+    setup->addAction(QStringLiteral("13.การอั้นเลขเฉพาะตัวเลข"), this, &Tmain::openNumberLimits);
+    setup->addAction(QStringLiteral("14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง"), this, &Tmain::openClosedNumbers);
+    laterAll(setup, {QStringLiteral("15.การตัดยอดเกินอั้น แบบอัตโนมัติ"),
                      QStringLiteral("16.การส่งข้อมูลไปServerอัตโนมัติ")});
     setup->addAction(QStringLiteral("17.Limitการป้อนตัวเลข"), this, &Tmain::setInputLimit);
     setup->addAction(QStringLiteral("18.Loadข้อมูลการตั้งค่า"), this, &Tmain::openLoadSettings);
@@ -231,6 +234,8 @@ template <typename Window> void Tmain::openSingle() {
 
 void Tmain::openRates() { openSingle<Tchange>(); }
 void Tmain::openKindLimits() { openSingle<Tcu3>(); }
+void Tmain::openNumberLimits() { openSingle<Tnumlimitf>(); }
+void Tmain::openClosedNumbers() { openSingle<Tnumlimitf2>(); }
 
 void Tmain::contextMenuEvent(QContextMenuEvent* event) {
     if (popup_ && isEnabled())
