@@ -1,5 +1,6 @@
 #include "settlement/customers.h"
 
+#include "settlement/customerbook.h"
 #include "store/database.h"
 
 #include <QRegularExpression>
@@ -14,10 +15,9 @@ const QString kPercentsAndRates = QStringLiteral(
 
 QStringList names(Database& db, bool byName) {
     QStringList result;
-    QSqlQuery query = db.exec(
-        QStringLiteral("SELECT name FROM cus WHERE name NOT LIKE ? ORDER BY %1")
-            .arg(byName ? QStringLiteral("name") : QStringLiteral("id2")),
-        {QLatin1Char('%') + sheetWord() + QLatin1Char('%')});
+    QSqlQuery query = db.exec(QStringLiteral("SELECT name FROM cus WHERE %1 ORDER BY %2")
+                                  .arg(customerbook::listCondition(),
+                                       customerbook::orderField(byName)));
     while (query.next())
         result << query.value(0).toString();
     return result;

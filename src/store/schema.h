@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVector>
 
+enum class Kind;
+
 class Database;
 
 namespace schema {
@@ -34,12 +36,18 @@ void seedFresh(Database& db, const QString& programFolder);
 // tball the kept sums are emptied with it.
 void recreateBetTable(Database& db, const QString& name);
 
-// Brings an old-layout database up to date: backc 19 -> 25 columns, emenu 30 -> 33, and the
-// tables added later. Each table's column additions stop silently at the first failure.
+// Brings an old-layout database up to date: backc 19 -> 25 columns, emenu 30 -> 33, the
+// tables added later and the unique customer code (left out while codes are shared). Each
+// table's column additions stop silently at the first failure.
 // A failing creation is returned as the database's message (start-up shows it and goes on).
 QStringList upgradeOldLayout(Database& db);
 // ref with a single column gains comname and total.
 void upgradeRef(Database& db);
+
+// Discount percent column of a kind in cus: h3 -> c3hp, l2 -> c2lp.
+QString percentColumn(Kind kind);
+// The unique index on cus(id), created when missing.
+QString cusCodeIndex();
 
 // Runs statements separated by ";\n"; trigger bodies (CREATE TRIGGER ... END) stay whole.
 void execScript(Database& db, const QString& sql);

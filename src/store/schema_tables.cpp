@@ -7,6 +7,15 @@
 
 namespace schema {
 
+QString percentColumn(Kind kind) {
+    const QString code = kindCode(kind);
+    return QStringLiteral("c") + code.at(1) + code.at(0) + QLatin1Char('p');
+}
+
+QString cusCodeIndex() {
+    return QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS cus_id ON cus (id)");
+}
+
 namespace {
 
 struct Column {
@@ -63,12 +72,6 @@ QStringList kindCodes() {
     return codes;
 }
 
-// Discount percent column of a kind in cus: h3 -> c3hp, l2 -> c2lp.
-QString percentColumn(Kind kind) {
-    const QString code = kindCode(kind);
-    return QStringLiteral("c") + code.at(1) + code.at(0) + QLatin1Char('p');
-}
-
 // Kinds by listing position, as the cus layout and the per-kind table pairs use them.
 const Kind kListing[] = {Kind::h3, Kind::t3, Kind::l3, Kind::h2, Kind::l2,
                          Kind::t2, Kind::h1, Kind::l1, Kind::h4, Kind::h5};
@@ -87,8 +90,9 @@ ObjectDef cusTable() {
     for (Kind kind : columnOrder())
         columns.push_back({kindCode(kind), number()});
     columns.push_back({QStringLiteral("id2"), counter()});
+    // Two customers never share a code.
     return table(QStringLiteral("cus"), columns,
-                 QStringLiteral("CREATE INDEX cus_name ON cus (name)"));
+                 QStringLiteral("CREATE INDEX cus_name ON cus (name);\n") + cusCodeIndex());
 }
 
 ObjectDef emenuTable() {

@@ -71,6 +71,13 @@ QStringList upgradeOldLayout(Database& db) {
             messages << error.message();
         }
     }
+    // Rows that already share a code keep the index out; the customers window shows them.
+    if (db.tableExists(QStringLiteral("cus"))) {
+        try {
+            db.exec(cusCodeIndex());
+        } catch (const StoreError&) {
+        }
+    }
     return messages;
 }
 

@@ -59,3 +59,39 @@ QStringList kindCaptions(int namingMode, const std::array<Kind, kKindCount>& ord
         captions << kindCaption(kind, namingMode);
     return captions;
 }
+
+namespace {
+// What the customer windows name differently from the mode-0 captions.
+struct CustomerRenamed {
+    Kind kind;
+    int mode;
+    const char* percentColumn;
+    const char* rateColumn;
+    const char* prompt; // after "ป้อนเปอร์เซ็น"
+};
+
+const CustomerRenamed kCustomerRenamed[] = {
+    {Kind::t2, 0, "คู่โต๊ด", "คู่โต๊ด", "2ตัวโต๊ด"},
+    {Kind::h4, 0, "4ตัว", "4ตัว", "4ตัว"},
+    {Kind::h5, 0, "5ตัว", "5ตัว", "5ตัว"},
+    {Kind::t2, 1, "หัว2ตัว", "หัว2ตัว", "หัว2ตัว"},
+    {Kind::h4, 1, "หัว3ตัวโต๊ด", "หัว3ตัวโต๊ด", "หัว3ตัวโต๊ด"},
+    {Kind::h5, 1, "หัว3ตัว", "หัว3ตัว", "หัว3ตัว"},
+    {Kind::t2, 2, "เลข2ตัวX", " 2ตัวX", " 2ตัวX"},
+    {Kind::h4, 2, "4ตัว", "กลุ่ม4ตัว", "4ตัว"},
+    {Kind::h5, 2, "5ตัว", "กลุ่ม5ตัว", "5ตัว"},
+};
+} // namespace
+
+QString customerCaption(Kind kind, int namingMode, CustomerText text) {
+    const int mode = namingMode == 1 || namingMode == 2 ? namingMode : 0;
+    QString name = plain(kind);
+    for (const CustomerRenamed& entry : kCustomerRenamed) {
+        if (entry.kind != kind || entry.mode != mode)
+            continue;
+        name = QString::fromUtf8(text == CustomerText::percentColumn ? entry.percentColumn
+                                 : text == CustomerText::rateColumn  ? entry.rateColumn
+                                                                     : entry.prompt);
+    }
+    return text == CustomerText::percentPrompt ? QStringLiteral("ป้อนเปอร์เซ็น") + name : name;
+}

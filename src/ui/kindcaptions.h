@@ -19,3 +19,8 @@ QString totalCaption(Kind kind, int namingMode);
 QString totalHint(Kind kind, int namingMode);
 // kindCaption of every kind, in the given order.
 QStringList kindCaptions(int namingMode, const std::array<Kind, kKindCount>& order = columnOrder());
+
+// The customer windows: the titles of the percent columns, of the pay rate columns, and the
+// prompt asking a kind's percent ("ป้อนเปอร์เซ็น3ตัวบน" ...).
+enum class CustomerText { percentColumn, rateColumn, percentPrompt };
+QString customerCaption(Kind kind, int namingMode, CustomerText text);

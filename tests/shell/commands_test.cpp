@@ -239,6 +239,8 @@ void CommandsTest::rolesNeedTheCodeAndEndTheProgram() {
 void CommandsTest::setupWindowsOpenOnce() {
     const QList<QPair<const char*, const char*>> windows = {
         {"4.ตั้งอัตราการจ่ายแบบรวม", "Tchange"},
+        {"5.ตั้งอัตราการจ่ายแบบแยกชื่อ", "Tcuschange"},
+        {"8.ข้อมูลลูกค้า", "Tcuss"},
         {"12.การอั้นแบบรวม", "Tcu3"},
         {"13.การอั้นเลขเฉพาะตัวเลข", "Tnumlimitf"},
         {"14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง", "Tnumlimitf2"},

@@ -73,6 +73,8 @@ public slots:
     // Set-up windows; each exists once and comes to the front when opened again.
     void openRates();
     void openKindLimits();
+    void openCustomers();
+    void openCustomerRates();
     void openNumberLimits();
     void openClosedNumbers();
 

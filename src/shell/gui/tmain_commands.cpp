@@ -7,6 +7,8 @@
 #include "entry/recorder.h"
 #include "platform/platform.h"
 #include "settlement/gui/tchange.h"
+#include "settlement/gui/tcuschange.h"
+#include "settlement/gui/tcuss.h"
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
@@ -59,8 +61,9 @@ void Tmain::buildMenus() {
     later(setup, QStringLiteral("2.ServerSetup-step2  (XP)"));
     setup->addAction(QStringLiteral("3.การแสดงเมนูป้อนข้อมูล"), this, &Tmain::openMenuSetup);
     setup->addAction(QStringLiteral("4.ตั้งอัตราการจ่ายแบบรวม"), this, &Tmain::openRates);
-    laterAll(setup, {QStringLiteral("5.ตั้งอัตราการจ่ายแบบแยกชื่อ"), QStringLiteral("6.ตรวจรางวัล"),
-                     QStringLiteral("7.ระบบการป้อน"), QStringLiteral("8.ข้อมูลลูกค้า")});
+    setup->addAction(QStringLiteral("5.ตั้งอัตราการจ่ายแบบแยกชื่อ"), this, &Tmain::openCustomerRates);
+    laterAll(setup, {QStringLiteral("6.ตรวจรางวัล"), QStringLiteral("7.ระบบการป้อน")});
+    setup->addAction(QStringLiteral("8.ข้อมูลลูกค้า"), this, &Tmain::openCustomers);
     setup->addAction(QStringLiteral("9.เปลี่ยนรหัสผ่าน"), this, &Tmain::openChangePassword);
     setup->addAction(QStringLiteral("10.Ip-Address"), this, &Tmain::setFixedAddress);
     setup->addAction(QStringLiteral("11.เปิดการRefressข้อมูล"), this, &Tmain::switchRefresh);
@@ -234,6 +237,8 @@ template <typename Window> void Tmain::openSingle() {
 
 void Tmain::openRates() { openSingle<Tchange>(); }
 void Tmain::openKindLimits() { openSingle<Tcu3>(); }
+void Tmain::openCustomers() { openSingle<Tcuss>(); }
+void Tmain::openCustomerRates() { openSingle<Tcuschange>(); }
 void Tmain::openNumberLimits() { openSingle<Tnumlimitf>(); }
 void Tmain::openClosedNumbers() { openSingle<Tnumlimitf2>(); }
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "settlement/gui/customerwindow.h"
+
+class QLabel;
+
+// The customer list with the ten pay rates, and the copy of each customer's rates to his
+// sheet customers.
+class Tcuschange : public CustomerWindow {
+    Q_OBJECT
+public:
+    explicit Tcuschange(Tmain* main);
+
+public slots:
+    void copyRates(); // "ปรับปรุงข้อมูล"
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showRow(int row);
+
+    QLabel* label1_ = nullptr;
+};

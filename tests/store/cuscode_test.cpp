@@ -1,0 +1,44 @@
+#include "store/schema.h"
+#include "support/tempbook.h"
+#include "support/testmain.h"
+
+namespace {
+bool hasCodeIndex(Database& db) {
+    return db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = 'cus_id'")
+               .toInt() == 1;
+}
+} // namespace
+
+class CusCodeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void olderBookGainsTheUniqueCode();
+    void sharedCodesKeepTheIndexOutQuietly();
+};
+
+void CusCodeTest::olderBookGainsTheUniqueCode() {
+    TempBook book;
+    Database& db = book.db();
+    QVERIFY(hasCodeIndex(db));
+    db.exec("DROP INDEX cus_id");
+    db.exec("INSERT INTO cus (id, name) VALUES ('A', 'A')");
+    QVERIFY(schema::upgradeOldLayout(db).isEmpty());
+    QVERIFY(hasCodeIndex(db));
+    QVERIFY_THROWS_EXCEPTION(StoreError, db.exec("INSERT INTO cus (id, name) VALUES ('A', 'B')"));
+    // Run again at every start: nothing happens.
+    QVERIFY(schema::upgradeOldLayout(db).isEmpty());
+}
+
+void CusCodeTest::sharedCodesKeepTheIndexOutQuietly() {
+    TempBook book;
+    Database& db = book.db();
+    db.exec("DROP INDEX cus_id");
+    db.exec("INSERT INTO cus (id, name) VALUES ('A', 'A')");
+    db.exec("INSERT INTO cus (id, name) VALUES ('A', 'B')");
+    QVERIFY(schema::upgradeOldLayout(db).isEmpty());
+    QVERIFY(!hasCodeIndex(db));
+    QCOMPARE(db.scalar("SELECT count(*) FROM cus").toInt(), 2);
+}
+
+TABULOX_TEST(CusCodeTest)
+#include "cuscode_test.moc"
