@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -63,7 +64,16 @@ QString Dialogs::input(QWidget* parent, const QString& caption, const QString& p
         *ok = answer.second;
         return answer.first;
     }
-    return QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposed, ok);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(proposed);
+    // Wide enough for the caption in the title bar, with room for its buttons.
+    const QString title = caption + QStringLiteral(" — ") + QApplication::applicationDisplayName();
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMinimumWidth(qMin(dialog.fontMetrics().horizontalAdvance(title) + 120, 900));
+    *ok = dialog.exec() == QDialog::Accepted;
+    return *ok ? dialog.textValue() : QString();
 }
 
 QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
