@@ -1,9 +1,11 @@
 // Recording a bet line on a large book, with what the entry form re-reads after it.
 // Usage: bench_book [rows ...]   (default: 100000 1000000)
 
+#include "entry/checks.h"
 #include "entry/recorder.h"
 #include "maintenance/backups.h"
 #include "store/database.h"
+#include "store/kindrow.h"
 #include "store/location.h"
 
 #include <QCoreApplication>
@@ -97,6 +99,20 @@ void run(int rows, int lines) {
                 a.median, a.worst);
     std::printf("%8d rows, %d lines: whole refresh   median %.3f ms, worst %.3f ms\n", rows, lines,
                 b.median, b.worst);
+    // The entry form's over-limit marks, also asked for when the kind limits change.
+    std::vector<double> tick;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const QStringList limits = kindrow::read(*db, QStringLiteral("change2"));
+        const std::array<bool, kKindCount> over = kindsOverLimit(*db);
+        tick.push_back(timer.nsecsElapsed() / 1e6);
+        if (limits.size() != kKindCount || over.size() != kKindCount)
+            qFatal("unexpected limits");
+    }
+    const Figures c = summarize(tick);
+    std::printf("%8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", rows, c.median,
+                c.worst);
     // A copy of the book (the AutoTime and close copies), which blocks the window while it runs.
     QElapsedTimer copy;
     copy.start();

@@ -48,6 +48,11 @@ void Tcu3::saveValue() {
 }
 
 void Tcu3::refreshed() {
+    // The entry form colours its totals itself after each line; here only new limits,
+    // saved on this computer or another, make it look again.
+    if (values() == pushed_)
+        return;
+    pushed_ = values();
     if (Tfminput* form = main_->entryForm())
         form->colourTotals();
 }

@@ -24,4 +24,5 @@ private:
     Tmain* main_;
     QCheckBox* chkcolor_ = nullptr;
     bool redWarning_ = false;
+    QStringList pushed_; // the limits the entry form last coloured by
 };
