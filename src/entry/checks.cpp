@@ -3,6 +3,7 @@
 #include "entry/digits.h"
 #include "entry/stake.h"
 #include "store/database.h"
+#include "store/kindrow.h"
 
 #include <QSqlQuery>
 
@@ -223,12 +224,15 @@ QString inputLimitWarning(double limit) {
 }
 
 std::array<bool, kKindCount> kindsOverLimit(Database& db) {
+    return kindsOverLimit(db, kindrow::read(db, QStringLiteral("change2")));
+}
+
+std::array<bool, kKindCount> kindsOverLimit(Database& db, const QStringList& limits) {
     std::array<bool, kKindCount> over{};
-    QSqlQuery limits = db.exec(QStringLiteral("SELECT * FROM change2"));
-    if (!limits.next())
+    if (limits.size() < kKindCount)
         return over;
     for (Kind kind : columnOrder()) {
-        const double limit = limits.value(static_cast<int>(kind)).toDouble();
+        const double limit = limits.at(static_cast<int>(kind)).toDouble();
         const QString view = kind == Kind::t3 ? QStringLiteral("qt3") : kindCode(kind);
         const QString column = stakeColumn(kind);
         // The first number over the limit answers; no need to count them all.

@@ -44,6 +44,12 @@ std::unique_ptr<Database> Database::openFile(const QString& path) {
     return result;
 }
 
+std::unique_ptr<Database> Database::openExisting(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + path);
+    return openFile(path);
+}
+
 std::unique_ptr<Database> Database::openExistingReadOnly(const QString& path) {
     if (!QFileInfo(path).isFile())
         throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + path);

@@ -22,6 +22,9 @@ class Database {
 public:
     // Opens (and creates when missing) the SQLite file at path; throws StoreError.
     static std::unique_ptr<Database> openFile(const QString& path);
+    // Opens a database file that must already exist (a shared book is never created by the
+    // windows that use it); throws StoreError.
+    static std::unique_ptr<Database> openExisting(const QString& path);
     // Opens a database file that must already exist, for reading only; throws StoreError.
     static std::unique_ptr<Database> openExistingReadOnly(const QString& path);
     ~Database();

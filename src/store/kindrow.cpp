@@ -43,7 +43,7 @@ void write(Database& db, const QString& table, int column, const QString& text) 
 QString shown(const QString& stored) {
     bool ok = false;
     const double value = stored.trimmed().toDouble(&ok);
-    return QString::number(ok ? static_cast<qlonglong>(std::llround(value)) : 0);
+    return QString::number(ok ? static_cast<qlonglong>(std::nearbyint(value)) : 0);
 }
 
 } // namespace kindrow

@@ -5,6 +5,7 @@
 #include "ui/dialogs.h"
 #include "ui/kindcaptions.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -18,7 +19,7 @@ KindValueForm::KindValueForm(const QString& table, const QString& databasePath, 
                              const QStringList& items, QWidget* parent)
     : QWidget(parent), table_(table), namingMode_(namingMode) {
     setAttribute(Qt::WA_DeleteOnClose);
-    db_ = Database::openFile(databasePath);
+    db_ = Database::openExisting(databasePath);
 
     body_ = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -75,9 +76,13 @@ bool KindValueForm::eventFilter(QObject* watched, QEvent* event) {
 void KindValueForm::readRow() {
     try {
         values_ = kindrow::read(*db_, table_);
+        failing_ = false;
     } catch (const StoreError& error) {
-        refresh_->stop(); // one message, not one every half second
-        Dialogs::warning(this, error.message());
+        // One message while the reading keeps failing, not one every half second.
+        if (!failing_) {
+            failing_ = true;
+            Dialogs::warning(this, error.message());
+        }
         return;
     }
     for (Kind kind : columnOrder()) {
@@ -89,6 +94,9 @@ void KindValueForm::readRow() {
 }
 
 void KindValueForm::onRefreshTick() {
+    // A message box of the program is open: its answer comes first.
+    if (sender() == refresh_ && QApplication::activeModalWidget())
+        return;
     readRow();
     refreshed();
 }

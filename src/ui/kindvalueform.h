@@ -52,6 +52,7 @@ private:
     std::unique_ptr<Database> db_;
     QStringList values_;
     int chosen_ = -1;
+    bool failing_ = false;
     std::array<QLabel*, kKindCount> labels_{};
     QComboBox* c1_ = nullptr;
     QLineEdit* e1_ = nullptr;

@@ -76,6 +76,7 @@ private slots:
     void gridEditsAreCheckedAndClosingSetsTheCodes();
     void checkReportsOddRowsAndKeepsDuplicates();
     void rateWindowRowLabelAndSheetCopy();
+    void gridRowsGetTheRatesAndExitWritesEdits();
 
 private:
     template <typename W> W* open() {
@@ -375,6 +376,25 @@ void CustomerWindowsTest::rateWindowRowLabelAndSheetCopy() {
     db().exec("UPDATE cus SET name = 'C3' WHERE id = 'C'");
     closeWindow(window);
     QCOMPARE(rows("SELECT id FROM cus WHERE name = 'C3'"), QStringList{"C3"});
+}
+
+
+void CustomerWindowsTest::gridRowsGetTheRatesAndExitWritesEdits() {
+    addCustomers({"A"});
+    Tcuss* window = open<Tcuss>();
+    DataGrid* grid = window->grid();
+    part<QPushButton>(window, "DBGrid1_insert")->click();
+    edit(grid, 1, "name", "N");
+    QVERIFY(grid->post());
+    QCOMPARE(rows("SELECT h3, l1, h5 FROM cus WHERE name = 'N'"),
+             rows("SELECT h3, l1, h5 FROM change"));
+
+    // Ending the program closes the window first: the edit not yet posted is kept.
+    edit(grid, 0, "name", "A2");
+    main_->closeWithoutAsking();
+    QVERIFY(main_->hasEnded());
+    auto book = Database::openFile(dir_->path() + "/db/tabulox.mde");
+    QCOMPARE(rowsOf(*book, "SELECT id FROM cus ORDER BY id2"), (QStringList{"A2", "N"}));
 }
 
 TABULOX_TEST(CustomerWindowsTest)

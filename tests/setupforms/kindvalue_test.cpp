@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -176,6 +177,15 @@ void KindValueFormTest::ratesSheetItemsAndSelfClose() {
     choose(form, 0, "850");
     QCOMPARE(label(form, 0), QString("3ตัวบน=850"));
 
+    // An open message box is answered before the window closes itself.
+    {
+        QMessageBox box(form);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        form->onCloseTimer();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form);
+    }
     form->onCloseTimer();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form);

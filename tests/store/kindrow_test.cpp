@@ -2,12 +2,16 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 class KindRowTest : public QObject {
     Q_OBJECT
 private slots:
     void writesOneColumnOfTheRow();
     void refusesWhatIsNotAWholeAmount();
     void showsStoredTextAsWholeNumber();
+    void sharedBookIsNeverCreated();
 };
 
 void KindRowTest::writesOneColumnOfTheRow() {
@@ -39,8 +43,17 @@ void KindRowTest::refusesWhatIsNotAWholeAmount() {
 void KindRowTest::showsStoredTextAsWholeNumber() {
     QCOMPARE(kindrow::shown("500"), QString("500"));
     QCOMPARE(kindrow::shown("89.6"), QString("90"));
+    QCOMPARE(kindrow::shown("2.5"), QString("2"));
+    QCOMPARE(kindrow::shown("3.5"), QString("4"));
     QCOMPARE(kindrow::shown(""), QString("0"));
     QCOMPARE(kindrow::shown("x"), QString("0"));
+}
+
+void KindRowTest::sharedBookIsNeverCreated() {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/db/tabulox.mde";
+    QVERIFY_THROWS_EXCEPTION(StoreError, Database::openExisting(path));
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 TABULOX_TEST(KindRowTest)

@@ -54,5 +54,5 @@ void Tcu3::refreshed() {
         return;
     pushed_ = values();
     if (Tfminput* form = main_->entryForm())
-        form->colourTotals();
+        form->setKindLimits(values());
 }

@@ -43,6 +43,8 @@ public:
     void setDigitSorting(bool separate);
     // Reads the closed-number warning again after the closed-number window changed it.
     void readListSwitches();
+    // The kind limits as the kind-limit window reads them; the totals are coloured again.
+    void setKindLimits(const QStringList& limits);
 
 public slots:
     // F1..F10 of the page shown.
@@ -132,6 +134,7 @@ private:
     bool warnName_ = false;
     bool warnClosed_ = false;
     double inputLimit_ = 0;
+    QStringList kindLimits_; // empty: read from the own database
     int rowsShown_ = 100;
     int namingMode_ = 0;
     QString tran_;

@@ -85,9 +85,15 @@ QPair<QColor, QColor> Tfminput::cellColours(int row, int column) const {
     return {QColor(), QColor()};
 }
 
+void Tfminput::setKindLimits(const QStringList& limits) {
+    kindLimits_ = limits;
+    colourTotals();
+}
+
 void Tfminput::colourTotals() {
     try {
-        const std::array<bool, kKindCount> over = kindsOverLimit(own());
+        const std::array<bool, kKindCount> over =
+            kindLimits_.isEmpty() ? kindsOverLimit(own()) : kindsOverLimit(own(), kindLimits_);
         for (Kind kind : columnOrder()) {
             QLabel* total = totals_[static_cast<size_t>(kind)];
             total->setStyleSheet(over[static_cast<size_t>(kind)]

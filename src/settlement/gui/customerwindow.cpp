@@ -4,7 +4,6 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "store/location.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
 
@@ -31,7 +30,7 @@ CustomerWindow::CustomerWindow(Tmain* main, const QString& objectName, const QSt
     setAttribute(Qt::WA_DeleteOnClose);
     grid_ = new DataGrid(QStringLiteral("DBGrid1"), gridExtras, this);
     try {
-        db_ = location::openBook(main->run().sharedPath, main->run().programFolder);
+        db_ = Database::openExisting(main->run().sharedPath);
         namingMode_ = SettingsRecord(*db_).number(Backc::back13);
     } catch (const StoreError& error) {
         db_.reset();

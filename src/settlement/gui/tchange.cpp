@@ -3,12 +3,15 @@
 #include "shell/gui/tmain.h"
 #include "ui/kindcaptions.h"
 
+#include <QApplication>
 #include <QTimer>
 
 namespace {
 // Mode 0 also offers the two sheet rates after the ten kinds (columns hb and lb).
 QStringList items(int namingMode) {
     QStringList captions = kindCaptions(namingMode);
+    if (namingMode == 2)
+        captions[static_cast<int>(Kind::t2)] = QStringLiteral(" 2ตัวX");
     if (namingMode != 1 && namingMode != 2)
         captions << QStringLiteral("ใบ2ตัวบน") << QStringLiteral("ใบ2ตัวล่าง");
     return captions;
@@ -30,6 +33,11 @@ Tchange::Tchange(Tmain* main)
 }
 
 void Tchange::onCloseTimer() {
+    // Closing under an open message box would pull the box away from its caller.
+    if (QApplication::activeModalWidget()) {
+        close_->start(1000);
+        return;
+    }
     if (QWidget* frame = parentWidget(); frame && frame->inherits("QMdiSubWindow"))
         frame->close();
     else

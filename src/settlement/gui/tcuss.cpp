@@ -18,6 +18,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSqlRecord>
+#include <QSqlTableModel>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,6 +39,14 @@ Tcuss::Tcuss(Tmain* main)
         return;
     try {
         rates_ = customerbook::overallRates(*db());
+        // A customer added in the grid gets the overall pay rates, as every new customer does.
+        connect(grid()->model(), &QSqlTableModel::primeInsert, this, [this](int, QSqlRecord& record) {
+            const QStringList& columns = customerbook::rateColumns();
+            for (int i = 0; i < columns.size() && i < rates_.size(); ++i) {
+                record.setValue(columns.at(i), rates_.at(i));
+                record.setGenerated(columns.at(i), true);
+            }
+        });
         const bool byName = SettingsRecord(*db()).text(Backc::back21) != QLatin1String("0");
         // The box and the stored order agree from the start.
         if (byName != customerbook::orderedByName(*db()))

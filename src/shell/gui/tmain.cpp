@@ -319,6 +319,16 @@ void Tmain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Every window finishes its work first (edits still in a grid are written); one that
+    // refuses to close keeps the program open.
+    mdi_->closeAllSubWindows();
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (window->isVisible()) {
+            closeWithoutAsking_ = false;
+            event->ignore();
+            return;
+        }
+    }
     finishClose();
     event->accept();
 }
