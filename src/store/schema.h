@@ -48,6 +48,8 @@ void upgradeRef(Database& db);
 QString percentColumn(Kind kind);
 // The unique index on cus(id), created when missing.
 QString cusCodeIndex();
+// The index of tbtotals by kind and top total.
+QString totalsByAmountIndex();
 
 // Runs statements separated by ";\n"; trigger bodies (CREATE TRIGGER ... END) stay whole.
 void execScript(Database& db, const QString& sql);

@@ -83,6 +83,11 @@ void execScript(Database& db, const QString& sql) {
     }
 }
 
+QString totalsByAmountIndex() {
+    // The largest top totals of a kind, read without a scan (the over-limit marks).
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS tbtotals_h ON tbtotals (codeins, h)");
+}
+
 QVector<ObjectDef> betTableDefs() {
     const QString text = dialect::textType();
     const QString number = dialect::numberType();
@@ -90,7 +95,8 @@ QVector<ObjectDef> betTableDefs() {
         {QStringLiteral("tbtotals"),
          QStringLiteral("CREATE TABLE tbtotals (codeins %1 NOT NULL, num %1 NOT NULL, h %2, t "
                         "%2, l %2, n INTEGER, PRIMARY KEY (codeins, num))")
-             .arg(text, number)},
+                 .arg(text, number) +
+             QStringLiteral(";\n") + totalsByAmountIndex()},
         {QStringLiteral("tbkind"),
          QStringLiteral("CREATE TABLE tbkind (codeins %1 PRIMARY KEY NOT NULL, h %2, t %2, l %2, "
                         "n INTEGER, cnum INTEGER)")

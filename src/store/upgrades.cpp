@@ -78,6 +78,8 @@ QStringList upgradeOldLayout(Database& db) {
         } catch (const StoreError&) {
         }
     }
+    if (db.tableExists(QStringLiteral("tbtotals")))
+        db.exec(totalsByAmountIndex());
     return messages;
 }
 

@@ -3,27 +3,31 @@
 #include "support/testmain.h"
 
 namespace {
-bool hasCodeIndex(Database& db) {
-    return db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = 'cus_id'")
+bool hasIndex(Database& db, const QString& name) {
+    return db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", {name})
                .toInt() == 1;
 }
+bool hasCodeIndex(Database& db) { return hasIndex(db, "cus_id"); }
 } // namespace
 
 class CusCodeTest : public QObject {
     Q_OBJECT
 private slots:
-    void olderBookGainsTheUniqueCode();
+    void olderBookGainsItsIndexes();
     void sharedCodesKeepTheIndexOutQuietly();
 };
 
-void CusCodeTest::olderBookGainsTheUniqueCode() {
+void CusCodeTest::olderBookGainsItsIndexes() {
     TempBook book;
     Database& db = book.db();
     QVERIFY(hasCodeIndex(db));
+    QVERIFY(hasIndex(db, "tbtotals_h"));
     db.exec("DROP INDEX cus_id");
+    db.exec("DROP INDEX tbtotals_h");
     db.exec("INSERT INTO cus (id, name) VALUES ('A', 'A')");
     QVERIFY(schema::upgradeOldLayout(db).isEmpty());
     QVERIFY(hasCodeIndex(db));
+    QVERIFY(hasIndex(db, "tbtotals_h"));
     QVERIFY_THROWS_EXCEPTION(StoreError, db.exec("INSERT INTO cus (id, name) VALUES ('A', 'B')"));
     // Run again at every start: nothing happens.
     QVERIFY(schema::upgradeOldLayout(db).isEmpty());
