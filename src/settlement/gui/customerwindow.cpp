@@ -28,6 +28,8 @@ CustomerWindow::CustomerWindow(Tmain* main, const QString& objectName, const QSt
     setObjectName(objectName);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
+    // Room for the name and the ten kind columns.
+    setMinimumSize(900, 420);
     grid_ = new DataGrid(QStringLiteral("DBGrid1"), gridExtras, this);
     try {
         db_ = Database::openExisting(main->run().sharedPath);
