@@ -113,5 +113,6 @@ bool KindValueForm::save() {
         return false;
     }
     onRefreshTick();
+    saved();
     return true;
 }

@@ -39,8 +39,9 @@ public slots:
 protected:
     QVBoxLayout* body() const { return body_; }
     QTimer* refreshTimer() const { return refresh_; }
-    // Called after each reading of the row.
+    // Called after each reading of the row, and after a value was written.
     virtual void refreshed() {}
+    virtual void saved() {}
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -8,7 +8,6 @@
 #include "ui/kindcaptions.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 Tcu3::Tcu3(Tmain* main)
@@ -17,11 +16,6 @@ Tcu3::Tcu3(Tmain* main)
       main_(main) {
     setObjectName(QStringLiteral("Tcu3"));
     setWindowTitle(QStringLiteral("ตั้งค่าการอั้น"));
-    // The save button reports success here; the base class only writes.
-    QPushButton* button = findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    button->disconnect(this);
-    connect(button, &QPushButton::clicked, this, &Tcu3::saveValue);
-
     chkcolor_ = new QCheckBox(QStringLiteral(" แจ้งเตือน สีแดง ตัวเลข"), this);
     chkcolor_->setObjectName(QStringLiteral("chkcolor"));
     try {
@@ -42,10 +36,7 @@ Tcu3::Tcu3(Tmain* main)
     setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
 }
 
-void Tcu3::saveValue() {
-    if (save())
-        Dialogs::info(this, QStringLiteral("บันทึกค่าเรียบร้อย"));
-}
+void Tcu3::saved() { Dialogs::info(this, QStringLiteral("บันทึกค่าเรียบร้อย")); }
 
 void Tcu3::refreshed() {
     // The entry form colours its totals itself after each line; here only new limits,

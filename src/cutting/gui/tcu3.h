@@ -5,8 +5,8 @@
 class QCheckBox;
 class Tmain;
 
-// The ten kind limits and the red-number warning switch. Each refresh also repaints the
-// entry form's over-limit totals, so a saved limit shows there within half a second.
+// The ten kind limits and the red-number warning switch. New limits, saved here or on
+// another computer, reach the entry form's over-limit totals at the next refresh.
 class Tcu3 : public KindValueForm {
     Q_OBJECT
 public:
@@ -14,11 +14,9 @@ public:
 
     bool redWarning() const { return redWarning_; }
 
-public slots:
-    void saveValue();
-
 protected:
     void refreshed() override;
+    void saved() override;
 
 private:
     Tmain* main_;

@@ -7,6 +7,7 @@
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
 
+#include <QCloseEvent>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -107,4 +108,14 @@ void CustomerWindow::codesFromNames(const QString& refusal) {
 
 void CustomerWindow::failed(const QString& message) {
     Dialogs::warning(this, message);
+}
+
+void CustomerWindow::closeEvent(QCloseEvent* event) {
+    if (!settle()) {
+        event->ignore();
+        return;
+    }
+    codesFromNames(QStringLiteral("ไม่สามารถ บันทึก มีรหัส ซำ้  กรณาตรวจสอบ"));
+    event->accept();
+    closed();
 }

@@ -33,6 +33,10 @@ protected:
     void codesFromNames(const QString& refusal);
     // Shows a database failure.
     void failed(const QString& message);
+    // Closing writes the pending edits (refused ones keep the window open) and sets the codes
+    // from the names; closed() follows.
+    void closeEvent(QCloseEvent* event) override;
+    virtual void closed() {}
 
     Database* db() const { return db_.get(); }
     int namingMode() const { return namingMode_; }

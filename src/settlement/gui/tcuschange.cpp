@@ -7,7 +7,6 @@
 #include "ui/dialogs.h"
 #include "ui/kindcaptions.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -62,13 +61,4 @@ void Tcuschange::copyRates() {
     }
     grid()->view()->selectRow(0);
     Dialogs::info(this, QStringLiteral("ปรับปรุงข้อมูลเรียบร้อย"));
-}
-
-void Tcuschange::closeEvent(QCloseEvent* event) {
-    if (!settle()) {
-        event->ignore();
-        return;
-    }
-    codesFromNames(QStringLiteral("ไม่สามารถ บันทึก มีรหัส ซำ้  กรณาตรวจสอบ"));
-    event->accept();
 }

@@ -14,9 +14,6 @@ public:
 public slots:
     void copyRates(); // "ปรับปรุงข้อมูล"
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void showRow(int row);
 

@@ -11,7 +11,7 @@
 #include "ui/kindcaptions.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -240,14 +240,7 @@ void Tcuss::check() {
     }
 }
 
-void Tcuss::closeEvent(QCloseEvent* event) {
-    // Edits still in the grid are written first; refused ones keep the window open.
-    if (!settle()) {
-        event->ignore();
-        return;
-    }
-    codesFromNames(QStringLiteral("ไม่สามารถ บันทึก มีรหัส ซำ้  กรณาตรวจสอบ"));
-    event->accept();
+void Tcuss::closed() {
     // The entry form, when it is the window in front, is made again with the new list.
     Tmain* main = this->main();
     QTimer::singleShot(0, main, [main] {

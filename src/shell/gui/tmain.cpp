@@ -168,6 +168,12 @@ void Tmain::prepare() {
     } catch (const StoreError&) {
         ticks_ = 0;
     }
+    try {
+        // The menus are built with it.
+        run_.kindNamingMode = settings.number(Backc::back13);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
     setPanelText(6, QString::number(ticks_));
 
     const double freeKb = platform.freeDiskKilobytes(run_.programFolder);
@@ -203,7 +209,6 @@ void Tmain::prepareShown() {
         run_.stationCeiling = startup::stationCeiling(db);
         run_.customerOrder = settings.number(Backc::back21);
         run_.tran = startup::correctServerPath(db, run_.programFolder);
-        setKindNamingMode(settings.number(Backc::back13));
         run_.newsPage = settings.number(Backc::back15) == 1;
         startup::prepareRef(db);
     } catch (const StoreError& error) {
