@@ -3,7 +3,7 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "store/location.h"
+#include "support/desk.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/datagrid.h"
@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSqlTableModel>
 #include <QTableView>
-#include <QTemporaryDir>
 
 // The clerk types where the focus is; a test checks it is where the form put it.
 #define QCOMPARE_FOCUS(e)                                                                          \
@@ -29,25 +28,8 @@
 
 namespace {
 // A program folder, a logged-in main window and its entry form.
-struct Desk {
-    QTemporaryDir dir;
-    std::unique_ptr<Tmain> main;
-    FakePlatform* platform;
-
-    explicit Desk(const std::function<void(SettingsRecord&)>& setUp = {}) {
-        platform = &testing::freshPlatform();
-        Dialogs::clear();
-        if (setUp) {
-            const QString folder = dir.path() + "/";
-            std::unique_ptr<Database> book =
-                location::openBook(location::ownDatabasePath(folder), folder);
-            SettingsRecord settings(*book);
-            setUp(settings);
-        }
-        main = std::make_unique<Tmain>(dir.path() + "/tabulox");
-        main->show();
-        main->loggedIn();
-    }
+struct Desk : testing::Desk {
+    using testing::Desk::Desk;
     Tfminput* form() const { return main->entryForm(); }
     QLineEdit* edit(const char* name) const { return form()->findChild<QLineEdit*>(name); }
     QString text(const char* name) const { return form()->findChild<QLabel*>(name)->text(); }

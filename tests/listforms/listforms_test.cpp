@@ -5,7 +5,7 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "store/location.h"
+#include "support/desk.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/datagrid.h"
@@ -20,29 +20,13 @@
 #include <QPushButton>
 #include <QSqlTableModel>
 #include <QTableView>
-#include <QTemporaryDir>
 
 namespace {
 // A logged-in main window over a fresh program folder, with the list window last opened.
-struct Desk {
-    QTemporaryDir dir;
-    std::unique_ptr<Tmain> main;
-    FakePlatform* platform;
+struct Desk : testing::Desk {
     QWidget* window = nullptr;
 
-    explicit Desk(const std::function<void(SettingsRecord&)>& setUp = {}) {
-        platform = &testing::freshPlatform();
-        Dialogs::clear();
-        if (setUp) {
-            const QString folder = dir.path() + "/";
-            std::unique_ptr<Database> book =
-                location::openBook(location::ownDatabasePath(folder), folder);
-            SettingsRecord settings(*book);
-            setUp(settings);
-        }
-        main = std::make_unique<Tmain>(dir.path() + "/tabulox");
-        main->show();
-        main->loggedIn();
+    explicit Desk(const std::function<void(SettingsRecord&)>& setUp = {}) : testing::Desk(setUp) {
         Dialogs::clear();
     }
     ~Desk() { main->closeWithoutAsking(); }

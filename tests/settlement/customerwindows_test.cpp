@@ -7,6 +7,7 @@
 #include "shell/settings.h"
 #include "store/database.h"
 #include "support/tempbook.h"
+#include "support/desk.h"
 #include "support/testmain.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
@@ -20,7 +21,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 
 namespace cb = customerbook;
 
@@ -80,11 +80,11 @@ private slots:
 
 private:
     template <typename W> W* open() {
-        auto* window = new W(main_.get());
-        QMdiSubWindow* sub = main_->mdi()->addSubWindow(window);
+        auto* window = new W(desk_->main.get());
+        QMdiSubWindow* sub = desk_->main->mdi()->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->show();
-        main_->mdi()->setActiveSubWindow(sub);
+        desk_->main->mdi()->setActiveSubWindow(sub);
         return window;
     }
     template <typename T> T* part(QWidget* window, const char* name) {
@@ -95,7 +95,7 @@ private:
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    Database& db() { return main_->own(); }
+    Database& db() { return desk_->main->own(); }
     void addCustomers(const QStringList& names) {
         for (const QString& name : names)
             QVERIFY(cb::add(db(), name, kTwenty, cb::overallRates(db())).done);
@@ -104,25 +104,18 @@ private:
         return rowsOf(db(), sql, binds);
     }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Tmain> main_;
+    std::unique_ptr<testing::Desk> desk_;
 };
 
 void CustomerWindowsTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    testing::freshPlatform();
-    Dialogs::clear();
-    main_ = std::make_unique<Tmain>(dir_->path() + "/tabulox");
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
-    main_->loggedIn();
+    desk_ = std::make_unique<testing::Desk>();
+    QVERIFY(QTest::qWaitForWindowExposed(desk_->main.get()));
     Dialogs::clear();
 }
 
 void CustomerWindowsTest::cleanup() {
-    main_->closeWithoutAsking();
-    main_.reset();
-    dir_.reset();
+    desk_->main->closeWithoutAsking();
+    desk_.reset();
 }
 
 void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
@@ -279,7 +272,7 @@ void CustomerWindowsTest::copyCountAndDeleteAll() {
 
 void CustomerWindowsTest::gridEditsAreCheckedAndClosingSetsTheCodes() {
     addCustomers({"A", "B"});
-    QPointer<Tfminput> oldForm = main_->entryForm();
+    QPointer<Tfminput> oldForm = desk_->main->entryForm();
     QVERIFY(oldForm);
     Tcuss* window = open<Tcuss>();
     DataGrid* grid = window->grid();
@@ -308,8 +301,8 @@ void CustomerWindowsTest::gridEditsAreCheckedAndClosingSetsTheCodes() {
     // The entry form was in front again: it was made anew with the new name in its list.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldForm.isNull());
-    QVERIFY(main_->entryForm());
-    QVERIFY(main_->entryForm()->findChild<QComboBox*>("dbc1")->findText("A'9") >= 0);
+    QVERIFY(desk_->main->entryForm());
+    QVERIFY(desk_->main->entryForm()->findChild<QComboBox*>("dbc1")->findText("A'9") >= 0);
 
     // Two rows with one name: closing says so and leaves the codes alone.
     window = open<Tcuss>();
@@ -391,9 +384,9 @@ void CustomerWindowsTest::gridRowsGetTheRatesAndExitWritesEdits() {
 
     // Ending the program closes the window first: the edit not yet posted is kept.
     edit(grid, 0, "name", "A2");
-    main_->closeWithoutAsking();
-    QVERIFY(main_->hasEnded());
-    auto book = Database::openFile(dir_->path() + "/db/tabulox.mde");
+    desk_->main->closeWithoutAsking();
+    QVERIFY(desk_->main->hasEnded());
+    auto book = Database::openFile(desk_->dir.path() + "/db/tabulox.mde");
     QCOMPARE(rowsOf(*book, "SELECT id FROM cus ORDER BY id2"), (QStringList{"A2", "N"}));
 }
 
