@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     main.showMaximized();
     if (main.isDamaged())
         return 1;
-    auto* login = new Tlogin2(&main);
+    Tlogin2* login = main.openLogin();
     if (!login->isUsable())
         return 1;
     login->adjustSize();

@@ -33,7 +33,12 @@ QVector<Kind> closedKinds(int namingMode) {
     return kinds;
 }
 
-bool closedWarningOn(Database& db) { return switchOn(db, Backc::back23); }
-bool setClosedWarning(Database& db, bool on) { return setSwitch(db, Backc::back23, on); }
-bool watchOn(Database& db) { return switchOn(db, Backc::back27); }
-bool setWatch(Database& db, bool on) { return setSwitch(db, Backc::back27, on); }
+bool setClosedWarning(Database& db, bool on) {
+    writeSwitch(db, Backc::back23, on);
+    return SettingsRecord(db).closedWarning();
+}
+
+bool setWatch(Database& db, bool on) {
+    writeSwitch(db, Backc::back27, on);
+    return SettingsRecord(db).watchNumbers();
+}

@@ -9,9 +9,7 @@ bool closedItem(int index, int namingMode, EntryItem* out);
 // The kinds whose grids the form shows in a naming mode.
 QVector<Kind> closedKinds(int namingMode);
 
-// Closed-number warning (backc.back23) and watched-number highlighting (backc.back27):
-// on unless stored as "0". set returns the value read back.
-bool closedWarningOn(Database& db);
+// Writes the closed-number warning (backc.back23) or the watched-number highlighting
+// (backc.back27); returns the value read back.
 bool setClosedWarning(Database& db, bool on);
-bool watchOn(Database& db);
 bool setWatch(Database& db, bool on);

@@ -53,5 +53,7 @@ BulkOutcome bulkFillLimits(Database& db, BulkChoice choice, const BulkRequest& r
     return bulkFill(db, NumberList::limits, request, progress);
 }
 
-bool fiftyPercentOn(Database& db) { return switchOn(db, Backc::back19); }
-bool setFiftyPercent(Database& db, bool on) { return setSwitch(db, Backc::back19, on); }
+bool setFiftyPercent(Database& db, bool on) {
+    writeSwitch(db, Backc::back19, on);
+    return SettingsRecord(db).fiftyPercent();
+}

@@ -17,6 +17,5 @@ QString bulkPreset(BulkChoice choice);
 BulkOutcome bulkFillLimits(Database& db, BulkChoice choice, const BulkRequest& request,
                            const std::function<void(int)>& progress = {});
 
-// Fifty-percent mode (backc.back19): on unless stored as "0". set returns the value read back.
-bool fiftyPercentOn(Database& db);
+// Writes the fifty-percent mode (backc.back19); returns the value read back.
 bool setFiftyPercent(Database& db, bool on);

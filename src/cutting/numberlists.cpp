@@ -82,7 +82,7 @@ StoreOutcome storeLine(Database& db, NumberList list, const EntryItem& item, con
         outcome.messages << QString::fromUtf8(listtext::badAmount);
         return outcome;
     }
-    const bool sortDigits = SettingsRecord(db).text(Backc::back5) == QLatin1String("0");
+    const bool sortDigits = SettingsRecord(db).sortDigits();
     const QStringList numbers = itemNumbers(item, number, sortDigits);
     const QString table = listTable(list);
     QVector<Kind> written;
@@ -249,13 +249,8 @@ CopyOutcome copyFromServer(Database& own, Database& server, NumberList list,
     return outcome;
 }
 
-bool switchOn(Database& db, Backc field) {
-    return SettingsRecord(db).text(field) != QLatin1String("0");
-}
-
-bool setSwitch(Database& db, Backc field, bool on) {
+void writeSwitch(Database& db, Backc field, bool on) {
     Transaction transaction(db);
-    SettingsRecord(db).set(field, on ? QStringLiteral("1") : QStringLiteral("0"));
+    SettingsRecord(db).setFlag(field, on);
     transaction.commit();
-    return switchOn(db, field);
 }

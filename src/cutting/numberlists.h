@@ -85,10 +85,8 @@ struct CopyOutcome {
 CopyOutcome copyFromServer(Database& own, Database& server, NumberList list,
                            const std::function<void(int)>& progress = {});
 
-// A check-box switch in backc: on unless stored as "0". setSwitch writes "1" or "0" and
-// returns the value read back.
-bool switchOn(Database& db, Backc field);
-bool setSwitch(Database& db, Backc field, bool on);
+// Writes a check-box switch of backc, "1" or "0", in its own transaction.
+void writeSwitch(Database& db, Backc field, bool on);
 
 // Texts shared by both forms.
 namespace listtext {

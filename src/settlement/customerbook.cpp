@@ -89,11 +89,11 @@ QString orderField(bool byName) {
 }
 
 bool orderedByName(Database& db) {
-    return SettingsRecord(db).text(Backc::back21) == QLatin1String("1");
+    return SettingsRecord(db).customersByName();
 }
 
 void setOrderedByName(Database& db, bool byName) {
-    SettingsRecord(db).set(Backc::back21, byName ? QStringLiteral("1") : QStringLiteral("0"));
+    SettingsRecord(db).setFlag(Backc::back21, byName);
 }
 
 QVariantList overallRates(Database& db) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "shell/settings.h"
+
 #include <QString>
 
 // Facts of this run, set while the main window starts and read by the other windows.
 struct RunValues {
     QString programFolder;   // ends with '/'
     QString programFileName; // the executable's name without folder
+    QString executablePath;  // the executable's whole path
     QString computerName;
     QString address;
     QString versionLabel;
@@ -20,4 +23,5 @@ struct RunValues {
     int kindNamingMode = 0;  // back13
 
     QString ownPath() const { return programFolder + QStringLiteral("db/tabulox.mde"); }
+    bool isStation() const { return SettingsRecord::isStation(tran); }
 };

@@ -79,6 +79,57 @@ int wholeNumber(const QString& text) {
     return static_cast<int>(std::trunc(value));
 }
 
+qint64 wholeAmount(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    // 2^63: the first double outside qint64.
+    if (!ok || !std::isfinite(value) || std::fabs(value) >= 9223372036854775808.0)
+        return 0;
+    return static_cast<qint64>(std::trunc(value));
+}
+
+namespace {
+// A switch: "1" on, "0" off, anything else as a new book holds it.
+bool flagOf(const QString& text, bool empty) {
+    if (text == QLatin1String("1"))
+        return true;
+    if (text == QLatin1String("0"))
+        return false;
+    return empty;
+}
+} // namespace
+
+bool SettingsRecord::separateDigits() const { return flagOf(text(Backc::back5), false); }
+bool SettingsRecord::refreshRequested() const { return flagOf(text(Backc::back4), false); }
+QString SettingsRecord::sendMode() const { return text(Backc::back6); }
+bool SettingsRecord::lanAuto() const { return sendMode() == QLatin1String("2"); }
+int SettingsRecord::rowsShown() const { return qBound(10, number(Backc::back3), 20000); }
+
+int SettingsRecord::defaultFunctionKey() const {
+    const int key = number(Backc::back10);
+    return key >= 1 && key <= 10 ? key : 0;
+}
+
+int SettingsRecord::kindNamingMode() const {
+    const int mode = number(Backc::back13);
+    return mode == 1 || mode == 2 ? mode : 0;
+}
+
+bool SettingsRecord::newsPage() const { return flagOf(text(Backc::back15), false); }
+bool SettingsRecord::fiftyPercent() const { return flagOf(text(Backc::back19), false); }
+bool SettingsRecord::customersByName() const { return flagOf(text(Backc::back21), false); }
+bool SettingsRecord::closedWarning() const { return flagOf(text(Backc::back23), false); }
+bool SettingsRecord::redWarning() const { return flagOf(text(Backc::back26), false); }
+bool SettingsRecord::watchNumbers() const { return flagOf(text(Backc::back27), false); }
+bool SettingsRecord::warnName() const { return flagOf(text(Disp::disp1), false); }
+bool SettingsRecord::keySound() const { return flagOf(text(Disp::disp2), false); }
+bool SettingsRecord::autorun() const { return flagOf(text(Disp::disp3), false); }
+bool SettingsRecord::autoInput() const { return flagOf(text(AutoInput::disp1), false); }
+qint64 SettingsRecord::inputLimit() const { return wholeAmount(text(InputLimit::l1)); }
+bool SettingsRecord::shown(Emenu flag) const { return text(flag) != QLatin1String("0"); }
+bool SettingsRecord::station() const { return isStation(text(Cstr::tran)); }
+bool SettingsRecord::isStation(const QString& tran) { return tran == QLatin1String("1"); }
+
 int SettingsRecord::emenuPosition(Emenu field) {
     const int index = static_cast<int>(field);
     if (index <= static_cast<int>(Emenu::f10))

@@ -30,6 +30,37 @@ public:
     template <typename Field> QString text(Field field) const;
     template <typename Field> int number(Field field) const;
     template <typename Field> void set(Field field, const QString& value);
+    // Writes "1" or "0".
+    template <typename Field> void setFlag(Field field, bool on) {
+        set(field, on ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+
+    // What the options mean, each in this one place. A switch stored as neither "1" nor "0"
+    // (an empty field after a settings load, say) reads as a new book holds it.
+    bool separateDigits() const;   // back5 "1": tod and group numbers as typed; else sorted
+    bool sortDigits() const { return !separateDigits(); }
+    bool refreshRequested() const; // back4 "1"
+    QString sendMode() const;      // back6: "2" automatic LAN, else by hand
+    bool lanAuto() const;          // back6 "2"
+    int rowsShown() const;         // back3, held to 10 ... 20000
+    int defaultFunctionKey() const; // back10: 1 ... 10, 0 for none
+    int kindNamingMode() const;    // back13: 0, 1 or 2; anything else 0
+    bool newsPage() const;         // back15 "1"
+    bool fiftyPercent() const;     // back19 "1"
+    bool customersByName() const;  // back21 "1": by name, else by creation
+    bool closedWarning() const;    // back23 "1"
+    bool redWarning() const;       // back26 "1"
+    bool watchNumbers() const;     // back27 "1"
+    bool warnName() const;         // disp1 "1"
+    bool keySound() const;         // disp2 "1"
+    bool autorun() const;          // disp3 "1"
+    bool autoInput() const;        // auto.disp1 "1"
+    qint64 inputLimit() const;     // limit.l1, a whole amount
+    bool shown(Emenu flag) const;  // the entry form's buttons and pages: shown unless "0"
+    bool station() const;          // cstr.tran "1"
+    // The connection mode as read at start: "1" is a station, anything else a server or a
+    // stand-alone computer.
+    static bool isStation(const QString& tran);
 
     // Position of an emenu field in the table's 33 columns.
     static int emenuPosition(Emenu field);
@@ -40,6 +71,8 @@ private:
 
 // A field's text read as a whole number: empty or not numeric gives 0, fractions truncate.
 int wholeNumber(const QString& text);
+// The same for whole amounts, which may pass 32 bits; out of the 64-bit range gives 0.
+qint64 wholeAmount(const QString& text);
 
 extern template QString SettingsRecord::text(Backc) const;
 extern template QString SettingsRecord::text(Cstr) const;

@@ -52,9 +52,9 @@ std::unique_ptr<Database> openBook(const QString& path, const QString& programFo
 } // namespace location
 
 namespace location {
-QString betDatabasePath(const QString& ownPath, const QString& sharedPath, const QString& tran,
-                        const QString& sendMode) {
-    if (tran == QLatin1String("1") && sendMode == QLatin1String("2"))
+QString betDatabasePath(const QString& ownPath, const QString& sharedPath, bool station,
+                        bool lanAuto) {
+    if (station && lanAuto)
         return sharedPath;
     return ownPath;
 }

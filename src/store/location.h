@@ -30,8 +30,8 @@ std::unique_ptr<Database> openBook(const QString& path, const QString& programFo
 } // namespace location
 
 namespace location {
-// The database a bet line is written to: the server's on a station in automatic LAN mode
-// (tran "1", back6 "2"), the own one otherwise.
-QString betDatabasePath(const QString& ownPath, const QString& sharedPath, const QString& tran,
-                        const QString& sendMode);
+// The database a bet line is written to: the server's on a station in automatic LAN mode,
+// the own one otherwise.
+QString betDatabasePath(const QString& ownPath, const QString& sharedPath, bool station,
+                        bool lanAuto);
 } // namespace location

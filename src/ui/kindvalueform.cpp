@@ -3,7 +3,7 @@
 #include "store/database.h"
 #include "store/kindrow.h"
 #include "ui/dialogs.h"
-#include "ui/kindcaptions.h"
+#include "store/kindcaptions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,11 +15,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-KindValueForm::KindValueForm(const QString& table, const QString& databasePath, int namingMode,
+KindValueForm::KindValueForm(const QString& table, std::unique_ptr<Database> db, int namingMode,
                              const QStringList& items, QWidget* parent)
-    : QWidget(parent), table_(table), namingMode_(namingMode) {
+    : QWidget(parent), table_(table), namingMode_(namingMode), db_(std::move(db)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    db_ = Database::openExisting(databasePath);
 
     body_ = new QVBoxLayout(this);
     auto* grid = new QGridLayout;

@@ -19,8 +19,8 @@ class QVBoxLayout;
 class KindValueForm : public QWidget {
     Q_OBJECT
 public:
-    // items: the chooser's captions; item n changes column n of the row.
-    KindValueForm(const QString& table, const QString& databasePath, int namingMode,
+    // items: the chooser's captions; item n changes column n of the row of db.
+    KindValueForm(const QString& table, std::unique_ptr<Database> db, int namingMode,
                   const QStringList& items, QWidget* parent = nullptr);
     ~KindValueForm() override;
 

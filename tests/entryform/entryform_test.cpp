@@ -3,7 +3,7 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "support/desk.h"
+#include "support/shop.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/datagrid.h"
@@ -28,8 +28,8 @@
 
 namespace {
 // A program folder, a logged-in main window and its entry form.
-struct Desk : testing::Desk {
-    using testing::Desk::Desk;
+struct Shop : testing::Shop {
+    using testing::Shop::Shop;
     Tfminput* form() const { return main->entryForm(); }
     QLineEdit* edit(const char* name) const { return form()->findChild<QLineEdit*>(name); }
     QString text(const char* name) const { return form()->findChild<QLabel*>(name)->text(); }
@@ -72,105 +72,105 @@ private slots:
 };
 
 void EntryFormTest::topAndTodLine() {
-    Desk desk;
-    QVERIFY(desk.form());
-    QVERIFY(desk.text("Label1").startsWith("เมนูเริ่มต้น==>>"));
-    desk.key(Qt::Key_F2);
-    desk.line("123", {"10", "5"});
-    QCOMPARE(desk.book(), (QStringList{"123|10|0|0|h3", "123|0|5|0|t3"}));
-    QCOMPARE(desk.book("tballcus"), desk.book());
-    QCOMPARE(rowsOf(desk.db(), "SELECT s FROM tblog"), QStringList{"2"});
-    QCOMPARE(desk.text("Label4"), QString("ป้อน123สำเร็จ"));
-    QCOMPARE(desk.form()->findChild<QLabel*>("total_h3")->text(), QString("10"));
-    QCOMPARE(desk.form()->findChild<QLabel*>("total_t3")->text(), QString("5"));
-    QCOMPARE(desk.text("lsum"), QString("15"));
-    QCOMPARE(desk.text("Label16"), QString("2"));
+    Shop shop;
+    QVERIFY(shop.form());
+    QVERIFY(shop.text("Label1").startsWith("เมนูเริ่มต้น==>>"));
+    shop.key(Qt::Key_F2);
+    shop.line("123", {"10", "5"});
+    QCOMPARE(shop.book(), (QStringList{"123|10|0|0|h3", "123|0|5|0|t3"}));
+    QCOMPARE(shop.book("tballcus"), shop.book());
+    QCOMPARE(rowsOf(shop.db(), "SELECT s FROM tblog"), QStringList{"2"});
+    QCOMPARE(shop.text("Label4"), QString("ป้อน123สำเร็จ"));
+    QCOMPARE(shop.form()->findChild<QLabel*>("total_h3")->text(), QString("10"));
+    QCOMPARE(shop.form()->findChild<QLabel*>("total_t3")->text(), QString("5"));
+    QCOMPARE(shop.text("lsum"), QString("15"));
+    QCOMPARE(shop.text("Label16"), QString("2"));
     // The number stays, selected: the next one replaces it.
-    QCOMPARE(desk.edit("num")->selectedText(), QString("123"));
-    QCOMPARE(desk.form()->focusWidget(), desk.edit("num"));
-    desk.line("456", {"20", "0"});
-    QCOMPARE(desk.book().size(), 3);
-    QCOMPARE(desk.book().last(), QString("456|20|0|0|h3"));
+    QCOMPARE(shop.edit("num")->selectedText(), QString("123"));
+    QCOMPARE(shop.form()->focusWidget(), shop.edit("num"));
+    shop.line("456", {"20", "0"});
+    QCOMPARE(shop.book().size(), 3);
+    QCOMPARE(shop.book().last(), QString("456|20|0|0|h3"));
 }
 
 void EntryFormTest::noModeWarnsAndF9Widens() {
-    Desk desk;
-    desk.form()->showPage(Tfminput::NormalPage);
-    QVERIFY(!desk.form()->hasMode());
-    QTest::keyClicks(desk.edit("num"), "1");
+    Shop shop;
+    shop.form()->showPage(Tfminput::NormalPage);
+    QVERIFY(!shop.form()->hasMode());
+    QTest::keyClicks(shop.edit("num"), "1");
     QCOMPARE(Dialogs::last().text, QString("กรุณาเลือกชนิดของการป้อนข้อมูลโดยการกดF1-F9หรือกดลูกศรขึ้น-ลง"));
-    QCOMPARE(desk.platform->beeps, 1);
-    desk.key(Qt::Key_F9);
-    QCOMPARE(desk.form()->mode(), NormalMode::F9);
-    QCOMPARE(desk.edit("n1")->width(), 425);
-    desk.line("7", {"10*20"});
-    QCOMPARE(desk.book().size(), 38);
+    QCOMPARE(shop.platform->beeps, 1);
+    shop.key(Qt::Key_F9);
+    QCOMPARE(shop.form()->mode(), NormalMode::F9);
+    QCOMPARE(shop.edit("n1")->width(), 425);
+    shop.line("7", {"10*20"});
+    QCOMPARE(shop.book().size(), 38);
     // q and w switch pages and never reach the number.
-    desk.key(Qt::Key_W);
-    QCOMPARE(desk.form()->page(), Tfminput::SetPage);
-    desk.key(Qt::Key_Q);
-    QCOMPARE(desk.form()->page(), Tfminput::NormalPage);
-    QCOMPARE(desk.edit("num")->text(), QString("7"));
+    shop.key(Qt::Key_W);
+    QCOMPARE(shop.form()->page(), Tfminput::SetPage);
+    shop.key(Qt::Key_Q);
+    QCOMPARE(shop.form()->page(), Tfminput::NormalPage);
+    QCOMPARE(shop.edit("num")->text(), QString("7"));
 }
 
 void EntryFormTest::arrowMenu() {
-    Desk desk;
-    desk.form()->showPage(Tfminput::NormalPage);
-    desk.key(Qt::Key_Up);
-    QCOMPARE(desk.form()->arrowPosition(), 3);
-    QCOMPARE(desk.text("Label1"), QString("(เมนู3)All In One(F9)"));
+    Shop shop;
+    shop.form()->showPage(Tfminput::NormalPage);
+    shop.key(Qt::Key_Up);
+    QCOMPARE(shop.form()->arrowPosition(), 3);
+    QCOMPARE(shop.text("Label1"), QString("(เมนู3)All In One(F9)"));
     for (int i = 0; i < 6; ++i)
-        desk.key(Qt::Key_Up);
-    QCOMPARE(desk.form()->arrowPosition(), 8);
-    QVERIFY(desk.text("Label1").startsWith("(เมนู8)3ตัวชุด-กลุ่ม"));
-    desk.key(Qt::Key_PageDown);
-    QCOMPARE(desk.form()->arrowPosition(), 2);
-    desk.key(Qt::Key_Down);
-    desk.key(Qt::Key_Down);
-    QCOMPARE(desk.form()->arrowPosition(), 1);
-    desk.line("123", {"7"});
-    QCOMPARE(desk.book(), QStringList{"123|0|7|0|t3"});
-    desk.key(Qt::Key_F1);
-    QCOMPARE(desk.form()->arrowPosition(), 0);
+        shop.key(Qt::Key_Up);
+    QCOMPARE(shop.form()->arrowPosition(), 8);
+    QVERIFY(shop.text("Label1").startsWith("(เมนู8)3ตัวชุด-กลุ่ม"));
+    shop.key(Qt::Key_PageDown);
+    QCOMPARE(shop.form()->arrowPosition(), 2);
+    shop.key(Qt::Key_Down);
+    shop.key(Qt::Key_Down);
+    QCOMPARE(shop.form()->arrowPosition(), 1);
+    shop.line("123", {"7"});
+    QCOMPARE(shop.book(), QStringList{"123|0|7|0|t3"});
+    shop.key(Qt::Key_F1);
+    QCOMPARE(shop.form()->arrowPosition(), 0);
 }
 
 void EntryFormTest::lengthAndClosedNumbers() {
-    Desk desk([](SettingsRecord& s) { s.set(Backc::back23, "1"); });
-    desk.db().exec("INSERT INTO numlimit2 (num, codeins) VALUES ('321', 'h3')");
-    desk.key(Qt::Key_F2);
-    desk.type("num", "1234");
+    Shop shop([](SettingsRecord& s) { s.set(Backc::back23, "1"); });
+    shop.db().exec("INSERT INTO numlimit2 (num, codeins) VALUES ('321', 'h3')");
+    shop.key(Qt::Key_F2);
+    shop.type("num", "1234");
     QCOMPARE(Dialogs::last().text, QString("คุณป้อนข้อมูลไม่ถูกต้องป้อนเลข 3 ตัวเท่านั้น"));
-    QCOMPARE(desk.form()->focusWidget(), desk.edit("num"));
-    desk.key(Qt::Key_F1);
-    desk.type("num", "123");
+    QCOMPARE(shop.form()->focusWidget(), shop.edit("num"));
+    shop.key(Qt::Key_F1);
+    shop.type("num", "123");
     QCOMPARE(Dialogs::last().text, QString("321 บนเป็นเลขปิดรับ"));
-    QCOMPARE(desk.edit("num")->text(), QString());
-    desk.db().exec("DELETE FROM numlimit2");
-    desk.db().exec("INSERT INTO numlimit2 (num, codeins) VALUES ('123', 'h3')");
-    desk.type("num", "123");
+    QCOMPARE(shop.edit("num")->text(), QString());
+    shop.db().exec("DELETE FROM numlimit2");
+    shop.db().exec("INSERT INTO numlimit2 (num, codeins) VALUES ('123', 'h3')");
+    shop.type("num", "123");
     QCOMPARE(Dialogs::last().text, QString("123 บนเป็นเลข ปิดรับ"));
-    QVERIFY(desk.book().isEmpty());
+    QVERIFY(shop.book().isEmpty());
 }
 
 void EntryFormTest::inputLimit() {
-    Desk desk([](SettingsRecord& s) { s.set(InputLimit::l1, "500"); });
-    desk.key(Qt::Key_F3);
-    desk.line("12", {"600"});
+    Shop shop([](SettingsRecord& s) { s.set(InputLimit::l1, "500"); });
+    shop.key(Qt::Key_F3);
+    shop.line("12", {"600"});
     QCOMPARE(Dialogs::last().text, QString("คุณป้อนข้อมูลเกิน500"));
-    QVERIFY(desk.book().isEmpty());
-    desk.line("5", {"600"});
-    QCOMPARE(desk.book(), QStringList{"5|0|0|600|l1"});
-    desk.key(Qt::Key_F9);
-    desk.line("12", {"600"});
-    QCOMPARE(desk.book().last(), QString("12|600|0|0|h2"));
+    QVERIFY(shop.book().isEmpty());
+    shop.line("5", {"600"});
+    QCOMPARE(shop.book(), QStringList{"5|0|0|600|l1"});
+    shop.key(Qt::Key_F9);
+    shop.line("12", {"600"});
+    QCOMPARE(shop.book().last(), QString("12|600|0|0|h2"));
 }
 
 void EntryFormTest::sheetForACustomer() {
-    Desk desk;
-    desk.db().exec("INSERT INTO cus (id, name, c3hp, h3) VALUES ('สมชาย', 'สมชาย', 20, 800)");
-    desk.main->openEntryForm(); // the customer list is read when the form opens
-    auto* customers = desk.form()->findChild<QComboBox*>("dbc1");
-    auto* sheets = desk.form()->findChild<QComboBox*>("ComboBox1");
+    Shop shop;
+    shop.db().exec("INSERT INTO cus (id, name, c3hp, h3) VALUES ('สมชาย', 'สมชาย', 20, 800)");
+    shop.main->openEntryForm(); // the customer list is read when the form opens
+    auto* customers = shop.form()->findChild<QComboBox*>("dbc1");
+    auto* sheets = shop.form()->findChild<QComboBox*>("ComboBox1");
     QMetaObject::invokeMethod(sheets, "activated", Q_ARG(int, 2));
     QCOMPARE(Dialogs::last().text, QString("ถ้าต้องการแยกแผ่นข้อมูลกรุณาเลือกชื่อ"));
     const int index = customers->findText("สมชาย");
@@ -178,40 +178,40 @@ void EntryFormTest::sheetForACustomer() {
     customers->setCurrentIndex(index);
     QMetaObject::invokeMethod(customers, "activated", Q_ARG(int, index));
     QMetaObject::invokeMethod(sheets, "activated", Q_ARG(int, 2));
-    QCOMPARE(desk.form()->customer(), QString("สมชายแผ่นที่3"));
-    QCOMPARE(rowsOf(desk.db(), "SELECT id, c3hp, h3 FROM cus WHERE name = 'สมชายแผ่นที่3'"),
+    QCOMPARE(shop.form()->customer(), QString("สมชายแผ่นที่3"));
+    QCOMPARE(rowsOf(shop.db(), "SELECT id, c3hp, h3 FROM cus WHERE name = 'สมชายแผ่นที่3'"),
              QStringList{"สมชายแผ่นที่3|20|800"});
-    desk.key(Qt::Key_F3);
-    desk.line("7", {"10"});
-    QCOMPARE(rowsOf(desk.db(), "SELECT cus FROM tball"), QStringList{"สมชายแผ่นที่3"});
+    shop.key(Qt::Key_F3);
+    shop.line("7", {"10"});
+    QCOMPARE(rowsOf(shop.db(), "SELECT cus FROM tball"), QStringList{"สมชายแผ่นที่3"});
     // A sheet of a sheet is refused.
     QMetaObject::invokeMethod(sheets, "activated", Q_ARG(int, 4));
     QCOMPARE(Dialogs::last().text, QString("เลือกข้อมูลซ้ำซ้อนลองใหม่"));
-    QCOMPARE(desk.form()->customer(), QString("สมชายแผ่นที่3"));
+    QCOMPARE(shop.form()->customer(), QString("สมชายแผ่นที่3"));
 }
 
 void EntryFormTest::autorunSteps() {
-    Desk desk([](SettingsRecord& s) { s.set(Disp::disp3, "1"); });
-    desk.key(Qt::Key_F3);
-    desk.line("09", {"5"});
-    QCOMPARE(desk.edit("num")->text(), QString("10"));
-    QCOMPARE(desk.book(), QStringList{"09|0|5|0|t2"});
+    Shop shop([](SettingsRecord& s) { s.set(Disp::disp3, "1"); });
+    shop.key(Qt::Key_F3);
+    shop.line("09", {"5"});
+    QCOMPARE(shop.edit("num")->text(), QString("10"));
+    QCOMPARE(shop.book(), QStringList{"09|0|5|0|t2"});
 }
 
 void EntryFormTest::badStakeIsRefused() {
-    Desk desk;
-    desk.key(Qt::Key_F9);
-    desk.line("123", {"5*+2"});
-    QVERIFY(desk.book().isEmpty());
-    QVERIFY(rowsOf(desk.db(), "SELECT count(*) FROM tblog") == QStringList{"0"});
+    Shop shop;
+    shop.key(Qt::Key_F9);
+    shop.line("123", {"5*+2"});
+    QVERIFY(shop.book().isEmpty());
+    QVERIFY(rowsOf(shop.db(), "SELECT count(*) FROM tblog") == QStringList{"0"});
 }
 
 void EntryFormTest::gridShowsTheNewestRows() {
-    Desk desk([](SettingsRecord& s) { s.set(Backc::back3, "10"); });
-    desk.key(Qt::Key_F1);
+    Shop shop([](SettingsRecord& s) { s.set(Backc::back3, "10"); });
+    shop.key(Qt::Key_F1);
     for (int i = 0; i < 4; ++i)
-        desk.line(QString("12%1").arg(i + 3), {"1"});
-    auto* grid = desk.form()->findChild<QTableView*>("DBGrid1");
+        shop.line(QString("12%1").arg(i + 3), {"1"});
+    auto* grid = shop.form()->findChild<QTableView*>("DBGrid1");
     QVERIFY(grid->model());
     QCOMPARE(grid->model()->rowCount(), 10);
     const auto* model = static_cast<QSqlTableModel*>(grid->model());
@@ -222,36 +222,36 @@ void EntryFormTest::gridShowsTheNewestRows() {
 }
 
 void EntryFormTest::threeStakeF7() {
-    Desk desk;
-    desk.key(Qt::Key_F7);
-    QTest::keyClicks(desk.edit("num"), "123");
-    QVERIFY(desk.edit("nu3")->isVisibleTo(desk.form()));
-    QCOMPARE(desk.form()->findChild<QPushButton*>("f7")->text(), QString("รวมบน+โต๊ด+ล่าง(F7)"));
-    QTest::keyClick(desk.edit("num"), Qt::Key_Return);
-    desk.type("n1", "10");
-    desk.type("n2", "0");
-    desk.type("nu3", "5");
-    QCOMPARE(desk.book(), (QStringList{"123|10|0|0|h3", "123|0|0|5|l3"}));
+    Shop shop;
+    shop.key(Qt::Key_F7);
+    QTest::keyClicks(shop.edit("num"), "123");
+    QVERIFY(shop.edit("nu3")->isVisibleTo(shop.form()));
+    QCOMPARE(shop.form()->findChild<QPushButton*>("f7")->text(), QString("รวมบน+โต๊ด+ล่าง(F7)"));
+    QTest::keyClick(shop.edit("num"), Qt::Key_Return);
+    shop.type("n1", "10");
+    shop.type("n2", "0");
+    shop.type("nu3", "5");
+    QCOMPARE(shop.book(), (QStringList{"123|10|0|0|h3", "123|0|0|5|l3"}));
     // Two digits take top and bottom only (f7c2 ticked by default): the button reads as stored.
-    desk.edit("num")->clear();
-    QTest::keyClicks(desk.edit("num"), "12");
-    QVERIFY(!desk.edit("nu3")->isVisibleTo(desk.form()));
-    QCOMPARE(desk.form()->findChild<QPushButton*>("f7")->text(), QString("รวม(F7)"));
+    shop.edit("num")->clear();
+    QTest::keyClicks(shop.edit("num"), "12");
+    QVERIFY(!shop.edit("nu3")->isVisibleTo(shop.form()));
+    QCOMPARE(shop.form()->findChild<QPushButton*>("f7")->text(), QString("รวม(F7)"));
 }
 
 void EntryFormTest::nameWarning() {
-    Desk desk([](SettingsRecord& s) { s.set(Disp::disp1, "1"); });
-    desk.key(Qt::Key_F3);
+    Shop shop([](SettingsRecord& s) { s.set(Disp::disp1, "1"); });
+    shop.key(Qt::Key_F3);
     Dialogs::setNextAnswer(false);
-    QTest::keyClicks(desk.edit("num"), "1");
+    QTest::keyClicks(shop.edit("num"), "1");
     QVERIFY(Dialogs::last().text.startsWith("กรุณาเลือกชื่อก่อนป้อนข้อมูล"));
-    QCOMPARE(SettingsRecord(desk.db()).text(Disp::disp1), QString("1"));
+    QCOMPARE(SettingsRecord(shop.db()).text(Disp::disp1), QString("1"));
     // Yes switches the warning off for good.
     Dialogs::setNextAnswer(true);
-    QTest::keyClicks(desk.edit("num"), "2");
-    QCOMPARE(SettingsRecord(desk.db()).text(Disp::disp1), QString("0"));
+    QTest::keyClicks(shop.edit("num"), "2");
+    QCOMPARE(SettingsRecord(shop.db()).text(Disp::disp1), QString("0"));
     Dialogs::clear();
-    QTest::keyClicks(desk.edit("num"), "3");
+    QTest::keyClicks(shop.edit("num"), "3");
     QVERIFY(Dialogs::asked().isEmpty());
 }
 

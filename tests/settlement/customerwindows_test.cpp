@@ -7,7 +7,7 @@
 #include "shell/settings.h"
 #include "store/database.h"
 #include "support/tempbook.h"
-#include "support/desk.h"
+#include "support/shop.h"
 #include "support/testmain.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
@@ -80,11 +80,11 @@ private slots:
 
 private:
     template <typename W> W* open() {
-        auto* window = new W(desk_->main.get());
-        QMdiSubWindow* sub = desk_->main->mdi()->addSubWindow(window);
+        auto* window = new W(shop_->main->desk());
+        QMdiSubWindow* sub = shop_->main->mdi()->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->show();
-        desk_->main->mdi()->setActiveSubWindow(sub);
+        shop_->main->mdi()->setActiveSubWindow(sub);
         return window;
     }
     template <typename T> T* part(QWidget* window, const char* name) {
@@ -95,7 +95,7 @@ private:
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    Database& db() { return desk_->main->own(); }
+    Database& db() { return shop_->main->own(); }
     void addCustomers(const QStringList& names) {
         for (const QString& name : names)
             QVERIFY(cb::add(db(), name, kTwenty, cb::overallRates(db())).done);
@@ -104,18 +104,18 @@ private:
         return rowsOf(db(), sql, binds);
     }
 
-    std::unique_ptr<testing::Desk> desk_;
+    std::unique_ptr<testing::Shop> shop_;
 };
 
 void CustomerWindowsTest::init() {
-    desk_ = std::make_unique<testing::Desk>();
-    QVERIFY(QTest::qWaitForWindowExposed(desk_->main.get()));
+    shop_ = std::make_unique<testing::Shop>();
+    QVERIFY(QTest::qWaitForWindowExposed(shop_->main.get()));
     Dialogs::clear();
 }
 
 void CustomerWindowsTest::cleanup() {
-    desk_->main->closeWithoutAsking();
-    desk_.reset();
+    shop_->main->closeWithoutAsking();
+    shop_.reset();
 }
 
 void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
@@ -272,7 +272,7 @@ void CustomerWindowsTest::copyCountAndDeleteAll() {
 
 void CustomerWindowsTest::gridEditsAreCheckedAndClosingSetsTheCodes() {
     addCustomers({"A", "B"});
-    QPointer<Tfminput> oldForm = desk_->main->entryForm();
+    QPointer<Tfminput> oldForm = shop_->main->entryForm();
     QVERIFY(oldForm);
     Tcuss* window = open<Tcuss>();
     DataGrid* grid = window->grid();
@@ -301,8 +301,8 @@ void CustomerWindowsTest::gridEditsAreCheckedAndClosingSetsTheCodes() {
     // The entry form was in front again: it was made anew with the new name in its list.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldForm.isNull());
-    QVERIFY(desk_->main->entryForm());
-    QVERIFY(desk_->main->entryForm()->findChild<QComboBox*>("dbc1")->findText("A'9") >= 0);
+    QVERIFY(shop_->main->entryForm());
+    QVERIFY(shop_->main->entryForm()->findChild<QComboBox*>("dbc1")->findText("A'9") >= 0);
 
     // Two rows with one name: closing says so and leaves the codes alone.
     window = open<Tcuss>();
@@ -384,9 +384,9 @@ void CustomerWindowsTest::gridRowsGetTheRatesAndExitWritesEdits() {
 
     // Ending the program closes the window first: the edit not yet posted is kept.
     edit(grid, 0, "name", "A2");
-    desk_->main->closeWithoutAsking();
-    QVERIFY(desk_->main->hasEnded());
-    auto book = Database::openFile(desk_->dir.path() + "/db/tabulox.mde");
+    shop_->main->closeWithoutAsking();
+    QVERIFY(shop_->main->hasEnded());
+    auto book = Database::openFile(shop_->dir.path() + "/db/tabulox.mde");
     QCOMPARE(rowsOf(*book, "SELECT id FROM cus ORDER BY id2"), (QStringList{"A2", "N"}));
 }
 

@@ -5,7 +5,7 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "support/desk.h"
+#include "support/shop.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/dialogs.h"
@@ -37,8 +37,8 @@ private slots:
 private:
     void start(int namingMode = 0);
     template <typename W> W* open(const char* command) {
-        findAction(desk_->main.get(), QString::fromUtf8(command))->trigger();
-        return desk_->main->findChild<W*>();
+        findAction(shop_->main.get(), QString::fromUtf8(command))->trigger();
+        return shop_->main->findChild<W*>();
     }
     QString label(QWidget* form, int column) {
         return form->findChild<QLabel*>(QStringLiteral("Label%1").arg(column + 1))->text();
@@ -48,29 +48,29 @@ private:
         form->findChild<QLineEdit*>("e1")->setText(value);
         form->findChild<QPushButton*>("BitBtn1")->click();
     }
-    QString stored(const QString& sql) { return rowsOf(desk_->main->own(), sql).value(0); }
+    QString stored(const QString& sql) { return rowsOf(shop_->main->own(), sql).value(0); }
 
-    std::unique_ptr<testing::Desk> desk_;
+    std::unique_ptr<testing::Shop> shop_;
 };
 
 void KindValueFormTest::start(int namingMode) {
     std::function<void(SettingsRecord&)> setUp;
     if (namingMode != 0)
         setUp = [namingMode](SettingsRecord& s) { s.set(Backc::back13, QString::number(namingMode)); };
-    desk_ = std::make_unique<testing::Desk>(setUp);
+    shop_ = std::make_unique<testing::Shop>(setUp);
 }
 
 void KindValueFormTest::cleanup() {
-    if (desk_)
-        desk_->main->closeWithoutAsking();
-    desk_.reset();
+    if (shop_)
+        shop_->main->closeWithoutAsking();
+    shop_.reset();
 }
 
 void KindValueFormTest::limitSavedReachesTheEntryForm() {
     start();
-    Recorder(desk_->main->entryForm()->bets()).recordLine({{"123", Kind::h3, 10}}, "A");
-    desk_->main->entryForm()->colourTotals();
-    QLabel* total = desk_->main->entryForm()->findChild<QLabel*>("total_h3");
+    Recorder(shop_->main->entryForm()->bets()).recordLine({{"123", Kind::h3, 10}}, "A");
+    shop_->main->entryForm()->colourTotals();
+    QLabel* total = shop_->main->entryForm()->findChild<QLabel*>("total_h3");
     QVERIFY(total);
     QCOMPARE(total->property("overLimit").toBool(), false);
 
@@ -84,27 +84,27 @@ void KindValueFormTest::limitSavedReachesTheEntryForm() {
     QCOMPARE(total->property("overLimit").toBool(), true);
     // A second use of the command brings the same window to the front.
     QCOMPARE(open<Tcu3>("12.การอั้นแบบรวม"), form);
-    QCOMPARE(desk_->main->findChildren<Tcu3*>().size(), 1);
+    QCOMPARE(shop_->main->findChildren<Tcu3*>().size(), 1);
 }
 
 void KindValueFormTest::limitChangedElsewhereShowsAtTheNextTick() {
     start();
     Tcu3* form = open<Tcu3>("12.การอั้นแบบรวม");
-    auto other = Database::openFile(desk_->dir.path() + "/db/tabulox.mde");
+    auto other = Database::openFile(shop_->dir.path() + "/db/tabulox.mde");
     other->exec("UPDATE change2 SET l2 = '777'");
     QTRY_COMPARE_WITH_TIMEOUT(label(form, static_cast<int>(Kind::l2)), QString("2ตัวล่าง=777"), 2000);
 }
 
 void KindValueFormTest::nothingChosenOrNotWholeWritesNothing() {
     start();
-    const QString before = rowsOf(desk_->main->own(), "SELECT * FROM change2").value(0);
+    const QString before = rowsOf(shop_->main->own(), "SELECT * FROM change2").value(0);
     Tcu3* form = open<Tcu3>("12.การอั้นแบบรวม");
     form->findChild<QPushButton*>("BitBtn1")->click();
     QCOMPARE(Dialogs::last().kind, QString("warning"));
     QCOMPARE(Dialogs::last().text, QString("กรุณาเลือกข้อมูลก่อนบันทึกค่า"));
     choose(form, 2, "12.5");
     QCOMPARE(Dialogs::last().kind, QString("warning"));
-    QCOMPARE(rowsOf(desk_->main->own(), "SELECT * FROM change2").value(0), before);
+    QCOMPARE(rowsOf(shop_->main->own(), "SELECT * FROM change2").value(0), before);
     // Clicking into the value box empties it.
     QLineEdit* e1 = form->findChild<QLineEdit*>("e1");
     QTest::mouseClick(e1, Qt::LeftButton);
@@ -123,9 +123,9 @@ void KindValueFormTest::headNamesRelabelOnlyThreeKinds() {
     choose(form, 4, "44");
     QCOMPARE(stored("SELECT t2 FROM change2"), QString("44"));
     // The totals menu follows the head names too.
-    QVERIFY(findAction(desk_->main.get(), "หัว2ตัวหน้า"));
-    QVERIFY(findAction(desk_->main.get(), "หัว3ตัว")->isVisible());
-    QVERIFY(!findAction(desk_->main.get(), "กลุ่ม5ตัว")->isVisible());
+    QVERIFY(findAction(shop_->main.get(), "หัว2ตัวหน้า"));
+    QVERIFY(findAction(shop_->main.get(), "หัว3ตัว")->isVisible());
+    QVERIFY(!findAction(shop_->main.get(), "กลุ่ม5ตัว")->isVisible());
 }
 
 void KindValueFormTest::redWarningSwitch() {

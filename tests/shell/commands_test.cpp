@@ -3,7 +3,7 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "support/desk.h"
+#include "support/shop.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/dialogs.h"
@@ -16,6 +16,7 @@
 #include <QMenuBar>
 
 using testing::findAction;
+using testing::menuCaptions;
 
 class CommandsTest : public QObject {
     Q_OBJECT
@@ -34,72 +35,72 @@ private slots:
     void setupWindowsOpenOnce();
 
 private:
-    std::unique_ptr<testing::Desk> desk_;
+    std::unique_ptr<testing::Shop> shop_;
 };
 
 void CommandsTest::init() {
-    desk_.reset();
-    desk_ = std::make_unique<testing::Desk>();
+    shop_.reset();
+    shop_ = std::make_unique<testing::Shop>();
 }
 
 void CommandsTest::menusArePresent() {
     QStringList tops;
-    for (QAction* action : desk_->main->menuBar()->actions())
+    for (QAction* action : shop_->main->menuBar()->actions())
         tops << action->text();
     QCOMPARE(tops, (QStringList{"(1)ป้อนข้อมูล", "(2)ตั้งค่า", "(3)แสดงยอด", "(4)แสดงยอดExcel",
                                 "(5)ค้นหา", "(6)เพิ่มและส่งออกMsAccess", "(7)การตัดยอด",
                                 "(8)ลบข้อมูล", "(9)การบำรุงรักษา", "(11)ช่วยเหลือ",
                                 "(12)updateโปรแกรม"}));
     // Built commands work; the others show but cannot be used.
-    QVERIFY(findAction(desk_->main.get(), "9.เปลี่ยนรหัสผ่าน")->isEnabled());
-    QVERIFY(!findAction(desk_->main.get(), "6.ตรวจรางวัล")->isEnabled());
-    QVERIFY(findAction(desk_->main.get(), "(14) Run 00-99 ล่าง"));
+    QVERIFY(findAction(shop_->main.get(), "9.เปลี่ยนรหัสผ่าน")->isEnabled());
+    QVERIFY(!findAction(shop_->main.get(), "6.ตรวจรางวัล")->isEnabled());
+    QVERIFY(findAction(shop_->main.get(), "(14) Run 00-99 ล่าง"));
     // Naming mode 0 hides the head names among the by-amount totals.
-    QVERIFY(!findAction(desk_->main.get(), "หัว3ตัว")->isVisible());
+    QVERIFY(!findAction(shop_->main.get(), "หัว3ตัว")->isVisible());
 }
 
 void CommandsTest::runNumbers() {
     Dialogs::setNextText("5");
-    findAction(desk_->main.get(), "(13) Run 00-99 บน")->trigger();
-    Database& db = desk_->main->entryForm()->bets();
+    findAction(shop_->main.get(), "(13) Run 00-99 บน")->trigger();
+    Database& db = shop_->main->entryForm()->bets();
     QCOMPARE(rowsOf(db, "SELECT count(*), min(num), max(num), sum(h) FROM tball WHERE codeins='h2'"),
              QStringList{"100|00|99|500"});
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tballcus"), QStringList{"100"});
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tblog"), QStringList{"0"});
     QCOMPARE(Dialogs::last().text, QString("  Run 00-99 บน เรียบร้อย"));
     Dialogs::setNextText("abc");
-    findAction(desk_->main.get(), "(14) Run 00-99 ล่าง")->trigger();
+    findAction(shop_->main.get(), "(14) Run 00-99 ล่าง")->trigger();
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball WHERE codeins='l2'"), QStringList{"0"});
 }
 
 void CommandsTest::inputLimitSavesAndEnds() {
     Dialogs::setNextText("12.5");
-    findAction(desk_->main.get(), "17.Limitการป้อนตัวเลข")->trigger();
-    QVERIFY(!desk_->main->hasEnded());
+    findAction(shop_->main.get(), "17.Limitการป้อนตัวเลข")->trigger();
+    QVERIFY(!shop_->main->hasEnded());
     Dialogs::setNextText("700");
-    findAction(desk_->main.get(), "17.Limitการป้อนตัวเลข")->trigger();
+    findAction(shop_->main.get(), "17.Limitการป้อนตัวเลข")->trigger();
     QCOMPARE(Dialogs::last().text,
              QString("ตั้งค่าLimit=700เรียบร้อยกรุณาปิดโปรแกรมเพื่อเริ่มใช้งานค่าตัวแปรใหม่"));
-    QVERIFY(desk_->main->hasEnded());
-    std::unique_ptr<Database> db = Database::openFile(desk_->dir.path() + "/db/tabulox.mde");
+    QVERIFY(shop_->main->hasEnded());
+    std::unique_ptr<Database> db = Database::openFile(shop_->dir.path() + "/db/tabulox.mde");
     QCOMPARE(SettingsRecord(*db).text(InputLimit::l1), QString("700"));
 }
 
 void CommandsTest::digitSortingNeedsTheCode() {
     Dialogs::setNextText("0000");
-    findAction(desk_->main.get(), "(11) แยกกลุ่มตัวโต๊ด")->trigger();
+    findAction(shop_->main.get(), "(11) แยกกลุ่มตัวโต๊ด")->trigger();
     QCOMPARE(Dialogs::last().text, QString("รหัสไม่ถูกต้อง"));
-    QCOMPARE(SettingsRecord(desk_->main->own()).text(Backc::back5), QString("0"));
+    QCOMPARE(SettingsRecord(shop_->main->own()).text(Backc::back5), QString("0"));
     Dialogs::setNextText("1234");
-    findAction(desk_->main.get(), "(11) แยกกลุ่มตัวโต๊ด")->trigger();
-    QCOMPARE(SettingsRecord(desk_->main->own()).text(Backc::back5), QString("1"));
-    QVERIFY(desk_->main->entryForm()->findChild<QCheckBox*>("f2c")->isChecked());
+    findAction(shop_->main.get(), "(11) แยกกลุ่มตัวโต๊ด")->trigger();
+    QCOMPARE(SettingsRecord(shop_->main->own()).text(Backc::back5), QString("1"));
+    QVERIFY(shop_->main->entryForm()->findChild<QCheckBox*>("f2c")->isChecked());
 }
 
 void CommandsTest::sampleData() {
     Dialogs::setNextAnswer(true);
-    findAction(desk_->main.get(), "Loadตัวอย่างตารางข้อมูล")->trigger();
-    Database& db = desk_->main->entryForm()->bets();
+    findAction(shop_->main.get(), "Loadตัวอย่างตารางข้อมูล")->trigger();
+    Database& db = shop_->main->entryForm()->bets();
     const QString count = rowsOf(db, "SELECT count(*) FROM tballsave2 WHERE codeins IS NOT NULL").first();
     QVERIFY(count.toInt() > 0);
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball"), QStringList{count});
@@ -108,105 +109,117 @@ void CommandsTest::sampleData() {
 }
 
 void CommandsTest::setupPasswordGuardsTheAddress() {
-    QAction* command = findAction(desk_->main.get(), "10.Ip-Address");
+    QAction* command = findAction(shop_->main.get(), "10.Ip-Address");
     Dialogs::setNextText("tab2548");
     command->trigger();
     QCOMPARE(Dialogs::last().text, QString("passwordไม่ถูกต้อง"));
     QCOMPARE(Dialogs::asked().size(), 2);
     QCOMPARE(Dialogs::asked().first().proposed, QString("****"));
-    QVERIFY(desk_->platform->settings.isEmpty());
+    QVERIFY(shop_->platform->settings.isEmpty());
 
-    desk_->platform->settingsSupported = true;
+    shop_->platform->settingsSupported = true;
     Dialogs::clear();
     Dialogs::setNextText("tab2547");
     Dialogs::setNextText("192.168.1.300");
     command->trigger();
     QCOMPARE(Dialogs::last().text, QString("Ip-Addressไม่ถูกต้อง"));
-    QVERIFY(desk_->platform->settings.isEmpty());
+    QVERIFY(shop_->platform->settings.isEmpty());
 
     Dialogs::setNextText("tab2547");
     Dialogs::setNextText("192.168.1.20");
     command->trigger();
-    QCOMPARE(desk_->platform->settings, QStringList{"fixed 192.168.1.20"});
+    QCOMPARE(shop_->platform->settings, QStringList{"fixed 192.168.1.20"});
     QCOMPARE(Dialogs::last().text, QString("ตั้งค่าIp-Address=192.168.1.20เรียบร้อย"));
 }
 
 void CommandsTest::addressCommandsSayWhatTheComputerCannotDo() {
     // The proposal left as it is asks for an automatic address.
     Dialogs::setNextText("192.168.0.");
-    findAction(desk_->main.get(), "(7) ตั้งค่า-Ip-Adress")->trigger();
-    QCOMPARE(desk_->platform->settings, QStringList{"automatic address"});
+    findAction(shop_->main.get(), "(7) ตั้งค่า-Ip-Adress")->trigger();
+    QCOMPARE(shop_->platform->settings, QStringList{"automatic address"});
     QCOMPARE(Dialogs::last().text, QString("เครื่องนี้ไม่รองรับคำสั่งนี้"));
 
     Dialogs::setNextText("9999");
-    findAction(desk_->main.get(), "(8) Set-computer-name")->trigger();
+    findAction(shop_->main.get(), "(8) Set-computer-name")->trigger();
     QCOMPARE(Dialogs::last().text, QString("รหัสไม่ถูกต้อง"));
-    desk_->platform->settingsSupported = true;
+    shop_->platform->settingsSupported = true;
     Dialogs::setNextText("1234");
     Dialogs::setNextText("SERVER");
-    findAction(desk_->main.get(), "(8) Set-computer-name")->trigger();
-    QCOMPARE(desk_->platform->settings, (QStringList{"automatic address", "name SERVER", "restart"}));
+    findAction(shop_->main.get(), "(8) Set-computer-name")->trigger();
+    QCOMPARE(shop_->platform->settings, (QStringList{"automatic address", "name SERVER", "restart"}));
 }
 
 void CommandsTest::hotKeysAndTheEmptyArea() {
-    const QString folder = desk_->main->run().programFolder;
-    QTest::keyClick(desk_->main.get(), Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(desk_->platform->opened, QStringList{folder});
-    QVERIFY(!desk_->main->hasEnded());
-    QTest::keyClick(desk_->main.get(), Qt::Key_L, Qt::ControlModifier);
-    QCOMPARE(desk_->platform->properties, QStringList{folder + "db"});
-    QTest::keyClick(desk_->main.get(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(desk_->platform->settings, QStringList{"network panel"});
+    const QString folder = shop_->main->run().programFolder;
+    QTest::keyClick(shop_->main.get(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(shop_->platform->opened, QStringList{folder});
+    QVERIFY(!shop_->main->hasEnded());
+    QTest::keyClick(shop_->main.get(), Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(shop_->platform->properties, QStringList{folder + "db"});
+    QTest::keyClick(shop_->main.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(shop_->platform->settings, QStringList{"network panel"});
     QCOMPARE(Dialogs::last().text, QString("เครื่องนี้ไม่รองรับคำสั่งนี้"));
 
     // A click where no window is opens the entry form afresh.
-    QMdiSubWindow* formWindow = desk_->main->mdi()->activeSubWindow();
+    QMdiSubWindow* formWindow = shop_->main->mdi()->activeSubWindow();
     QVERIFY(formWindow);
     formWindow->showNormal();
     formWindow->setGeometry(0, 0, 200, 150);
-    QWidget* area = desk_->main->mdi()->viewport();
+    QWidget* area = shop_->main->mdi()->viewport();
     const QPoint empty(area->width() - 5, area->height() - 5);
     QVERIFY(!area->childAt(empty));
-    Tfminput* before = desk_->main->entryForm();
+    Tfminput* before = shop_->main->entryForm();
     QTest::mouseClick(area, Qt::LeftButton, {}, empty);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(desk_->main->entryForm());
-    QVERIFY(desk_->main->entryForm() != before);
-    QCOMPARE(desk_->main->mdi()->subWindowList().size(), 1);
+    QVERIFY(shop_->main->entryForm());
+    QVERIFY(shop_->main->entryForm() != before);
+    QCOMPARE(shop_->main->mdi()->subWindowList().size(), 1);
 }
 
 void CommandsTest::menusFollowANewNamingMode() {
-    QVERIFY(findAction(desk_->main.get(), "คู่โต๊ด"));
-    desk_->main->setKindNamingMode(2);
-    QVERIFY(!findAction(desk_->main.get(), "คู่โต๊ด"));
-    QVERIFY(findAction(desk_->main.get(), "เลข2ตัวx"));
-    QVERIFY(!findAction(desk_->main.get(), "หัว3ตัว")->isVisible());
-    QVERIFY(findAction(desk_->main.get(), "หัว3ตัวโต๊ด")->isVisible());
-    QVERIFY(findAction(desk_->main.get(), "กลุ่ม5ตัว")->isVisible());
-    desk_->main->setKindNamingMode(1);
-    QVERIFY(findAction(desk_->main.get(), "หัว3ตัว")->isVisible());
-    QVERIFY(!findAction(desk_->main.get(), "กลุ่ม4ตัว")->isVisible());
+    const QString totals = "(3)แสดงยอด";
+    const QStringList limited = {totals, "17.แสดงยอดเลขอั้นปัจจุบัน"};
+    const QStringList limitedSent = {totals, "18.แสดงยอดเลขอั้นที่ส่ง ล่าสุด"};
+    QVERIFY(findAction(shop_->main.get(), "คู่โต๊ด"));
+    shop_->main->desk().kindNamingModeSaved(2);
+    for (const char* renamed : {"1.ยอดปัจจุบันเรียงตามเลข", "2.ยอดปัจจุบันเรียงตามจำนวน",
+                                "6.ยอดตัดเก็บล่าสุด", "7.ยอดส่งออกล่าสุด"}) {
+        const QStringList captions = menuCaptions(shop_->main.get(), {totals, renamed});
+        QVERIFY2(captions.contains("เลข2ตัวx") && !captions.contains("คู่โต๊ด"), renamed);
+    }
+    // The limited-number views keep the group name in every mode.
+    QCOMPARE(menuCaptions(shop_->main.get(), limited).last(), QString("คู่โต๊ด"));
+    QCOMPARE(menuCaptions(shop_->main.get(), limitedSent).last(), QString("คู่โต๊ด"));
+    QVERIFY(!findAction(shop_->main.get(), "หัว3ตัว")->isVisible());
+    QVERIFY(findAction(shop_->main.get(), "หัว3ตัวโต๊ด")->isVisible());
+    QVERIFY(findAction(shop_->main.get(), "กลุ่ม5ตัว")->isVisible());
+    shop_->main->desk().kindNamingModeSaved(1);
+    QVERIFY(findAction(shop_->main.get(), "หัว3ตัว")->isVisible());
+    QVERIFY(!findAction(shop_->main.get(), "กลุ่ม4ตัว")->isVisible());
+    QVERIFY(menuCaptions(shop_->main.get(), {totals, "7.ยอดส่งออกล่าสุด"}).contains("หัว2ตัวหน้า"));
+    QCOMPARE(menuCaptions(shop_->main.get(), limited).last(), QString("คู่โต๊ด"));
+    QCOMPARE(menuCaptions(shop_->main.get(), limitedSent).last(), QString("คู่โต๊ด"));
     // One set of menus, not one per mode.
     int runCommands = 0;
-    for (QAction* action : desk_->main->findChildren<QAction*>())
+    for (QAction* action : shop_->main->findChildren<QAction*>())
         runCommands += action->text() == "(13) Run 00-99 บน";
     QCOMPARE(runCommands, 1);
 }
 
 void CommandsTest::rolesNeedTheCodeAndEndTheProgram() {
-    const QString before = SettingsRecord(desk_->main->own()).text(Cstr::cstr2);
+    const QString before = SettingsRecord(shop_->main->own()).text(Cstr::cstr2);
     Dialogs::setNextText("4321");
-    findAction(desk_->main.get(), "(5) Reset-to-Lan")->trigger();
+    findAction(shop_->main.get(), "(5) Reset-to-Lan")->trigger();
     QCOMPARE(Dialogs::last().text, QString("รหัสไม่ถูกต้อง"));
-    QCOMPARE(SettingsRecord(desk_->main->own()).text(Cstr::cstr2), before);
-    QVERIFY(!desk_->main->hasEnded());
+    QCOMPARE(SettingsRecord(shop_->main->own()).text(Cstr::cstr2), before);
+    QVERIFY(!shop_->main->hasEnded());
 
     Dialogs::setNextText("1234");
     Dialogs::setNextText("192.168.0.9");
-    findAction(desk_->main.get(), "(5) Reset-to-Lan")->trigger();
+    findAction(shop_->main.get(), "(5) Reset-to-Lan")->trigger();
     QCOMPARE(Dialogs::last().text, QString("ResetTo_Lan_Ok"));
-    QVERIFY(desk_->main->hasEnded());
-    std::unique_ptr<Database> db = Database::openFile(desk_->dir.path() + "/db/tabulox.mde");
+    QVERIFY(shop_->main->hasEnded());
+    std::unique_ptr<Database> db = Database::openFile(shop_->dir.path() + "/db/tabulox.mde");
     SettingsRecord settings(*db);
     QCOMPARE(settings.text(Cstr::cstr2), QString("\\\\192.168.0.9"));
     QCOMPARE(settings.text(Cstr::tran), QString("1"));
@@ -214,11 +227,11 @@ void CommandsTest::rolesNeedTheCodeAndEndTheProgram() {
     QCOMPARE(settings.text(Backc::back22), QString("200"));
 
     // The computer named server cannot become a station.
-    desk_->main.reset();
-    desk_->platform->name = "SERVER";
-    desk_->main = std::make_unique<Tmain>(desk_->dir.path() + "/tabulox");
-    QVERIFY(!findAction(desk_->main.get(), "(5) Reset-to-Lan")->isEnabled());
-    desk_->main->closeWithoutAsking();
+    shop_->main.reset();
+    shop_->platform->name = "SERVER";
+    shop_->main = std::make_unique<Tmain>(shop_->dir.path() + "/tabulox");
+    QVERIFY(!findAction(shop_->main.get(), "(5) Reset-to-Lan")->isEnabled());
+    shop_->main->closeWithoutAsking();
 }
 
 void CommandsTest::setupWindowsOpenOnce() {
@@ -231,12 +244,12 @@ void CommandsTest::setupWindowsOpenOnce() {
         {"14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง", "Tnumlimitf2"},
     };
     for (const auto& [command, form] : windows) {
-        QAction* action = findAction(desk_->main.get(), QString::fromUtf8(command));
+        QAction* action = findAction(shop_->main.get(), QString::fromUtf8(command));
         QVERIFY2(action && action->isEnabled(), command);
         action->trigger();
         action->trigger();
-        QCOMPARE(desk_->main->mdi()->findChildren<QWidget*>(form).size(), 1);
-        QCOMPARE(desk_->main->mdi()->activeSubWindow()->widget()->objectName(), QString(form));
+        QCOMPARE(shop_->main->mdi()->findChildren<QWidget*>(form).size(), 1);
+        QCOMPARE(shop_->main->mdi()->activeSubWindow()->widget()->objectName(), QString(form));
     }
     QVERIFY(Dialogs::asked().isEmpty());
 }

@@ -59,7 +59,7 @@ void LoginTest::freshFolderIsPrepared() {
 void LoginTest::wrongThenRightPassword() {
     Tmain main(exe());
     main.show();
-    QPointer<Tlogin2> login = new Tlogin2(&main);
+    QPointer<Tlogin2> login = main.openLogin();
     login->show();
     QVERIFY(login->windowTitle().endsWith("-Login"));
     auto* edit = login->findChild<QLineEdit*>("Edit1");
@@ -84,7 +84,7 @@ void LoginTest::wrongThenRightPassword() {
 void LoginTest::closingTheLoginFormEndsWithoutAsking() {
     Tmain main(exe());
     main.show();
-    auto* login = new Tlogin2(&main);
+    auto* login = main.openLogin();
     login->show();
     login->close();
     QVERIFY(main.hasEnded());
@@ -128,8 +128,8 @@ void LoginTest::secondInstanceEndsBoth() {
     platform_->processes = {"tabulox", "bash", "tabulox"};
     Tmain main(exe());
     main.show();
-    Tlogin2 login(&main);
-    QVERIFY(!login.isUsable());
+    Tlogin2* login = main.openLogin();
+    QVERIFY(!login->isUsable());
     QCOMPARE(Dialogs::last().text, QString("โปรแกรมเปิดมากกว่า1จอ ต้องปิดก่อน"));
     QCOMPARE(platform_->ended, QStringList{"tabulox"});
 }

@@ -4,7 +4,7 @@
 #include "shell/gui/tmenusetup.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "support/desk.h"
+#include "support/shop.h"
 #include "support/testmain.h"
 #include "ui/dialogs.h"
 
@@ -58,33 +58,33 @@ private:
     }
     QCheckBox* box(const char* name) { return part<QCheckBox>(name); }
     QRadioButton* radio(const char* name) { return part<QRadioButton>(name); }
-    QString stored(Emenu field) { return SettingsRecord(desk_->main->own()).text(field); }
-    QString stored(Backc field) { return SettingsRecord(desk_->main->own()).text(field); }
+    QString stored(Emenu field) { return SettingsRecord(shop_->main->own()).text(field); }
+    QString stored(Backc field) { return SettingsRecord(shop_->main->own()).text(field); }
     void save() { part<QPushButton>("BitBtn1")->click(); }
 
-    std::unique_ptr<testing::Desk> desk_;
+    std::unique_ptr<testing::Shop> shop_;
     QPointer<Tmenusetup> window_;
 };
 
 void MenuSetupTest::init() {
-    desk_ = std::make_unique<testing::Desk>();
-    QVERIFY(QTest::qWaitForWindowExposed(desk_->main.get()));
+    shop_ = std::make_unique<testing::Shop>();
+    QVERIFY(QTest::qWaitForWindowExposed(shop_->main.get()));
 }
 
 void MenuSetupTest::cleanup() {
-    desk_->main->closeWithoutAsking();
-    desk_.reset();
+    shop_->main->closeWithoutAsking();
+    shop_.reset();
 }
 
 Tmenusetup* MenuSetupTest::open() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    desk_->main->openMenuSetup();
-    window_ = desk_->main->findChild<Tmenusetup*>();
+    shop_->main->openMenuSetup();
+    window_ = shop_->main->findChild<Tmenusetup*>();
     return window_;
 }
 
 void MenuSetupTest::openingShowsTheStoredMenuSilently() {
-    SettingsRecord settings(desk_->main->own());
+    SettingsRecord settings(shop_->main->own());
     settings.set(Emenu::f3, "0");
     settings.set(Emenu::f5t, "ห้าตัว");
     settings.set(Emenu::t4, "0");
@@ -115,11 +115,11 @@ void MenuSetupTest::openingShowsTheStoredMenuSilently() {
     QVERIFY(box("CheckBox9")->isChecked());
     QCOMPARE(stored(Emenu::t3), QString("1"));
     // The entry form stays behind the set-up window.
-    QCOMPARE(desk_->main->mdi()->subWindowList().size(), 2);
+    QCOMPARE(shop_->main->mdi()->subWindowList().size(), 2);
 }
 
 void MenuSetupTest::headPageGoesWithHeadNames() {
-    QPointer<Tfminput> oldForm = desk_->main->entryForm();
+    QPointer<Tfminput> oldForm = shop_->main->entryForm();
     QVERIFY(oldForm);
     QVERIFY(open());
     Dialogs::clear();
@@ -135,8 +135,8 @@ void MenuSetupTest::headPageGoesWithHeadNames() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(window_.isNull());
     QVERIFY(oldForm.isNull());
-    QVERIFY(desk_->main->entryForm());
-    QCOMPARE(desk_->main->mdi()->subWindowList().size(), 1);
+    QVERIFY(shop_->main->entryForm());
+    QCOMPARE(shop_->main->mdi()->subWindowList().size(), 1);
 
     // Unticking the head page goes back to the group names.
     QVERIFY(open());
@@ -150,7 +150,7 @@ void MenuSetupTest::headPageGoesWithHeadNames() {
 }
 
 void MenuSetupTest::twoDigitXNamesLeaveTheHeadPage() {
-    SettingsRecord(desk_->main->own()).set(Backc::back13, "1");
+    SettingsRecord(shop_->main->own()).set(Backc::back13, "1");
     QVERIFY(open());
     QVERIFY(box("CheckBox9")->isChecked());
     Dialogs::clear();
@@ -197,7 +197,7 @@ void MenuSetupTest::savedMenuSurvivesReopening() {
 
 void MenuSetupTest::digitSortingIsWrittenAtOnce() {
     QVERIFY(open());
-    auto* entrySorting = desk_->main->entryForm()->findChild<QCheckBox*>("f2c");
+    auto* entrySorting = shop_->main->entryForm()->findChild<QCheckBox*>("f2c");
     QVERIFY(entrySorting);
     QVERIFY(!box("f2c")->isChecked());
     Dialogs::clear();
@@ -218,13 +218,13 @@ void MenuSetupTest::failedSaveWritesNothing() {
     part<QLineEdit>("Edit3")->setText("ใหม่");
     click(box("CheckBox1"));
     // The last write of the save (back10) fails.
-    desk_->main->own().exec("ALTER TABLE backc RENAME TO backc_gone");
+    shop_->main->own().exec("ALTER TABLE backc RENAME TO backc_gone");
     Dialogs::clear();
     save();
     QCOMPARE(Dialogs::last().kind, QString("warning"));
     QVERIFY(!wasSaid("ตั้งค่าเรียบร้อย"));
     QVERIFY(!window_.isNull());
-    desk_->main->own().exec("ALTER TABLE backc_gone RENAME TO backc");
+    shop_->main->own().exec("ALTER TABLE backc_gone RENAME TO backc");
     QCOMPARE(stored(Emenu::f3t), QString("3ตัวล่าง-วิ่ง-คู่โต๊ด"));
     QCOMPARE(stored(Emenu::f1), QString("1"));
 }

@@ -36,9 +36,9 @@ void LocationTest::sharedFallsBackToOwn() {
 }
 
 void LocationTest::betConnection() {
-    QCOMPARE(location::betDatabasePath("own", "server", "1", "2"), QString("server"));
-    QCOMPARE(location::betDatabasePath("own", "server", "1", "1"), QString("own"));
-    QCOMPARE(location::betDatabasePath("own", "server", "0", "2"), QString("own"));
+    QCOMPARE(location::betDatabasePath("own", "server", true, true), QString("server"));
+    QCOMPARE(location::betDatabasePath("own", "server", true, false), QString("own"));
+    QCOMPARE(location::betDatabasePath("own", "server", false, true), QString("own"));
 }
 
 TABULOX_TEST(LocationTest)

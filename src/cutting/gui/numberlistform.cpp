@@ -2,7 +2,7 @@
 
 #include "cutting/numberlimits.h"
 #include "entry/digits.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "store/location.h"
@@ -67,18 +67,17 @@ bool isAmount(const QVariant& value) {
 }
 } // namespace
 
-NumberListForm::NumberListForm(Tmain* main, NumberList list, const Texts& texts)
-    : main_(main), list_(list), texts_(texts) {
+NumberListForm::NumberListForm(Desk& desk, NumberList list, const Texts& texts)
+    : desk_(desk), list_(list), texts_(texts) {
     setObjectName(QString::fromLatin1(texts.objectName));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(texts.title));
-    const RunValues& run = main->run();
     try {
-        db_ = location::openBook(run.ownPath(), run.programFolder);
-        namingMode_ = SettingsRecord(*db_).number(Backc::back13);
+        db_ = desk.openOwn();
+        namingMode_ = SettingsRecord(*db_).kindNamingMode();
     } catch (const StoreError& error) {
         db_.reset();
-        namingMode_ = run.kindNamingMode;
+        namingMode_ = desk.run().kindNamingMode;
         Dialogs::warning(this, error.message());
     }
 }
@@ -117,7 +116,7 @@ void NumberListForm::build() {
     connect(bt2_, &QPushButton::clicked, this, &NumberListForm::copyFromServer);
     side->addWidget(bt2_);
     // Only a station has a server to copy from.
-    bt2_->setVisible(main_->run().tran == QLatin1String("1"));
+    bt2_->setVisible(desk_.run().isStation());
     auto* all = new QPushButton(QStringLiteral("ลบข้อมูลทั้งหมด"), sidePanel);
     all->setObjectName(QStringLiteral("delall"));
     connect(all, &QPushButton::clicked, this, &NumberListForm::deleteAll);

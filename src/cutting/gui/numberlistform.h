@@ -12,8 +12,8 @@ class QBoxLayout;
 class QComboBox;
 class QLineEdit;
 class QProgressBar;
+class Desk;
 class QPushButton;
-class Tmain;
 
 // The window over one per-number list: a grid per kind with its navigator and delete button,
 // the entry panel (item, number, amount), the bulk fill by digit position, the copy from the
@@ -34,7 +34,7 @@ public:
     int namingMode() const { return namingMode_; }
 
 protected:
-    NumberListForm(Tmain* main, NumberList list, const Texts& texts);
+    NumberListForm(Desk& desk, NumberList list, const Texts& texts);
 
     // Builds the widgets; called by the subclass's constructor, where the hooks below answer.
     void build();
@@ -53,7 +53,7 @@ protected:
     virtual void addBulkChoices(QBoxLayout* row) { (void)row; }
 
     Database* db() const { return db_.get(); }
-    Tmain* main() const { return main_; }
+    Desk& desk() const { return desk_; }
     QLineEdit* bulkAmount() const { return e1_; }
     // Writes a switch; on failure the message is shown and the value before is kept.
     bool saveSwitch(const std::function<bool(Database&, bool)>& set, bool on, bool before);
@@ -87,7 +87,7 @@ private:
     int widthOf(Kind kind) const;
     QString gridTitle(Kind kind) const;
 
-    Tmain* main_;
+    Desk& desk_;
     NumberList list_;
     Texts texts_;
     std::unique_ptr<Database> db_;

@@ -2,15 +2,15 @@
 
 #include "ui/kindvalueform.h"
 
+class Desk;
 class QCheckBox;
-class Tmain;
 
 // The ten kind limits and the red-number warning switch. New limits, saved here or on
 // another computer, reach the entry form's over-limit totals at the next refresh.
 class Tcu3 : public KindValueForm {
     Q_OBJECT
 public:
-    explicit Tcu3(Tmain* main);
+    explicit Tcu3(Desk& desk);
 
     bool redWarning() const { return redWarning_; }
 
@@ -19,8 +19,8 @@ protected:
     void saved() override;
 
 private:
-    Tmain* main_;
+    Desk& desk_;
     QCheckBox* chkcolor_ = nullptr;
     bool redWarning_ = false;
-    QStringList pushed_; // the limits the entry form last coloured by
+    QStringList told_; // the limits the desk was last told
 };

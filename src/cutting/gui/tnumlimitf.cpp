@@ -1,5 +1,6 @@
 #include "cutting/gui/tnumlimitf.h"
 
+#include "shell/settings.h"
 #include "store/database.h"
 
 #include <QBoxLayout>
@@ -21,7 +22,7 @@ const NumberListForm::Texts kTexts = {"Tnumlimitf", "ตั้งค่ารั
                                       "ใส่จำนวนเงิน+ENTER", "ป้อนเลขที่ต้องการรับหรือส่งทั้งหมด"};
 } // namespace
 
-Tnumlimitf::Tnumlimitf(Tmain* main) : NumberListForm(main, NumberList::limits, kTexts) {
+Tnumlimitf::Tnumlimitf(Desk& desk) : NumberListForm(desk, NumberList::limits, kTexts) {
     build();
 }
 
@@ -83,7 +84,7 @@ void Tnumlimitf::addSwitches(QBoxLayout* column) {
     f2_->setObjectName(QStringLiteral("f2"));
     if (db()) {
         try {
-            fiftyPercent_ = fiftyPercentOn(*db());
+            fiftyPercent_ = SettingsRecord(*db()).fiftyPercent();
         } catch (const StoreError&) {
         }
     }

@@ -10,7 +10,7 @@ class QComboBox;
 class Tnumlimitf : public NumberListForm {
     Q_OBJECT
 public:
-    explicit Tnumlimitf(Tmain* main);
+    explicit Tnumlimitf(Desk& desk);
 
     // The fifty-percent mode as last written (backc.back19), for the next menu cut.
     bool fiftyPercent() const { return fiftyPercent_; }

@@ -1,8 +1,8 @@
 #include "cutting/gui/tnumlimitf2.h"
 
 #include "cutting/closednumbers.h"
-#include "entry/gui/tfminput.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
+#include "shell/settings.h"
 #include "store/database.h"
 
 #include <QBoxLayout>
@@ -26,7 +26,7 @@ QCheckBox* switchBox(const char* name, const QString& text, bool on, QWidget* pa
 }
 } // namespace
 
-Tnumlimitf2::Tnumlimitf2(Tmain* main) : NumberListForm(main, NumberList::closed, kTexts) {
+Tnumlimitf2::Tnumlimitf2(Desk& desk) : NumberListForm(desk, NumberList::closed, kTexts) {
     build();
 }
 
@@ -50,8 +50,9 @@ QVector<Kind> Tnumlimitf2::shownKinds() const {
 void Tnumlimitf2::addSwitches(QBoxLayout* column) {
     if (db()) {
         try {
-            closedWarning_ = closedWarningOn(*db());
-            watch_ = watchOn(*db());
+            const SettingsRecord settings(*db());
+            closedWarning_ = settings.closedWarning();
+            watch_ = settings.watchNumbers();
         } catch (const StoreError&) {
         }
     }
@@ -73,7 +74,4 @@ void Tnumlimitf2::addSwitches(QBoxLayout* column) {
     column->addWidget(f4_);
 }
 
-void Tnumlimitf2::tellEntryForm() {
-    if (Tfminput* form = main()->entryForm())
-        form->readListSwitches();
-}
+void Tnumlimitf2::tellEntryForm() { desk().listSwitchesSaved(); }

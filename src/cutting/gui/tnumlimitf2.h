@@ -8,7 +8,7 @@ class QCheckBox;
 class Tnumlimitf2 : public NumberListForm {
     Q_OBJECT
 public:
-    explicit Tnumlimitf2(Tmain* main);
+    explicit Tnumlimitf2(Desk& desk);
 
     // The switches as last written (backc.back23, backc.back27).
     bool closedWarning() const { return closedWarning_; }

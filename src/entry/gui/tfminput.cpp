@@ -2,13 +2,12 @@
 
 #include "platform/platform.h"
 #include "settlement/customers.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "store/location.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
-#include "ui/kindcaptions.h"
+#include "store/kindcaptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -61,20 +60,18 @@ QTimer* timer(QObject* parent, const char* name, int interval) {
 }
 } // namespace
 
-Tfminput::Tfminput(Tmain* main) : main_(main) {
+Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     setObjectName(QStringLiteral("Tfminput"));
     setWindowTitle(QStringLiteral("ป้อนข้อมูล"));
     setAttribute(Qt::WA_DeleteOnClose);
     customer_ = customers::combined();
 
-    const RunValues& run = main->run();
-    tran_ = run.tran;
+    const RunValues& run = desk.run();
+    station_ = run.isStation();
     try {
-        ownDb_ = location::openBook(run.ownPath(), run.programFolder);
-        sendMode_ = SettingsRecord(*ownDb_).text(Backc::back6);
-        const QString path = location::betDatabasePath(run.ownPath(), run.sharedPath, tran_, sendMode_);
-        if (path != run.ownPath())
-            betsDb_ = location::openBook(path, run.programFolder);
+        ownDb_ = desk.openOwn();
+        lanAuto_ = SettingsRecord(*ownDb_).lanAuto();
+        betsDb_ = desk.openBets(lanAuto_);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -99,15 +96,14 @@ Tfminput::Tfminput(Tmain* main) : main_(main) {
     timer2_->start();
     timer9_->start();
 
-    // Station or server, in the main window's status bar.
-    if (tran_ == QLatin1String("1")) {
-        main->setPanelText(2, sendMode_ == QLatin1String("2") ? QStringLiteral("ระบบLan=Auto")
-                                                               : QStringLiteral("ระบบLan"));
-        main->setPanelText(1, QStringLiteral("Db=") + run.serverPath.mid(2, 20));
+    // Station or server, in the status bar.
+    if (station_) {
+        desk.setStatus(2, lanAuto_ ? QStringLiteral("ระบบLan=Auto") : QStringLiteral("ระบบLan"));
+        desk.setStatus(1, QStringLiteral("Db=") + run.serverPath.mid(2, 20));
         comboBox2_->setEnabled(false);
     } else {
-        main->setPanelText(2, QStringLiteral("ระบบServer"));
-        main->setPanelText(1, QStringLiteral("Db=Local "));
+        desk.setStatus(2, QStringLiteral("ระบบServer"));
+        desk.setStatus(1, QStringLiteral("Db=Local "));
     }
 
     // Default mode of the normal page (or the stock page when it is the only one shown).
@@ -115,10 +111,10 @@ Tfminput::Tfminput(Tmain* main) : main_(main) {
                                                                               : StockPage);
     int defaultKey = 0;
     try {
-        defaultKey = SettingsRecord(own()).number(Backc::back10);
+        defaultKey = SettingsRecord(own()).defaultFunctionKey();
     } catch (const StoreError&) {
     }
-    if (page_ == NormalPage && defaultKey >= 1 && defaultKey <= 10) {
+    if (page_ == NormalPage && defaultKey != 0) {
         chooseFunctionKey(defaultKey);
         label1_->setText(QStringLiteral("เมนูเริ่มต้น==>>") + label1_->text());
         label24_->setText(label1_->text());
@@ -140,6 +136,15 @@ Tfminput::Tfminput(Tmain* main) : main_(main) {
     }
     setFocusProxy(num_);
     num_->setFocus();
+
+    connect(&desk, &Desk::kindLimitsChanged, this, &Tfminput::setKindLimits);
+    connect(&desk, &Desk::listSwitchesChanged, this, &Tfminput::readListSwitches);
+    connect(&desk, &Desk::digitSortingChanged, this, &Tfminput::setDigitSorting);
+    connect(&desk, &Desk::bookChanged, this, &Tfminput::bookChanged);
+    connect(&desk, &Desk::settingsLoaded, this, [this] {
+        readListSwitches();
+        colourTotals();
+    });
 }
 
 Tfminput::~Tfminput() {
@@ -149,7 +154,7 @@ Tfminput::~Tfminput() {
 
 Database& Tfminput::own() {
     if (!ownDb_)
-        ownDb_ = location::openBook(main_->run().ownPath(), main_->run().programFolder);
+        ownDb_ = desk_.openOwn();
     return *ownDb_;
 }
 
@@ -431,24 +436,24 @@ QWidget* Tfminput::buildTotals() {
 void Tfminput::readOptions() {
     try {
         SettingsRecord settings(own());
-        warnName_ = settings.text(Disp::disp1) == QLatin1String("1");
+        warnName_ = settings.warnName();
         const QSignalBlocker b1(r1_), b2(r2_), b3(cbsound_), b4(autorun_), b5(cip_), b6(f2c_);
         (warnName_ ? r1_ : r2_)->setChecked(true);
-        cbsound_->setChecked(settings.text(Disp::disp2) == QLatin1String("1"));
+        cbsound_->setChecked(settings.keySound());
         label22_->setText(cbsound_->isChecked() ? QStringLiteral("[เปิดเสียง]")
                                                 : QStringLiteral("[Xปิดเสียง]"));
-        autorun_->setChecked(settings.text(Disp::disp3) == QLatin1String("1"));
-        cip_->setChecked(settings.text(AutoInput::disp1) == QLatin1String("1"));
-        f2c_->setChecked(settings.text(Backc::back5) == QLatin1String("1"));
-        rowsShown_ = qBound(10, settings.number(Backc::back3), 20000);
+        autorun_->setChecked(settings.autorun());
+        cip_->setChecked(settings.autoInput());
+        f2c_->setChecked(settings.separateDigits());
+        rowsShown_ = settings.rowsShown();
         const int index = comboBox2_->findText(QString::number(rowsShown_));
         if (index >= 0)
             comboBox2_->setCurrentIndex(index);
-        namingMode_ = settings.number(Backc::back13);
-        warnClosed_ = settings.text(Backc::back23) == QLatin1String("1");
-        inputLimit_ = settings.number(InputLimit::l1);
+        namingMode_ = settings.kindNamingMode();
+        warnClosed_ = settings.closedWarning();
+        inputLimit_ = static_cast<double>(settings.inputLimit());
         dbc1_->addItem(customers::combined());
-        dbc1_->addItems(customers::names(own(), settings.number(Backc::back21) == 1));
+        dbc1_->addItems(customers::names(own(), settings.customersByName()));
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -471,14 +476,15 @@ void Tfminput::readOptions() {
                                : QStringLiteral("ปิดการใช้งานระบบ Autoinput"));
     });
     connect(f2c_, &QCheckBox::toggled, this, [this](bool on) {
-        saveSwitch(Backc::back5, on);
+        if (saveSwitch(Backc::back5, on))
+            desk_.digitSortingSaved(on);
         Dialogs::info(this, on ? QStringLiteral("แยกกลุ่มตัวโต๊ด") : QStringLiteral("รวมกลุ่มตัวโต๊ด"));
     });
 }
 
 void Tfminput::readListSwitches() {
     try {
-        warnClosed_ = SettingsRecord(own()).text(Backc::back23) == QLatin1String("1");
+        warnClosed_ = SettingsRecord(own()).closedWarning();
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -499,15 +505,15 @@ void Tfminput::applyMenuLayout() {
             QPushButton* button = buttons_[static_cast<size_t>(i)];
             button->setText(caption);
             button->setToolTip(caption);
-            button->setVisible(settings.text(flags[i]) != QLatin1String("0"));
+            button->setVisible(settings.shown(flags[i]));
         }
         f4c_->setVisible(buttons_[3]->isVisibleTo(this));
         f7c_->setVisible(buttons_[6]->isVisibleTo(this));
         f7c2_->setVisible(buttons_[6]->isVisibleTo(this));
-        p2_->setTabVisible(SetPage, settings.text(Emenu::t2) != QLatin1String("0"));
-        p2_->setTabVisible(HeadPage, settings.text(Emenu::t3) != QLatin1String("0"));
-        p2_->setTabVisible(StockPage, settings.text(Emenu::t4) != QLatin1String("0"));
-        p2_->setTabVisible(NormalPage, settings.text(Emenu::t1) != QLatin1String("0"));
+        p2_->setTabVisible(SetPage, settings.shown(Emenu::t2));
+        p2_->setTabVisible(HeadPage, settings.shown(Emenu::t3));
+        p2_->setTabVisible(StockPage, settings.shown(Emenu::t4));
+        p2_->setTabVisible(NormalPage, settings.shown(Emenu::t1));
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -526,7 +532,7 @@ void Tfminput::openGrids() {
     dbGrid1_->open(bets().handle(), QStringLiteral("tball"), columns, QStringLiteral("id"));
     dbGrid1_->setCellColours([this](int row, int column) { return cellColours(row, column); });
     dbGrid1_->setFilter(QStringLiteral("id > 0 AND id < 0"));
-    if (tran_ == QLatin1String("1")) {
+    if (station_) {
         backupNote_->setVisible(true);
         dbGrid2_->setVisible(false);
         return;
@@ -542,7 +548,7 @@ void Tfminput::closeEvent(QCloseEvent* event) {
 
 template <typename Field> bool Tfminput::saveSwitch(Field field, bool on) {
     try {
-        SettingsRecord(own()).set(field, on ? QStringLiteral("1") : QStringLiteral("0"));
+        SettingsRecord(own()).setFlag(field, on);
         return true;
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());

@@ -19,8 +19,8 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTextBrowser;
+class Desk;
 class QTimer;
-class Tmain;
 
 // The entry form: the clerk chooses a mode, types a number and its stakes, and each line is
 // checked, expanded, recorded and shown with the running totals.
@@ -29,7 +29,7 @@ class Tfminput : public QWidget {
 public:
     enum Page { SetPage = 0, HeadPage = 1, NormalPage = 2, StockPage = 3 };
 
-    explicit Tfminput(Tmain* main);
+    explicit Tfminput(Desk& desk);
     ~Tfminput() override;
 
     bool hasMode() const { return mode_.has_value(); }
@@ -39,12 +39,6 @@ public:
     Page page() const { return page_; }
     // The database bet lines go to.
     Database& bets();
-    // The digit-sorting box follows a change made elsewhere (nothing is written).
-    void setDigitSorting(bool separate);
-    // Reads the closed-number warning again after the closed-number window changed it.
-    void readListSwitches();
-    // The kind limits as the kind-limit window reads them; the totals are coloured again.
-    void setKindLimits(const QStringList& limits);
 
 public slots:
     // F1..F10 of the page shown.
@@ -61,6 +55,13 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    // What other windows changed.
+    void setDigitSorting(bool separate);
+    void readListSwitches();
+    void setKindLimits(const QStringList& limits);
+    void bookChanged();
 
 private:
     // construction
@@ -111,7 +112,7 @@ private:
     template <typename Field> bool saveSwitch(Field field, bool on);
     Database& own();
 
-    Tmain* main_;
+    Desk& desk_;
     std::unique_ptr<Database> ownDb_;  // the form's own connection to the own database
     std::unique_ptr<Database> betsDb_; // when bets go to another database than the own
     std::optional<NormalMode> mode_;
@@ -137,8 +138,8 @@ private:
     QStringList kindLimits_; // empty: read from the own database
     int rowsShown_ = 100;
     int namingMode_ = 0;
-    QString tran_;
-    QString sendMode_;
+    bool station_ = false;
+    bool lanAuto_ = false;
 
     // widgets
     QLineEdit* num_ = nullptr;

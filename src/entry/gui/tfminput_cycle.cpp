@@ -4,7 +4,7 @@
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
 #include "settlement/customers.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
@@ -203,7 +203,7 @@ void Tfminput::playKeySound(QKeyEvent* key) {
     else if (text == QLatin1String("/"))
         name = QStringLiteral("de");
     if (!name.isEmpty())
-        Platform::instance().playSound(main_->run().programFolder + QStringLiteral("sound/") +
+        Platform::instance().playSound(desk_.run().programFolder + QStringLiteral("sound/") +
                                        name + QStringLiteral(".wav"));
 }
 

@@ -4,7 +4,7 @@
 #include "entry/gui/tfminput.h"
 #include "maintenance/backups.h"
 #include "platform/platform.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "ui/datagrid.h"
@@ -44,11 +44,11 @@ void Tfminput::readSums() {
 void Tfminput::refreshAfterLine() {
     try {
         SettingsRecord settings(own());
-        rowsShown_ = qBound(10, settings.number(Backc::back3), 20000);
+        rowsShown_ = settings.rowsShown();
         const qint64 lastId = bets().scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
         GridMode mode = GridMode::Own;
-        if (tran_ == QLatin1String("1"))
-            mode = sendMode_ == QLatin1String("2") ? GridMode::Lan : GridMode::Station;
+        if (station_)
+            mode = lanAuto_ ? GridMode::Lan : GridMode::Station;
         const GridQuery grid = gridQuery(mode, lastId, rowsShown_);
         // The grid's filter holds only the computed id, never typed text.
         dbGrid1_->setFilter(grid.binds.isEmpty()
@@ -57,12 +57,12 @@ void Tfminput::refreshAfterLine() {
         dbGrid1_->goLast();
         if (mode == GridMode::Lan) {
             SettingsRecord(bets()).set(Backc::back4, QStringLiteral("1"));
-        } else if (tran_ != QLatin1String("1")) {
-            if (settings.text(Backc::back4) == QLatin1String("1")) {
+        } else if (!station_) {
+            if (settings.refreshRequested()) {
                 // Rows came from a station: a copy of the book before going on.
-                Platform::instance().playSound(main_->run().programFolder +
+                Platform::instance().playSound(desk_.run().programFolder +
                                                QStringLiteral("sound/sound.wav"));
-                Backups(own(), main_->run().programFolder).numberedCopy(QStringLiteral("L"));
+                Backups(own(), desk_.run().programFolder).numberedCopy(QStringLiteral("L"));
             }
             settings.set(Backc::back4, QStringLiteral("0"));
         }
@@ -89,6 +89,8 @@ void Tfminput::setKindLimits(const QStringList& limits) {
     kindLimits_ = limits;
     colourTotals();
 }
+
+void Tfminput::bookChanged() { refreshAfterLine(); }
 
 void Tfminput::colourTotals() {
     try {
@@ -153,7 +155,7 @@ void Tfminput::onTimer1() { label24_->setVisible(false); }
 void Tfminput::onTimer2() {
     label5_->setText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")));
     gu1_->setValue(pg1_->value());
-    if (tran_ == QLatin1String("1")) {
+    if (station_) {
         idle_ = 0;
         timer4_->start();
     } else if (idle_ >= 0) {
@@ -170,8 +172,8 @@ void Tfminput::onTimer2() {
 void Tfminput::onTimer4() {
     pg1_->setValue(0);
     try {
-        const QString flag = SettingsRecord(own()).text(Backc::back4);
-        if (tran_ == QLatin1String("1"))
+        const bool requested = SettingsRecord(own()).refreshRequested();
+        if (station_)
             return;
         QSqlQuery ref = own().exec(QStringLiteral("SELECT comname, total FROM ref"));
         if (ref.next()) {
@@ -180,7 +182,7 @@ void Tfminput::onTimer4() {
         } else {
             label4_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
         }
-        if (flag == QLatin1String("1"))
+        if (requested)
             refreshAfterLine();
     } catch (const StoreError& error) {
         label4_->setText(error.message());

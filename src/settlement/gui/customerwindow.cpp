@@ -1,7 +1,7 @@
 #include "settlement/gui/customerwindow.h"
 
 #include "settlement/customerbook.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "ui/datagrid.h"
@@ -23,9 +23,9 @@ public:
 };
 } // namespace
 
-CustomerWindow::CustomerWindow(Tmain* main, const QString& objectName, const QString& title,
+CustomerWindow::CustomerWindow(Desk& desk, const QString& objectName, const QString& title,
                                int gridExtras)
-    : main_(main) {
+    : desk_(desk) {
     setObjectName(objectName);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -33,8 +33,8 @@ CustomerWindow::CustomerWindow(Tmain* main, const QString& objectName, const QSt
     setMinimumSize(900, 420);
     grid_ = new DataGrid(QStringLiteral("DBGrid1"), gridExtras, this);
     try {
-        db_ = Database::openExisting(main->run().sharedPath);
-        namingMode_ = SettingsRecord(*db_).number(Backc::back13);
+        db_ = desk.openShared();
+        namingMode_ = SettingsRecord(*db_).kindNamingMode();
     } catch (const StoreError& error) {
         db_.reset();
         failed(error.message());

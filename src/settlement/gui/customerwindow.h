@@ -6,7 +6,7 @@
 
 class Database;
 class DataGrid;
-class Tmain;
+class Desk;
 
 // What the two customer windows share: their connection to the shared database, the grid
 // over the customer list, its order, the number check of edited cells and the codes set
@@ -19,7 +19,7 @@ public:
     DataGrid* grid() const { return grid_; }
 
 protected:
-    CustomerWindow(Tmain* main, const QString& objectName, const QString& title, int gridExtras);
+    CustomerWindow(Desk& desk, const QString& objectName, const QString& title, int gridExtras);
 
     // Opens the grid on "ชื่อลูกค้า", the number columns (only numbers are posted into them)
     // and, when readOnlyField is set, that field shown as "ID" and not edited; false when the
@@ -40,12 +40,12 @@ protected:
 
     Database* db() const { return db_.get(); }
     int namingMode() const { return namingMode_; }
-    Tmain* main() const { return main_; }
+    Desk& desk() const { return desk_; }
 
 private:
     QString uncheckedCell() const;
 
-    Tmain* main_;
+    Desk& desk_;
     std::unique_ptr<Database> db_;
     DataGrid* grid_ = nullptr;
     QStringList numberFields_;

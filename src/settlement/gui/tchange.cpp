@@ -1,7 +1,9 @@
 #include "settlement/gui/tchange.h"
 
-#include "shell/gui/tmain.h"
-#include "ui/kindcaptions.h"
+#include "shell/desk.h"
+#include "store/database.h"
+#include "store/kindcaptions.h"
+#include "ui/subwindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -18,9 +20,10 @@ QStringList items(int namingMode) {
 }
 } // namespace
 
-Tchange::Tchange(Tmain* main)
-    : KindValueForm(QStringLiteral("change"), main->run().sharedPath, main->run().kindNamingMode,
-                    items(main->run().kindNamingMode), main) {
+Tchange::Tchange(Desk& desk)
+    : KindValueForm(QStringLiteral("change"), desk.openShared(), desk.run().kindNamingMode,
+                    items(desk.run().kindNamingMode)),
+      desk_(desk) {
     setObjectName(QStringLiteral("Tchange"));
     setWindowTitle(QStringLiteral("ตั้งอัตราการจ่ายแบบรวม"));
     close_ = new QTimer(this);
@@ -38,8 +41,7 @@ void Tchange::onCloseTimer() {
         close_->start(1000);
         return;
     }
-    if (QWidget* frame = parentWidget(); frame && frame->inherits("QMdiSubWindow"))
-        frame->close();
-    else
-        close();
+    closeWithFrame(this);
 }
+
+void Tchange::saved() { desk_.ratesSaved(); }

@@ -1,11 +1,12 @@
 #include "settlement/gui/tcuschange.h"
 
 #include "settlement/customerbook.h"
+#include "shell/desk.h"
 #include "store/database.h"
 #include "store/kinds.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
-#include "ui/kindcaptions.h"
+#include "store/kindcaptions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,8 +14,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-Tcuschange::Tcuschange(Tmain* main)
-    : CustomerWindow(main, QStringLiteral("Tcuschange"), QStringLiteral("ป้อนอัตราการจ่ายลูกค้า"),
+Tcuschange::Tcuschange(Desk& desk)
+    : CustomerWindow(desk, QStringLiteral("Tcuschange"), QStringLiteral("ป้อนอัตราการจ่ายลูกค้า"),
                      DataGrid::none) {
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -60,5 +61,6 @@ void Tcuschange::copyRates() {
         return;
     }
     grid()->view()->selectRow(0);
+    desk().ratesSaved();
     Dialogs::info(this, QStringLiteral("ปรับปรุงข้อมูลเรียบร้อย"));
 }

@@ -9,7 +9,7 @@ class QLabel;
 class Tcuschange : public CustomerWindow {
     Q_OBJECT
 public:
-    explicit Tcuschange(Tmain* main);
+    explicit Tcuschange(Desk& desk);
 
 public slots:
     void copyRates(); // "ปรับปรุงข้อมูล"

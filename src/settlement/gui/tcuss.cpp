@@ -1,35 +1,31 @@
 #include "settlement/gui/tcuss.h"
 
-#include "entry/gui/tfminput.h"
 #include "settlement/customerbook.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "store/kinds.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
-#include "ui/kindcaptions.h"
+#include "store/kindcaptions.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 const QString kPercentDefault = QStringLiteral("20");
 }
 
-Tcuss::Tcuss(Tmain* main)
-    : CustomerWindow(main, QStringLiteral("Tcuss"), QStringLiteral("ป้อนข้อมูลลูกค้า"),
+Tcuss::Tcuss(Desk& desk)
+    : CustomerWindow(desk, QStringLiteral("Tcuss"), QStringLiteral("ป้อนข้อมูลลูกค้า"),
                      DataGrid::withInsertDelete) {
     build();
     QStringList captions;
@@ -47,7 +43,7 @@ Tcuss::Tcuss(Tmain* main)
                 record.setGenerated(columns.at(i), true);
             }
         });
-        const bool byName = SettingsRecord(*db()).text(Backc::back21) != QLatin1String("0");
+        const bool byName = SettingsRecord(*db()).customersByName();
         // The box and the stored order agree from the start.
         if (byName != customerbook::orderedByName(*db()))
             customerbook::setOrderedByName(*db(), byName);
@@ -240,12 +236,4 @@ void Tcuss::check() {
     }
 }
 
-void Tcuss::closed() {
-    // The entry form, when it is the window in front, is made again with the new list.
-    Tmain* main = this->main();
-    QTimer::singleShot(0, main, [main] {
-        QMdiSubWindow* active = main->mdi()->activeSubWindow();
-        if (!main->hasEnded() && active && qobject_cast<Tfminput*>(active->widget()))
-            main->openEntryForm();
-    });
-}
+void Tcuss::closed() { desk().customersSaved(); }

@@ -12,7 +12,7 @@ class QLineEdit;
 class Tcuss : public CustomerWindow {
     Q_OBJECT
 public:
-    explicit Tcuss(Tmain* main);
+    explicit Tcuss(Desk& desk);
 
 public slots:
     void addWithPercents(); // "เพิ่มรายชื่อ%ไม่เท่ากัน"

@@ -1,16 +1,17 @@
 #include "shell/gui/tchangepass.h"
 
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/password.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 #include "ui/maskedit.h"
+#include "ui/subwindow.h"
 
 #include <QFormLayout>
 #include <QPushButton>
 
-Tchangepass::Tchangepass(Tmain* main) : main_(main) {
+Tchangepass::Tchangepass(Desk& desk) : desk_(desk) {
     setObjectName(QStringLiteral("Tchangepass"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("เปลี่ยนรหัสผ่าน"));
@@ -30,7 +31,7 @@ Tchangepass::Tchangepass(Tmain* main) : main_(main) {
 
 void Tchangepass::change() {
     try {
-        SettingsRecord settings(main_->own());
+        SettingsRecord settings(desk_.own());
         if (passwordTransform(edit1_->text()) != settings.text(Pass::pass)) {
             Dialogs::info(this, QStringLiteral("รหัสผ่านเดิมไม่ถูกต้อง"),
                           QStringLiteral("โปรตรวจสอบอีกครั้ง"));
@@ -42,5 +43,5 @@ void Tchangepass::change() {
         return;
     }
     Dialogs::info(this, QStringLiteral("เปลี่ยนรหัสผ่านสำเร็จรหัสใหม่ของคุณคือ") + edit2_->text());
-    close();
+    closeWithFrame(this);
 }

@@ -2,20 +2,20 @@
 
 #include <QWidget>
 
+class Desk;
 class QLineEdit;
-class Tmain;
 
 // Changes the login password: the old one must match the stored form.
 class Tchangepass : public QWidget {
     Q_OBJECT
 public:
-    explicit Tchangepass(Tmain* main);
+    explicit Tchangepass(Desk& desk);
 
 public slots:
     void change();
 
 private:
-    Tmain* main_;
+    Desk& desk_;
     QLineEdit* edit1_;
     QLineEdit* edit2_;
 };

@@ -1,6 +1,6 @@
 #include "shell/gui/tloadcon.h"
 
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settingsload.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tloadcon::Tloadcon(Tmain* main) : main_(main) {
+Tloadcon::Tloadcon(Desk& desk) : desk_(desk) {
     setObjectName(QStringLiteral("Tloadcon"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("โหลดข้อมูลการตั้งค่า"));
@@ -40,7 +40,8 @@ void Tloadcon::choose() {
     g1_->setValue(10);
     try {
         std::unique_ptr<Database> from = Database::openExistingReadOnly(file);
-        loadSettings(main_->own(), *from, [this](int value) { g1_->setValue(value); });
+        loadSettings(desk_.own(), *from, [this](int value) { g1_->setValue(value); });
+        desk_.settingsLoadedFrom(file);
     } catch (const StoreError& error) {
         g1_->setValue(0);
         Dialogs::warning(this, error.message());

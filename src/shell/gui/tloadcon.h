@@ -2,21 +2,21 @@
 
 #include <QWidget>
 
+class Desk;
 class QLineEdit;
 class QProgressBar;
-class Tmain;
 
 // Loads the settings, customers and rates of another database of this program.
 class Tloadcon : public QWidget {
     Q_OBJECT
 public:
-    explicit Tloadcon(Tmain* main);
+    explicit Tloadcon(Desk& desk);
 
 public slots:
     void choose();
 
 private:
-    Tmain* main_;
+    Desk& desk_;
     QLineEdit* path_;
     QProgressBar* g1_;
 };

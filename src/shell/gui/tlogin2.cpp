@@ -1,7 +1,8 @@
 #include "shell/gui/tlogin2.h"
 
 #include "platform/platform.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
+#include "shell/gui/tools.h"
 #include "shell/password.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
@@ -43,12 +44,12 @@ QToolButton* image(QWidget* parent, const char* name, QStyle::StandardPixmap ico
 }
 } // namespace
 
-Tlogin2::Tlogin2(Tmain* main) : QDialog(main), main_(main) {
+Tlogin2::Tlogin2(Desk& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
     setObjectName(QStringLiteral("Tlogin2"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(main->run().versionLabel + QStringLiteral("-Login"));
+    setWindowTitle(desk.run().versionLabel + QStringLiteral("-Login"));
 
     auto* grid = new QGridLayout(this);
     auto* label = new QLabel(QStringLiteral("ป้อนPassword"), this);
@@ -103,12 +104,12 @@ Tlogin2::Tlogin2(Tmain* main) : QDialog(main), main_(main) {
     freeTimer_->setInterval(2000);
     connect(freeTimer_, &QTimer::timeout, this, &Tlogin2::onFreeTimer);
 
-    const QString folder = main->run().programFolder;
+    const QString folder = desk.run().programFolder;
     connect(button1, &QPushButton::clicked, this, &Tlogin2::login);
     connect(cb1_, &QCheckBox::toggled, this, &Tlogin2::newsSwitched);
     connect(repair1, &QPushButton::clicked, this, [this, folder] {
         if (Platform::instance().openWithShell(folder + QStringLiteral("db/tabulox.mde")))
-            main_->endProgram();
+            desk_.endProgram();
         else
             Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรมที่เปิดไฟล์ฐานข้อมูลได้ในเครื่องนี้"));
     });
@@ -119,12 +120,12 @@ Tlogin2::Tlogin2(Tmain* main) : QDialog(main), main_(main) {
         Platform::instance().openWithShell(folder + QStringLiteral("db"));
         const bool repair = startTool(QStringLiteral("db/repair"), false);
         if (startTool(QStringLiteral("winsetup"), false) || repair)
-            main_->endProgram();
+            desk_.endProgram();
     });
     connect(update, &QPushButton::clicked, this, [this] { startTool(QStringLiteral("updater"), false); });
-    connect(closeButton, &QPushButton::clicked, this, [this] { main_->endProgram(); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { desk_.endProgram(); });
     connect(image1, &QToolButton::clicked, this, [this] { startTool(QStringLiteral("AA_v3.exe"), false); });
-    connect(image2, &QToolButton::clicked, this, &Tlogin2::openTeamViewer);
+    connect(image2, &QToolButton::clicked, this, [this] { tools::openTeamViewer(this, desk_); });
     connect(image3, &QToolButton::clicked, this, [this] {
         Dialogs::info(this, QStringLiteral("เครื่องพิมพ์ปัจจุบัน: ") + Platform::instance().defaultPrinter());
     });
@@ -134,21 +135,21 @@ Tlogin2::Tlogin2(Tmain* main) : QDialog(main), main_(main) {
     });
 
     // Creation: one instance only, the database size, the stored password, the news switch.
-    if (main->run().instanceCount > 1) {
+    if (desk.run().instanceCount > 1) {
         Dialogs::warning(this, QStringLiteral("โปรแกรมเปิดมากกว่า1จอ ต้องปิดก่อน"));
         usable_ = false;
-        main->endProgram();
+        desk.endProgram();
         return;
     }
-    const qint64 size = startup::databaseBytes(main->run().ownPath());
-    main->setPanelText(3, startup::dbSizeText(size));
+    const qint64 size = startup::databaseBytes(desk.run().ownPath());
+    desk.setStatus(3, startup::dbSizeText(size));
     if (startup::dbTooLarge(size))
         Dialogs::warning(this, startup::dbSizeWarning(size));
     try {
-        SettingsRecord settings(main->own());
+        SettingsRecord settings(desk.own());
         stored_ = settings.text(Pass::pass);
         const QSignalBlocker blocker(cb1_);
-        cb1_->setChecked(settings.number(Backc::back15) == 1);
+        cb1_->setChecked(settings.newsPage());
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -165,8 +166,7 @@ void Tlogin2::login() {
     // Out of the clerk's way at once, freed 2 s later. (Minimising a window that belongs to
     // the main window would minimise the main window with it on X11.)
     hide();
-    main_->loggedIn();
-    main_->activateWindow();
+    emit passwordAccepted();
     freeTimer_->start();
 }
 
@@ -177,24 +177,20 @@ void Tlogin2::onFreeTimer() {
 
 void Tlogin2::newsSwitched(bool on) {
     try {
-        SettingsRecord(main_->own()).set(Backc::back15, on ? QStringLiteral("1") : QStringLiteral("0"));
+        SettingsRecord(desk_.own()).setFlag(Backc::back15, on);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
 }
 
 bool Tlogin2::startTool(const QString& relativePath, bool endAfter) {
-    return main_->startTool(relativePath, endAfter);
+    return tools::start(this, desk_, relativePath, endAfter);
 }
-
-void Tlogin2::openTeamViewer() { main_->openTeamViewer(); }
 
 void Tlogin2::reject() { close(); }
 
 void Tlogin2::closeEvent(QCloseEvent* event) {
-    if (!loggedIn_ && usable_) {
-        main_->setClosingFromLogin();
-        main_->close();
-    }
+    if (!loggedIn_ && usable_)
+        emit closedBeforeLogin();
     event->accept();
 }

@@ -2,21 +2,27 @@
 
 #include <QDialog>
 
+class Desk;
 class QCheckBox;
 class QLineEdit;
 class QProgressBar;
 class QTimer;
-class Tmain;
 
 // The login form: the password, the news switch and the repair and support tools.
 class Tlogin2 : public QDialog {
     Q_OBJECT
 public:
-    explicit Tlogin2(Tmain* main);
+    Tlogin2(Desk& desk, QWidget* parent);
 
     // False when the form ended the program while it was created (a second instance).
     bool isUsable() const { return usable_; }
     bool loggedIn() const { return loggedIn_; }
+
+signals:
+    // The right password was typed.
+    void passwordAccepted();
+    // The form was closed before a right password.
+    void closedBeforeLogin();
 
 public slots:
     void login();
@@ -29,11 +35,9 @@ protected:
 
 private:
     void newsSwitched(bool on);
-    // Starts a tool of the program folder; a missing tool is said in Thai.
     bool startTool(const QString& relativePath, bool endAfter);
-    void openTeamViewer();
 
-    Tmain* main_;
+    Desk& desk_;
     QLineEdit* edit1_ = nullptr;
     QCheckBox* cb1_ = nullptr;
     QProgressBar* g1_ = nullptr;

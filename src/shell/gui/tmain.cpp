@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "shell/gui/tchangepass.h"
 #include "shell/gui/tloadcon.h"
+#include "shell/gui/tlogin2.h"
 #include "shell/gui/tmenusetup.h"
 #include "shell/settings.h"
 #include "shell/soundfiles.h"
@@ -43,9 +44,12 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
         "QMenuBar { font-weight: bold; color: blue; }"));
 
     const QFileInfo exe(executablePath);
-    run_.programFolder = location::programFolder(exe.absolutePath());
-    run_.programFileName = exe.fileName();
-    run_.versionLabel = startup::versionLabel();
+    RunValues run;
+    run.programFolder = location::programFolder(exe.absolutePath());
+    run.programFileName = exe.fileName();
+    run.executablePath = exe.absoluteFilePath();
+    run.versionLabel = startup::versionLabel();
+    desk_ = std::make_unique<Desk>(run);
 
     mdi_ = new QMdiArea(this);
     mdi_->setBackground(Qt::black);
@@ -70,6 +74,7 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
     timer3_->setInterval(10000);
     connect(timer3_, &QTimer::timeout, this, &Tmain::onTimer3);
 
+    listen();
     prepare();
     if (!damaged_) {
         buildMenus();
@@ -79,16 +84,37 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
     }
 }
 
-Tmain::~Tmain() = default;
+Tmain::~Tmain() {
+    // The windows go before the desk they were given.
+    delete mdi_;
+    mdi_ = nullptr;
+}
 
-Database& Tmain::own() {
-    if (!own_)
-        own_ = location::openBook(run_.ownPath(), run_.programFolder);
-    return *own_;
+void Tmain::listen() {
+    Desk& desk = *desk_;
+    connect(&desk, &Desk::statusChanged, this, [this](int panel, const QString& text) {
+        if (QLabel* label = panels_.value(panel))
+            label->setText(text);
+    });
+    connect(&desk, &Desk::ending, this, [this] {
+        timer1_->stop();
+        timer2_->stop();
+        timer3_->stop();
+    });
+    connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
+    connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
+    // The entry form, when it is the window in front, is made again with the new list.
+    connect(&desk, &Desk::customersChanged, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            QMdiSubWindow* active = mdi_ ? mdi_->activeSubWindow() : nullptr;
+            if (!hasEnded() && active && qobject_cast<Tfminput*>(active->widget()))
+                openEntryForm();
+        });
+    });
 }
 
 bool Tmain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !ended_) {
+    if (event->type() == QEvent::KeyPress && !hasEnded()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::ControlModifier && hotKey(key->key()))
             return true;
@@ -120,71 +146,74 @@ void Tmain::buildStatusBar() {
 
 QString Tmain::panelText(int panel) const { return panels_.value(panel)->text(); }
 
-void Tmain::setPanelText(int panel, const QString& text) {
-    if (QLabel* label = panels_.value(panel))
-        label->setText(text);
-}
-
 void Tmain::prepare() {
     Platform& platform = Platform::instance();
-    run_.computerName = platform.computerName();
-    run_.address = platform.address();
+    Desk& desk = *desk_;
+    RunValues& run = desk.runValues();
+    run.computerName = platform.computerName();
+    run.address = platform.address();
 
     // The own database; a file that cannot be read is damaged.
     try {
-        QDir().mkpath(run_.programFolder + QStringLiteral("db"));
-        own_ = location::openBook(run_.ownPath(), run_.programFolder);
-        startup::probe(*own_);
+        QDir().mkpath(run.programFolder + QStringLiteral("db"));
+        startup::probe(desk.own());
     } catch (const StoreError&) {
         damaged_ = true;
         Dialogs::info(this, QStringLiteral("ฐานข้อมูลมีปัญหาต้องกด Repair1  เพื่อซ่อมแซมโดยMsAccess2010"));
-        platform.openWithShell(run_.programFolder + QStringLiteral("db"));
-        platform.startProgram(run_.programFolder + QStringLiteral("AA_v3.exe"), {});
+        platform.openWithShell(run.programFolder + QStringLiteral("db"));
+        platform.startProgram(run.programFolder + QStringLiteral("AA_v3.exe"), {});
         endProgram();
         return;
     }
-    soundfiles::writeMissing(run_.programFolder);
+    soundfiles::writeMissing(run.programFolder);
 
-    setPanelText(4, QStringLiteral("Name=") + run_.computerName);
-    setPanelText(0, QStringLiteral("Ip= ") + run_.address);
+    desk.setStatus(4, QStringLiteral("Name=") + run.computerName);
+    desk.setStatus(0, QStringLiteral("Ip= ") + run.address);
 
-    Database& db = *own_;
-    SettingsRecord settings(db);
     try {
-        run_.tran = startup::correctServerPath(db, run_.programFolder);
-        run_.serverPath = settings.text(Cstr::cstr2);
+        Database& db = desk.own();
+        run.tran = startup::correctServerPath(db, run.programFolder);
+        run.serverPath = SettingsRecord(db).text(Cstr::cstr2);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
-    const location::Shared shared = location::resolveShared(run_.serverPath, run_.ownPath());
-    run_.sharedPath = shared.path;
-    run_.serverFound = shared.serverFound;
-
-    for (const QString& message : schema::upgradeOldLayout(db))
-        Dialogs::warning(this, message);
+    const location::Shared shared = location::resolveShared(run.serverPath, run.ownPath());
+    run.sharedPath = shared.path;
+    run.serverFound = shared.serverFound;
 
     try {
-        ticks_ = settings.number(Backc::back2);
+        for (const QString& message : schema::upgradeOldLayout(desk.own()))
+            Dialogs::warning(this, message);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+
+    try {
+        ticks_ = SettingsRecord(desk.own()).number(Backc::back2);
     } catch (const StoreError&) {
         ticks_ = 0;
     }
     try {
         // The menus are built with it.
-        run_.kindNamingMode = settings.number(Backc::back13);
+        run.kindNamingMode = SettingsRecord(desk.own()).kindNamingMode();
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
-    setPanelText(6, QString::number(ticks_));
+    desk.setStatus(6, QString::number(ticks_));
 
-    const double freeKb = platform.freeDiskKilobytes(run_.programFolder);
-    setPanelText(5, startup::diskFreeText(freeKb));
+    const double freeKb = platform.freeDiskKilobytes(run.programFolder);
+    desk.setStatus(5, startup::diskFreeText(freeKb));
     if (startup::lowDisk(freeKb)) {
         platform.beep();
         Dialogs::warning(this, QString::fromUtf8(kLowDisk));
     }
 
-    Backups(db, run_.programFolder).firstRunBackup();
-    startup::applyServerName(db, run_.computerName, run_.programFolder);
+    try {
+        Backups(desk.own(), run.programFolder).firstRunBackup();
+        startup::applyServerName(desk.own(), run.computerName, run.programFolder);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
 }
 
 void Tmain::showEvent(QShowEvent* event) {
@@ -197,19 +226,20 @@ void Tmain::showEvent(QShowEvent* event) {
 
 void Tmain::prepareShown() {
     Platform& platform = Platform::instance();
+    RunValues& run = desk_->runValues();
     bool listed = false;
     const QStringList processes = platform.processNames(&listed);
     if (!listed)
         Dialogs::info(this, QStringLiteral("Error showing process list"));
-    run_.instanceCount = startup::instanceCount(processes, run_.programFileName);
+    run.instanceCount = startup::instanceCount(processes, run.programFileName);
 
     try {
         Database& db = own();
         SettingsRecord settings(db);
-        run_.stationCeiling = startup::stationCeiling(db);
-        run_.customerOrder = settings.number(Backc::back21);
-        run_.tran = startup::correctServerPath(db, run_.programFolder);
-        run_.newsPage = settings.number(Backc::back15) == 1;
+        run.stationCeiling = startup::stationCeiling(db);
+        run.customerOrder = settings.number(Backc::back21);
+        run.tran = startup::correctServerPath(db, run.programFolder);
+        run.newsPage = settings.newsPage();
         startup::prepareRef(db);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
@@ -217,9 +247,9 @@ void Tmain::prepareShown() {
 }
 
 void Tmain::updateSizes() {
-    const double freeKb = Platform::instance().freeDiskKilobytes(run_.programFolder);
-    setPanelText(3, startup::dbSizeText(startup::databaseBytes(run_.ownPath())));
-    setPanelText(5, startup::diskFreeText(freeKb));
+    const double freeKb = Platform::instance().freeDiskKilobytes(run().programFolder);
+    desk_->setStatus(3, startup::dbSizeText(startup::databaseBytes(run().ownPath())));
+    desk_->setStatus(5, startup::diskFreeText(freeKb));
     if (lowDiskWarnings_ < 5 && startup::lowDisk(freeKb)) {
         ++lowDiskWarnings_;
         Platform::instance().beep();
@@ -230,22 +260,36 @@ void Tmain::updateSizes() {
 
 void Tmain::onTimer1() {
     try {
-        Backups(own(), run_.programFolder).autoTimeTick(ticks_);
+        Backups(own(), run().programFolder).autoTimeTick(ticks_);
     } catch (const StoreError&) {
         ++ticks_;
     }
-    setPanelText(6, QString::number(ticks_));
+    desk_->setStatus(6, QString::number(ticks_));
     updateSizes();
 }
 
 void Tmain::onTimer2() {
     timer2_->stop();
-    own_.reset();
+    desk_->releaseOwn();
 }
 
 void Tmain::onTimer3() {
-    run_.address = Platform::instance().address();
-    setPanelText(0, QStringLiteral("Ip= ") + run_.address);
+    RunValues& run = desk_->runValues();
+    run.address = Platform::instance().address();
+    desk_->setStatus(0, QStringLiteral("Ip= ") + run.address);
+}
+
+Tlogin2* Tmain::openLogin() {
+    auto* login = new Tlogin2(*desk_, this);
+    connect(login, &Tlogin2::passwordAccepted, this, [this] {
+        loggedIn();
+        activateWindow();
+    });
+    connect(login, &Tlogin2::closedBeforeLogin, this, [this] {
+        closingFromLogin_ = true;
+        close();
+    });
+    return login;
 }
 
 void Tmain::loggedIn() {
@@ -259,7 +303,7 @@ void Tmain::openEntryForm() {
         if (qobject_cast<Tfminput*>(active->widget()))
             active->close();
     }
-    if (QMdiSubWindow* window = addWindow([this] { return new Tfminput(this); })) {
+    if (QMdiSubWindow* window = addWindow([this] { return new Tfminput(*desk_); })) {
         window->showMaximized();
         window->widget()->setFocus();
     }
@@ -286,14 +330,21 @@ Tfminput* Tmain::entryForm() const {
     return nullptr;
 }
 
+void Tmain::showCentred(QMdiSubWindow* window) {
+    window->showNormal();
+    window->adjustSize();
+    window->move(qMax(0, (mdi_->width() - window->width()) / 2),
+                 qMax(0, (mdi_->height() - window->height()) / 2));
+}
+
 void Tmain::openChangePassword() {
-    auto* window = new Tchangepass(this);
-    mdi_->addSubWindow(window)->show();
+    if (QMdiSubWindow* window = addWindow([this] { return new Tchangepass(*desk_); }))
+        showCentred(window);
 }
 
 void Tmain::openLoadSettings() {
-    auto* window = new Tloadcon(this);
-    mdi_->addSubWindow(window)->show();
+    if (QMdiSubWindow* window = addWindow([this] { return new Tloadcon(*desk_); }))
+        showCentred(window);
 }
 
 void Tmain::openMenuSetup() {
@@ -304,9 +355,17 @@ void Tmain::openMenuSetup() {
     } else {
         openEntryForm();
     }
-    QMdiSubWindow* window = mdi_->addSubWindow(new Tmenusetup(this));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    if (QMdiSubWindow* window = addWindow([this] { return new Tmenusetup(*desk_); }))
+        window->show();
+}
+
+void Tmain::renewEntryForm() {
+    // The form there is comes to the front, so a new one replaces it.
+    if (Tfminput* form = entryForm()) {
+        if (auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+            mdi_->setActiveSubWindow(window);
+    }
+    openEntryForm();
 }
 
 void Tmain::closeWithoutAsking() {
@@ -315,7 +374,7 @@ void Tmain::closeWithoutAsking() {
 }
 
 void Tmain::closeEvent(QCloseEvent* event) {
-    if (ended_) {
+    if (hasEnded()) {
         event->accept();
         return;
     }
@@ -347,7 +406,7 @@ void Tmain::finishClose() {
         } catch (const StoreError&) {
             settings.set(Backc::back2, QStringLiteral("1"));
         }
-        Backups(db, run_.programFolder).closeCopy();
+        Backups(db, run().programFolder).closeCopy();
         db.exec(QStringLiteral("DELETE FROM cusexe"));
         db.exec(QStringLiteral("DELETE FROM cusexe2"));
     } catch (const StoreError&) {
@@ -356,10 +415,4 @@ void Tmain::finishClose() {
     endProgram();
 }
 
-void Tmain::endProgram() {
-    ended_ = true;
-    timer1_->stop();
-    timer2_->stop();
-    timer3_->stop();
-    Platform::instance().endProcessesNamed(run_.programFileName);
-}
+void Tmain::endProgram() { desk_->endProgram(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/runvalues.h"
+#include "shell/desk.h"
 #include "store/kinds.h"
 
 #include <QMainWindow>
@@ -15,9 +15,11 @@ class QMdiSubWindow;
 class QTimer;
 class QMenu;
 class Tfminput;
+class Tlogin2;
 
-// The frame of the program: the database prepared at start, the status bar, the timers and
-// the way the run ends.
+// The frame of the program: the desk every window is given, the menus built from the
+// command table, the status bar, the timers and the way the run ends. It is the one window
+// that knows the others.
 class Tmain : public QMainWindow {
     Q_OBJECT
 public:
@@ -26,29 +28,39 @@ public:
 
     // True when start-up found the database damaged and the program was ended.
     bool isDamaged() const { return damaged_; }
-    const RunValues& run() const { return run_; }
+    Desk& desk() { return *desk_; }
+    const RunValues& run() const { return desk_->run(); }
     // The own database; opened again when Timer2 has let it go.
-    Database& own();
+    Database& own() { return desk_->own(); }
     QMdiArea* mdi() const { return mdi_; }
 
     QString panelText(int panel) const;
-    void setPanelText(int panel, const QString& text);
     int ticks() const { return ticks_; }
     int lowDiskWarnings() const { return lowDiskWarnings_; }
     void setLowDiskWarnings(int count) { lowDiskWarnings_ = count; }
-    bool hasEnded() const { return ended_; }
+    bool hasEnded() const { return desk_->hasEnded(); }
     // The open entry form, if any.
     Tfminput* entryForm() const;
 
-    void setClosingFromLogin() { closingFromLogin_ = true; }
+    // The login form over the frame; a correct password logs in, closing it ends the run.
+    Tlogin2* openLogin();
     // Closes without the exit question (the commands that end the program after saving).
     void closeWithoutAsking();
-    // Every process of this executable ends, this one included.
+    // Every copy of this program ends, this one included.
     void endProgram();
-    // Starts a tool of the program folder; a missing one is named in Thai. endAfter ends the
-    // program once the tool runs.
-    bool startTool(const QString& relativePath, bool endAfter);
-    void openTeamViewer();
+
+    // One menu or pop-up command: where it sits, its caption and what it does; a command
+    // with nothing to do yet shows disabled with the hint "ยังไม่มีในรุ่นนี้".
+    struct Command {
+        QStringList menu; // the menu and its submenus; empty for the pop-up menu
+        QString caption;
+        std::function<void()> run;
+        bool visible = true;
+        bool enabled = true;
+        bool separatorBefore = false;
+    };
+    // Every command, in menu order, with the captions of the run's kind naming mode.
+    QVector<Command> commands();
 
 public slots:
     void onTimer1();
@@ -68,8 +80,6 @@ public slots:
     void stopWarnings();
     // The menu set-up window, over the entry form.
     void openMenuSetup();
-    // Captions of the menus follow a new kind naming mode.
-    void setKindNamingMode(int mode);
     // Set-up windows; each exists once and comes to the front when opened again.
     void openRates();
     void openKindLimits();
@@ -105,19 +115,25 @@ private:
     void prepareShown();
     void buildStatusBar();
     void buildMenus();
+    void rebuildMenus();
+    void listen();
     // Asks for a secret in an input box proposing "****"; false (and the message) when wrong.
     bool askSecret(const QString& prompt, const QString& secret, const QString& wrong);
     bool askCode();
+    bool startTool(const QString& relativePath, bool endAfter);
     void finishClose();
     // Says that this computer cannot do what was asked.
     void unsupported();
     // Puts a new window into the frame; a database error is shown and nothing opens.
     QMdiSubWindow* addWindow(const std::function<QWidget*()>& create);
+    // A small window at its own size, centred over the frame.
+    void showCentred(QMdiSubWindow* window);
     template <typename Window> void openSingle();
+    // The entry form in front is made again (it reads its settings when it is made).
+    void renewEntryForm();
     void updateSizes();
 
-    RunValues run_;
-    std::unique_ptr<Database> own_;
+    std::unique_ptr<Desk> desk_;
     QMdiArea* mdi_ = nullptr;
     QMenu* popup_ = nullptr;
     QVector<QLabel*> panels_;
@@ -130,5 +146,4 @@ private:
     bool shownOnce_ = false;
     bool closingFromLogin_ = false;
     bool closeWithoutAsking_ = false;
-    bool ended_ = false;
 };

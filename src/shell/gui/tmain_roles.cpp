@@ -12,7 +12,7 @@ void Tmain::resetToServer() {
         Database& db = own();
         Transaction transaction(db);
         SettingsRecord settings(db);
-        settings.set(Cstr::cstr2, run_.programFolder);
+        settings.set(Cstr::cstr2, run().programFolder);
         settings.set(Cstr::tran, QStringLiteral("0"));
         transaction.commit();
     } catch (const StoreError& error) {
@@ -26,7 +26,7 @@ void Tmain::resetToServer() {
 void Tmain::resetToLan() {
     if (!askCode())
         return;
-    if (run_.computerName.compare(QLatin1String("server"), Qt::CaseInsensitive) == 0) {
+    if (run().computerName.compare(QLatin1String("server"), Qt::CaseInsensitive) == 0) {
         Dialogs::info(this, QStringLiteral("Computer Name ไม่ถูกต้อง"));
         return;
     }

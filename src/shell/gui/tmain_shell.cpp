@@ -2,10 +2,10 @@
 
 #include "platform/platform.h"
 #include "shell/gui/tmain.h"
+#include "shell/gui/tools.h"
 #include "store/defaults.h"
 #include "ui/dialogs.h"
 
-#include <QFileInfo>
 #include <QHostAddress>
 
 namespace {
@@ -22,25 +22,7 @@ bool isAddress(const QString& text) {
 void Tmain::unsupported() { Dialogs::info(this, QString::fromUtf8(kUnsupported)); }
 
 bool Tmain::startTool(const QString& relativePath, bool endAfter) {
-    const QString path = run_.programFolder + relativePath;
-    if (!Platform::instance().startProgram(path, {})) {
-        Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรม ") + QFileInfo(path).fileName() +
-                                   QStringLiteral(" ในโฟลเดอร์โปรแกรม"));
-        return false;
-    }
-    if (endAfter)
-        endProgram();
-    return true;
-}
-
-void Tmain::openTeamViewer() {
-    const QString folder = run_.programFolder;
-    if (QFileInfo::exists(folder + QStringLiteral("TeamViewerQS.exe"))) {
-        Platform::instance().openWithShell(folder);
-        return;
-    }
-    Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรม TeamViewerQS.exe ในโฟลเดอร์โปรแกรม "
-                                          "และเครื่องนี้Downloadโปรแกรมเองไม่ได้"));
+    return tools::start(this, *desk_, relativePath, endAfter);
 }
 
 bool Tmain::hotKey(int key) {
@@ -60,10 +42,10 @@ bool Tmain::hotKey(int key) {
         openNetworkPanel();
         return true;
     case Qt::Key_F:
-        platform.openWithShell(run_.programFolder + QStringLiteral("tabulox.theme"));
+        platform.openWithShell(run().programFolder + QStringLiteral("tabulox.theme"));
         return true;
     case Qt::Key_L:
-        platform.showFolderProperties(run_.programFolder + QStringLiteral("db"));
+        platform.showFolderProperties(run().programFolder + QStringLiteral("db"));
         return true;
     case Qt::Key_S:
         platform.openComputerShares(QStringLiteral("server"));
@@ -74,7 +56,7 @@ bool Tmain::hotKey(int key) {
 }
 
 void Tmain::openProgramFolder(bool endAfter) {
-    Platform::instance().openWithShell(run_.programFolder);
+    Platform::instance().openWithShell(run().programFolder);
     if (endAfter)
         endProgram();
 }

@@ -1,10 +1,10 @@
 #include "shell/gui/tmenusetup.h"
 
-#include "entry/gui/tfminput.h"
-#include "shell/gui/tmain.h"
+#include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
+#include "ui/subwindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,8 +12,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -49,12 +47,9 @@ const char* const kNamingModes[] = {"เลขกลุ่ม4,5ตัว", "เ
 const char* const kNamingMessages[] = {"เปิดเมนูการป้อนเลขกลุ่มเรียบร้อย", "เปิดเมนูการป้อนเลขหัวเรียบร้อย",
                                        "เปิดเมนูการป้อนเลข2ตัวxเรียบร้อย"};
 
-QString flag(bool on) {
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
 } // namespace
 
-Tmenusetup::Tmenusetup(Tmain* main) : main_(main) {
+Tmenusetup::Tmenusetup(Desk& desk) : desk_(desk) {
     setObjectName(QStringLiteral("Tmenusetup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ตั้งค่าการแสดงเมนู"));
@@ -151,33 +146,31 @@ void Tmenusetup::build() {
 void Tmenusetup::load() {
     int mode = 0;
     try {
-        SettingsRecord settings(main_->own());
+        SettingsRecord settings(desk_.own());
         for (int i = 0; i < 10; ++i) {
-            flags_[i]->setChecked(settings.text(kFlags[i]) != QLatin1String("0"));
+            flags_[i]->setChecked(settings.shown(kFlags[i]));
             captions_[i]->setText(settings.text(kCaptions[i]));
         }
         for (int i = 0; i < 4; ++i)
-            pages_[i]->setChecked(settings.text(kPages[i].flag) != QLatin1String("0"));
-        if (QAbstractButton* radio = defaultMode_->button(settings.number(Backc::back10)))
+            pages_[i]->setChecked(settings.shown(kPages[i].flag));
+        if (QAbstractButton* radio = defaultMode_->button(settings.defaultFunctionKey()))
             radio->setChecked(true);
-        mode = settings.number(Backc::back13);
-        f2c_->setChecked(settings.text(Backc::back5) == QLatin1String("1"));
+        mode = settings.kindNamingMode();
+        f2c_->setChecked(settings.separateDigits());
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
         return;
     }
-    if (mode < 0 || mode > 2)
-        mode = 0;
     r2_->button(mode)->setChecked(true);
     chooseNamingMode(mode, false);
 }
 
 void Tmenusetup::chooseNamingMode(int mode, bool announce) {
     try {
-        Database& db = main_->own();
+        Database& db = desk_.own();
         Transaction transaction(db);
         SettingsRecord settings(db);
-        settings.set(Emenu::t3, flag(mode == 1));
+        settings.setFlag(Emenu::t3, mode == 1);
         settings.set(Backc::back13, QString::number(mode));
         transaction.commit();
         namingMode_ = mode;
@@ -199,7 +192,7 @@ void Tmenusetup::headPageClicked(bool on) {
 
 void Tmenusetup::digitSortingToggled(bool on) {
     try {
-        SettingsRecord(main_->own()).set(Backc::back5, flag(on));
+        SettingsRecord(desk_.own()).setFlag(Backc::back5, on);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
         const QSignalBlocker blocker(f2c_);
@@ -207,25 +200,20 @@ void Tmenusetup::digitSortingToggled(bool on) {
         return;
     }
     Dialogs::info(this, on ? QStringLiteral("แยกกลุ่มตัวโต๊ด") : QStringLiteral("รวมกลุ่มตัวโต๊ด"));
-    if (Tfminput* form = main_->entryForm()) {
-        if (auto* box = form->findChild<QCheckBox*>(QStringLiteral("f2c"))) {
-            const QSignalBlocker blocker(box);
-            box->setChecked(on);
-        }
-    }
+    desk_.digitSortingSaved(on);
 }
 
 void Tmenusetup::save() {
     try {
-        Database& db = main_->own();
+        Database& db = desk_.own();
         Transaction transaction(db);
         SettingsRecord settings(db);
         for (int i = 0; i < 10; ++i) {
-            settings.set(kFlags[i], flag(flags_[i]->isChecked()));
+            settings.setFlag(kFlags[i], flags_[i]->isChecked());
             settings.set(kCaptions[i], captions_[i]->text());
         }
         for (int i = 0; i < 4; ++i)
-            settings.set(kPages[i].flag, flag(pages_[i]->isChecked()));
+            settings.setFlag(kPages[i].flag, pages_[i]->isChecked());
         if (defaultMode_->checkedId() > 0)
             settings.set(Backc::back10, QString::number(defaultMode_->checkedId()));
         transaction.commit();
@@ -235,20 +223,9 @@ void Tmenusetup::save() {
     }
     Dialogs::info(this, QStringLiteral("ตั้งค่าเรียบร้อย"));
 
-    // The entry form reads the menu when it is created: put it in front so it is replaced.
-    Tmain* main = main_;
-    main->setKindNamingMode(namingMode_);
-    closeWindow();
-    if (Tfminput* form = main->entryForm()) {
-        if (auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
-            main->mdi()->setActiveSubWindow(window);
-    }
-    main->openEntryForm();
-}
-
-void Tmenusetup::closeWindow() {
-    if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        window->close();
-    else
-        close();
+    // The menus take the naming mode; the entry form reads its menu when it is made.
+    Desk& desk = desk_;
+    closeWithFrame(this);
+    desk.kindNamingModeSaved(namingMode_);
+    desk.entryMenuSaved();
 }

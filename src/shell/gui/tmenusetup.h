@@ -3,17 +3,17 @@
 #include <QWidget>
 #include <array>
 
+class Desk;
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
-class Tmain;
 
 // Which buttons and pages the entry form shows, their captions, the default entry mode, the
 // kind naming mode and digit sorting. Works on the computer's own database.
 class Tmenusetup : public QWidget {
     Q_OBJECT
 public:
-    explicit Tmenusetup(Tmain* main);
+    explicit Tmenusetup(Desk& desk);
 
 public slots:
     void save();
@@ -25,9 +25,8 @@ private:
     void chooseNamingMode(int mode, bool announce);
     void headPageClicked(bool on);
     void digitSortingToggled(bool on);
-    void closeWindow();
 
-    Tmain* main_;
+    Desk& desk_;
     std::array<QCheckBox*, 10> flags_{};
     std::array<QLineEdit*, 10> captions_{};
     std::array<QCheckBox*, 4> pages_{}; // set, head, stock, normal

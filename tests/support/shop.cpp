@@ -1,4 +1,4 @@
-#include "support/desk.h"
+#include "support/shop.h"
 
 #include "store/database.h"
 #include "store/location.h"
@@ -6,10 +6,13 @@
 #include "ui/dialogs.h"
 
 #include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace testing {
 
-Desk::Desk(const std::function<void(SettingsRecord&)>& setUp) {
+Shop::Shop(const std::function<void(SettingsRecord&)>& setUp) {
     platform = &freshPlatform();
     Dialogs::clear();
     if (setUp) {
@@ -31,6 +34,24 @@ QAction* findAction(QWidget* root, const QString& caption) {
             return action;
     }
     return nullptr;
+}
+
+QStringList menuCaptions(QMainWindow* main, const QStringList& path) {
+    QList<QAction*> actions = main->menuBar()->actions();
+    for (const QString& step : path) {
+        QMenu* menu = nullptr;
+        for (QAction* action : actions) {
+            if (action->text() == step && action->menu())
+                menu = action->menu();
+        }
+        if (!menu)
+            return {};
+        actions = menu->actions();
+    }
+    QStringList captions;
+    for (QAction* action : actions)
+        captions << action->text();
+    return captions;
 }
 
 } // namespace testing

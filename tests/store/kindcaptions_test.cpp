@@ -1,5 +1,5 @@
 #include "support/testmain.h"
-#include "ui/kindcaptions.h"
+#include "store/kindcaptions.h"
 
 class KindCaptionsTest : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "ui/kindcaptions.h"
+#include "store/kindcaptions.h"
 
 namespace {
 // The captions that differ from mode 0; every other kind keeps its mode-0 caption.

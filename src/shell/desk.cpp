@@ -1,0 +1,58 @@
+#include "shell/desk.h"
+
+#include "platform/platform.h"
+#include "store/database.h"
+#include "store/location.h"
+
+Desk::Desk(const RunValues& run, QObject* parent) : QObject(parent), run_(run) {
+    for (int i = 0; i < 7; ++i)
+        status_ << QString();
+}
+
+Desk::~Desk() = default;
+
+Database& Desk::own() {
+    if (!own_)
+        own_ = openOwn();
+    return *own_;
+}
+
+void Desk::releaseOwn() { own_.reset(); }
+
+std::unique_ptr<Database> Desk::openOwn() const {
+    return location::openBook(run_.ownPath(), run_.programFolder);
+}
+
+std::unique_ptr<Database> Desk::openShared() const { return Database::openExisting(run_.sharedPath); }
+
+std::unique_ptr<Database> Desk::openBets(bool lanAuto) const {
+    const QString path =
+        location::betDatabasePath(run_.ownPath(), run_.sharedPath, run_.isStation(), lanAuto);
+    if (path == run_.ownPath())
+        return nullptr;
+    return location::openBook(path, run_.programFolder);
+}
+
+QString Desk::status(int panel) const { return status_.value(panel); }
+
+void Desk::setStatus(int panel, const QString& text) {
+    if (panel < 0 || panel >= status_.size() || status_.at(panel) == text)
+        return;
+    status_[panel] = text;
+    emit statusChanged(panel, text);
+}
+
+void Desk::endProgram() {
+    if (ended_)
+        return;
+    ended_ = true;
+    emit ending();
+    Platform::instance().endProcessesNamed(run_.programFileName);
+}
+
+void Desk::kindNamingModeSaved(int mode) {
+    if (mode == run_.kindNamingMode)
+        return;
+    run_.kindNamingMode = mode;
+    emit kindNamingModeChanged(mode);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "shell/runvalues.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class Database;
+
+// What changed in the book, for the windows that show it.
+enum class BookChange { linesWritten, cut, takenBack, deleted, imported };
+
+// What every window is given: the facts of this run, the computer's own book, the ways to
+// open the shared book and the book bet lines go to, and the news of what changed. A window
+// changes something through the core, says so here, and the windows that show it listen;
+// no window calls another.
+class Desk : public QObject {
+    Q_OBJECT
+public:
+    explicit Desk(const RunValues& run, QObject* parent = nullptr);
+    ~Desk() override;
+
+    const RunValues& run() const { return run_; }
+    // Set while the main window starts.
+    RunValues& runValues() { return run_; }
+
+    // The desk's connection to the own book; opened again after releaseOwn().
+    Database& own();
+    void releaseOwn();
+    // Connections of a window's own, freed with the window; each throws StoreError.
+    // The own book, its missing tables made.
+    std::unique_ptr<Database> openOwn() const;
+    // The shared book of limits, customers, rates and totals; never created here.
+    std::unique_ptr<Database> openShared() const;
+    // The book the entry form writes bet lines to: the server's on a station in automatic
+    // LAN mode, none (nullptr: the own book) otherwise.
+    std::unique_ptr<Database> openBets(bool lanAuto) const;
+
+    // The status bar's panels.
+    QString status(int panel) const;
+    void setStatus(int panel, const QString& text);
+
+    // Ends the run at once: every copy of this program ends, this one last.
+    void endProgram();
+    bool hasEnded() const { return ended_; }
+
+    // What a window changed.
+    void kindLimitsSaved(const QStringList& limits) { emit kindLimitsChanged(limits); }
+    void listSwitchesSaved() { emit listSwitchesChanged(); }
+    void digitSortingSaved(bool separate) { emit digitSortingChanged(separate); }
+    // A new kind naming mode is told only when it differs from the one of the run.
+    void kindNamingModeSaved(int mode);
+    void entryMenuSaved() { emit entryMenuChanged(); }
+    void customersSaved() { emit customersChanged(); }
+    void ratesSaved() { emit ratesChanged(); }
+    void bookWritten(BookChange change) { emit bookChanged(change); }
+    void settingsLoadedFrom(const QString& file) { emit settingsLoaded(file); }
+
+signals:
+    void statusChanged(int panel, const QString& text);
+    void ending();
+    // The ten kind limits in column order, as the limits window read them.
+    void kindLimitsChanged(const QStringList& limits);
+    // The closed-number warning or the watched-number switch.
+    void listSwitchesChanged();
+    void digitSortingChanged(bool separate);
+    void kindNamingModeChanged(int mode);
+    // The entry form's buttons, captions, pages or default mode.
+    void entryMenuChanged();
+    void customersChanged();
+    void ratesChanged();
+    void bookChanged(BookChange change);
+    void settingsLoaded(const QString& file);
+
+private:
+    RunValues run_;
+    std::unique_ptr<Database> own_;
+    QStringList status_;
+    bool ended_ = false;
+};

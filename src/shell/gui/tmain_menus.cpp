@@ -1,0 +1,273 @@
+// The command table of the main window and the menus built from it.
+
+#include "cutting/gui/tcu3.h"
+#include "cutting/gui/tnumlimitf.h"
+#include "cutting/gui/tnumlimitf2.h"
+#include "platform/platform.h"
+#include "settlement/gui/tchange.h"
+#include "settlement/gui/tcuschange.h"
+#include "settlement/gui/tcuss.h"
+#include "shell/gui/tmain.h"
+#include "shell/gui/tools.h"
+#include "store/kindcaptions.h"
+
+#include <QContextMenuEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+const char kLater[] = "ยังไม่มีในรุ่นนี้";
+
+// The commands of one menu that do nothing yet.
+void addLater(QVector<Tmain::Command>& rows, const QStringList& menu, const QStringList& captions) {
+    for (const QString& caption : captions)
+        rows.push_back({menu, caption, {}});
+}
+
+// The kinds in listing order under their menu captions, with "3ตัวบน+โต๊ด" first when asked.
+QStringList kindCommands(int mode, bool withCombined) {
+    QStringList captions;
+    if (withCombined)
+        captions << QStringLiteral("3ตัวบน+โต๊ด");
+    for (Kind kind : listingOrder())
+        captions << menuCaption(kind, mode);
+    return captions;
+}
+} // namespace
+
+QVector<Tmain::Command> Tmain::commands() {
+    const int mode = run().kindNamingMode;
+    const QString folder = run().programFolder;
+    QVector<Command> rows;
+    auto add = [&rows](const QStringList& menu, const QString& caption, std::function<void()> run) {
+        rows.push_back({menu, caption, std::move(run)});
+    };
+
+    const QStringList entry = {QStringLiteral("(1)ป้อนข้อมูล")};
+    add(entry, QStringLiteral("ป้อนข้อมูล"), [this] { openEntryForm(); });
+    addLater(rows, entry,
+             {QStringLiteral("นำเข้าข้อมูลจากตารางExcel"), QStringLiteral("เพิ่มข้อมูลจากMsAccess"),
+              QStringLiteral("เพิ่มข้อมูลจากโปรแกรม Line"), QStringLiteral("สร้างรหัสสำหรับโปรแกรมLine")});
+
+    const QStringList setup = {QStringLiteral("(2)ตั้งค่า")};
+    add(setup, QStringLiteral("1.ServerSetup-step1  (XP)"), [this] { unsupported(); });
+    addLater(rows, setup, {QStringLiteral("2.ServerSetup-step2  (XP)")});
+    add(setup, QStringLiteral("3.การแสดงเมนูป้อนข้อมูล"), [this] { openMenuSetup(); });
+    add(setup, QStringLiteral("4.ตั้งอัตราการจ่ายแบบรวม"), [this] { openRates(); });
+    add(setup, QStringLiteral("5.ตั้งอัตราการจ่ายแบบแยกชื่อ"), [this] { openCustomerRates(); });
+    addLater(rows, setup, {QStringLiteral("6.ตรวจรางวัล"), QStringLiteral("7.ระบบการป้อน")});
+    add(setup, QStringLiteral("8.ข้อมูลลูกค้า"), [this] { openCustomers(); });
+    add(setup, QStringLiteral("9.เปลี่ยนรหัสผ่าน"), [this] { openChangePassword(); });
+    add(setup, QStringLiteral("10.Ip-Address"), [this] { setFixedAddress(); });
+    add(setup, QStringLiteral("11.เปิดการRefressข้อมูล"), [this] { switchRefresh(); });
+    add(setup, QStringLiteral("12.การอั้นแบบรวม"), [this] { openKindLimits(); });
+    add(setup, QStringLiteral("13.การอั้นเลขเฉพาะตัวเลข"), [this] { openNumberLimits(); });
+    add(setup, QStringLiteral("14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง"), [this] { openClosedNumbers(); });
+    addLater(rows, setup,
+             {QStringLiteral("15.การตัดยอดเกินอั้น แบบอัตโนมัติ"),
+              QStringLiteral("16.การส่งข้อมูลไปServerอัตโนมัติ")});
+    add(setup, QStringLiteral("17.Limitการป้อนตัวเลข"), [this] { setInputLimit(); });
+    add(setup, QStringLiteral("18.Loadข้อมูลการตั้งค่า"), [this] { openLoadSettings(); });
+
+    const QString totals = QStringLiteral("(3)แสดงยอด");
+    addLater(rows, {totals, QStringLiteral("1.ยอดปัจจุบันเรียงตามเลข")}, kindCommands(mode, true));
+    const QStringList byAmount = {totals, QStringLiteral("2.ยอดปัจจุบันเรียงตามจำนวน")};
+    addLater(rows, byAmount,
+             {QStringLiteral("3ตัวบน"), QStringLiteral("3ตัวโต๊ด"), QStringLiteral("3ตัวล่าง"),
+              QStringLiteral("2ตัวบน"), QStringLiteral("2ตัวล่าง"), menuCaption(Kind::t2, mode)});
+    // Head names replace the group names in naming mode 1; mode 0 hides the head names.
+    rows.push_back({byAmount, QStringLiteral("หัว3ตัว"), {}, mode == 1});
+    rows.push_back({byAmount, QStringLiteral("หัว3ตัวโต๊ด"), {}, mode != 0});
+    rows.push_back({byAmount, QStringLiteral("กลุ่ม4ตัว"), {}, mode != 1});
+    rows.push_back({byAmount, QStringLiteral("กลุ่ม5ตัว"), {}, mode != 1});
+    addLater(rows, {totals},
+             {QStringLiteral("3.ยอดรวมแยกตามชื่อ"), QStringLiteral("4.ยอดหักเปอร์เซ็นต์"),
+              QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ")});
+    const QStringList pairs = {QStringLiteral("3ตัวบน+โต๊ด"), QStringLiteral("2ตัวบน+ล่าง")};
+    addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode, false));
+    addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode, false));
+    addLater(rows, {totals},
+             {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"), QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
+              QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"),
+              QStringLiteral("11.ลำดับการป้อน(รวม)"), QStringLiteral("12.ลำดับการป้อน(แยกตามชื่อ)")});
+    rows.push_back({{totals}, QStringLiteral("13.ข้อมูลทั้งหมดที่ส่งไปServer"), {}, run().isStation()});
+    addLater(rows, {totals},
+             {QStringLiteral("14.ข้อมูลทั้งหมดที่ป้อน"), QStringLiteral("15.ยอดคงเหลือปัจจุบัน"),
+              QStringLiteral("16.แสดงเลขปัจจุบันที่มียอดซื้อสูงสุด")});
+    // The limited-number views keep the group names of t2 in every naming mode.
+    const QStringList limited = {QStringLiteral("3ตัวบน"),  QStringLiteral("3ตัวโต๊ด"),
+                                 QStringLiteral("3ตัวล่าง"), QStringLiteral("2ตัวบน"),
+                                 QStringLiteral("2ตัวล่าง"), menuCaption(Kind::t2, 0)};
+    addLater(rows, {totals, QStringLiteral("17.แสดงยอดเลขอั้นปัจจุบัน")}, limited);
+    addLater(rows, {totals, QStringLiteral("18.แสดงยอดเลขอั้นที่ส่ง ล่าสุด")}, limited);
+
+    addLater(rows, {QStringLiteral("(4)แสดงยอดExcel")},
+             {QStringLiteral("แสดงยอดปัจจุบัน"), QStringLiteral("แสดงยอดเก็บล่าสุด"),
+              QStringLiteral("แสดงยอดส่งออกล่าสุด"), QStringLiteral("แสดงยอดลำดับการป้อน")});
+    addLater(rows, {QStringLiteral("(5)ค้นหา")},
+             {QStringLiteral("ค้นหาชื่อลูกค้าจากตัวเลข"), QStringLiteral("ค้นหาตัวเลขซ้ำซ้อน")});
+    addLater(rows, {QStringLiteral("(6)เพิ่มและส่งออกMsAccess")}, {QStringLiteral("รับยอดและส่งออกยอดเกิน")});
+
+    const QString cut = QStringLiteral("(7)การตัดยอด");
+    addLater(rows, {cut}, {QStringLiteral("ตัดยอด+วิเคราะห์+คำนวณยอดเพิ่มทุน")});
+    addLater(rows, {cut, QStringLiteral("ตัดยอดแบบหักออก")},
+             {QStringLiteral("ตัดยอดแบบหักออก"), QStringLiteral("คืนค่าการตัดยอดแบบหักออก")});
+    addLater(rows, {cut, QStringLiteral("ตัดยอดเกินตามค่าอั้น")},
+             {QStringLiteral("ตัดยอด"), QStringLiteral("ปรับยอดส่งให้เหลือ 50%"),
+              QStringLiteral("คืนค่าการตัดยอดแบบเกินอั้น")});
+    addLater(rows, {cut, QStringLiteral("การกระจายตัวเลข")},
+             {QStringLiteral("กระจายเลข3ตัวโต๊ด=>>3ตัวบน"), QStringLiteral("กระจายเลข3ตัวบน=>>3ตัวโต๊ด"),
+              QStringLiteral("กระจายเลขวิ่งบน=>>3ตัวบน"), QStringLiteral("กระจาย2ตัวบน=>>3ตัวบน"),
+              QStringLiteral("กระจาย4ตัว=>>3ตัวโต๊ด"), QStringLiteral("กระจาย5ตัว=>>3ตัวโต๊ด"),
+              QStringLiteral("กระจายเลขวิ่งล่าง=>>2ตัวล่าง")});
+    addLater(rows, {cut, QStringLiteral("รวมกลุ่มตัวโต๊ด")}, {QStringLiteral("รวมกลุ่ม3ตัวโต๊ด")});
+
+    addLater(rows, {QStringLiteral("(8)ลบข้อมูล")},
+             {QStringLiteral("ลบข้อมูลทั้งหมดเพื่อเริ่มใหม่"), QStringLiteral("ลบข้อมูลยอดเกินอั้นสะสม"),
+              QStringLiteral("ลบข้อมูลตามเงื่อนไข")});
+
+    const QStringList care = {QStringLiteral("(9)การบำรุงรักษา")};
+    add(care, QStringLiteral("Repair_Server"), [this] { startTool(QStringLiteral("db/repair"), true); });
+    addLater(rows, care, {QStringLiteral("Restart_Server")});
+    add(care, QStringLiteral("Backupและนำเข้าฐานข้อมูล"), [this] {
+        if (startTool(QStringLiteral("backup"), false))
+            closeWithoutAsking();
+    });
+    add(care, QStringLiteral("แสดงฐานข้อมูลสำรอง"),
+        [this] { startTool(QStringLiteral("backupbrowser"), true); });
+    add(care, QStringLiteral("แสดงอุปกรณ์การเชื่อมต่อ Ctrl+N"), [this] { openNetworkPanel(); });
+    addLater(rows, care,
+             {QStringLiteral("ถ่ายโอนข้อมูลสำรองไปที่ข้อมูลประมวลผล"),
+              QStringLiteral("Loadข้อมูลทั้งหมดที่ส่งไปServerเข้าตารางประมวลผล"),
+              QStringLiteral("ปรับปรุงตารางข้อมูล")});
+
+    const QStringList help = {QStringLiteral("(11)ช่วยเหลือ")};
+    add(help, QStringLiteral("อ่านคู่มือเมนู All in one"),
+        [folder] { Platform::instance().openWithShell(folder + QStringLiteral("all.htm")); });
+    // The vendor's downloads need Windows' shell; the copies on the vendor's server are not
+    // reachable from here.
+    for (const char* caption : {"Downloadคู่มือการใช้งาน", "Downloadคู่มือการตั้งค่าระบบLan WinXp",
+                                "Downloadคู่มือการตั้งค่าระบบLan Win7"})
+        add(help, QString::fromUtf8(caption), [this] { unsupported(); });
+    add(help, QStringLiteral("Loadตัวอย่างตารางข้อมูล"), [this] { loadSampleData(); });
+    addLater(rows, help, {QStringLiteral("สำรองโปรแกรมลงUSB")});
+    add(help, QStringLiteral("Remoteสอนการใช้งานผ่านinternet1"),
+        [this] { startTool(QStringLiteral("AA_v3.exe"), false); });
+    add(help, QStringLiteral("Remoteสอนการใช้งานผ่านinternet2"),
+        [this] { tools::openTeamViewer(this, *desk_); });
+    add(help, QStringLiteral("เปิดFolderฐานข้อมูล Ctrl+D"), [this] { openProgramFolder(true); });
+    addLater(rows, help, {QStringLiteral("ทดสอบระบบเครือข่าย"), QStringLiteral("Ping_Network")});
+    add(help, QStringLiteral("ค้นหาเครื่องServer"), [this] { findServer(); });
+    add(help, QStringLiteral("Windows7_Setupserver"), [this] { openProgramFolder(true); });
+    add(help, QStringLiteral("Windowsxp_StartServer1"),
+        [this] { startTool(QStringLiteral("startserver1"), false); });
+    add(help, QStringLiteral("Windowsxp_StartServer2"),
+        [this] { startTool(QStringLiteral("startserver2"), false); });
+    add(help, QStringLiteral("Windowsxp_RestartServer"),
+        [this] { startTool(QStringLiteral("restartserver"), false); });
+    add(help, QStringLiteral("แก้ไขปัญหาFont"), [this] { fixThaiFont(false); });
+
+    const QStringList update = {QStringLiteral("(12)updateโปรแกรม")};
+    add(update, QStringLiteral("updateอัตโนมัติ"), [this] {
+        if (startTool(QStringLiteral("updater"), false))
+            closeWithoutAsking();
+    });
+    add(update, QStringLiteral("updateฐานข้อมูล"), [this] { unsupported(); });
+    add(update, QStringLiteral("RepairFont"), [this] {
+        if (fixThaiFont(false))
+            Platform::instance().restartComputer();
+    });
+
+    // The pop-up menu.
+    auto popup = [&rows](const QString& caption, std::function<void()> run, bool separated = false) {
+        Command command{{}, caption, std::move(run)};
+        command.separatorBefore = separated;
+        rows.push_back(command);
+    };
+    popup(QStringLiteral("(1) ออกจากโปรแกรม"), [this] { close(); });
+    popup(QStringLiteral("(2) Edit-Font-Thai"), [this] { fixThaiFont(true); }, true);
+    popup(QStringLiteral("(3) Setup-Printer"), {});
+    popup(QStringLiteral("(4) Reset-to-Server"), [this] { resetToServer(); });
+    popup(QStringLiteral("(5) Reset-to-Lan"), [this] { resetToLan(); });
+    rows.last().enabled =
+        run().computerName.compare(QLatin1String("server"), Qt::CaseInsensitive) != 0;
+    popup(QStringLiteral("(6) Reset-Ip-Address"), [this] { resetAddress(); });
+    popup(QStringLiteral("(7) ตั้งค่า-Ip-Adress"), [this] { askAddress(); });
+    popup(QStringLiteral("(8) Set-computer-name"), [this] { setComputerName(); });
+    popup(QStringLiteral("(9) ปิดคำเตือนการถ่ายโอน"), [this] { stopWarnings(); }, true);
+    popup(QStringLiteral("(10) Lanedit"),
+          [folder] { Platform::instance().showFolderProperties(folder + QStringLiteral("db")); });
+    popup(QStringLiteral("(11) แยกกลุ่มตัวโต๊ด"), [this] { setDigitSorting(true); }, true);
+    popup(QStringLiteral("(12)รวมกลุ่มตัวโต๊ด"), [this] { setDigitSorting(false); });
+    popup(QStringLiteral("(13) Run 00-99 บน"), [this] { runNumbers(Kind::h2); }, true);
+    popup(QStringLiteral("(14) Run 00-99 ล่าง"), [this] { runNumbers(Kind::l2); });
+    return rows;
+}
+
+void Tmain::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setLayoutDirection(Qt::RightToLeft);
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("PopupMenu1"));
+    // Menus by their path, made as the table first names them.
+    QHash<QString, QMenu*> menus;
+    auto menuOf = [&](const QStringList& path) {
+        QMenu* menu = nullptr;
+        for (int depth = 1; depth <= path.size(); ++depth) {
+            const QString key = path.mid(0, depth).join(QLatin1Char('|'));
+            QMenu*& known = menus[key];
+            if (!known)
+                known = menu ? menu->addMenu(path.at(depth - 1)) : bar->addMenu(path.at(depth - 1));
+            menu = known;
+        }
+        return menu;
+    };
+    for (const Command& command : commands()) {
+        QMenu* menu = command.menu.isEmpty() ? popup_ : menuOf(command.menu);
+        if (command.separatorBefore)
+            menu->addSeparator();
+        QAction* action = menu->addAction(command.caption);
+        action->setVisible(command.visible);
+        if (!command.run) {
+            action->setEnabled(false);
+            action->setToolTip(QString::fromUtf8(kLater));
+            continue;
+        }
+        action->setEnabled(command.enabled);
+        connect(action, &QAction::triggered, this, command.run);
+    }
+}
+
+void Tmain::rebuildMenus() {
+    const QList<QMenu*> menus = menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+    menuBar()->clear();
+    qDeleteAll(menus);
+    delete popup_;
+    popup_ = nullptr;
+    buildMenus();
+}
+
+template <typename Window> void Tmain::openSingle() {
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (qobject_cast<Window*>(window->widget())) {
+            mdi_->setActiveSubWindow(window);
+            return;
+        }
+    }
+    if (QMdiSubWindow* window = addWindow([this] { return new Window(*desk_); }))
+        showCentred(window);
+}
+
+void Tmain::openRates() { openSingle<Tchange>(); }
+void Tmain::openKindLimits() { openSingle<Tcu3>(); }
+void Tmain::openCustomers() { openSingle<Tcuss>(); }
+void Tmain::openCustomerRates() { openSingle<Tcuschange>(); }
+void Tmain::openNumberLimits() { openSingle<Tnumlimitf>(); }
+void Tmain::openClosedNumbers() { openSingle<Tnumlimitf2>(); }
+
+void Tmain::contextMenuEvent(QContextMenuEvent* event) {
+    if (popup_ && isEnabled())
+        popup_->popup(event->globalPos());
+}
