@@ -2,6 +2,7 @@
 #include "shell/gui/tlogin2.h"
 #include "shell/gui/tmain.h"
 #include "ui/appstyle.h"
+#include "ui/guardedapplication.h"
 
 #include <QApplication>
 #include <QFont>
@@ -9,7 +10,7 @@
 #include <QScreen>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));
     QApplication::setApplicationName(QStringLiteral("tabulox"));
     QApplication::setApplicationDisplayName(QStringLiteral("โปรแกรมTabulox"));

@@ -82,11 +82,10 @@ StoreOutcome storeLine(Database& db, NumberList list, const EntryItem& item, con
         outcome.messages << QString::fromUtf8(listtext::badAmount);
         return outcome;
     }
-    const bool sortDigits = SettingsRecord(db).sortDigits();
-    const QStringList numbers = itemNumbers(item, number, sortDigits);
     const QString table = listTable(list);
     QVector<Kind> written;
     try {
+        const QStringList numbers = itemNumbers(item, number, SettingsRecord(db).sortDigits());
         Transaction transaction(db);
         for (Kind kind : item.kinds) {
             bool wrote = false;

@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -188,10 +190,17 @@ void LoginTest::serverNamedComputer() {
 
 void LoginTest::changePassword() {
     Tmain main(exe());
+    main.resize(1200, 800);
+    main.show();
     main.loggedIn();
     main.openChangePassword();
     auto* window = main.findChild<QWidget*>("Tchangepass");
     QVERIFY(window);
+    // Centred over the frame, not in a corner.
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    QVERIFY(frame);
+    const QPoint offCentre = frame->geometry().center() - main.mdi()->rect().center();
+    QVERIFY2(offCentre.manhattanLength() < 40, qPrintable(QString::number(offCentre.manhattanLength())));
     auto* oldEdit = window->findChild<QLineEdit*>("Edit1");
     auto* newEdit = window->findChild<QLineEdit*>("Edit2");
     oldEdit->setText("0000");
@@ -203,6 +212,11 @@ void LoginTest::changePassword() {
     window->findChild<QPushButton*>()->click();
     QCOMPARE(Dialogs::last().text, QString("เปลี่ยนรหัสผ่านสำเร็จรหัสใหม่ของคุณคือabc"));
     QCOMPARE(SettingsRecord(main.own()).text(Pass::pass), QString("38766"));
+    // No empty frame stays behind.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QMdiSubWindow* left : main.mdi()->subWindowList())
+        QVERIFY(left->widget() && left->widget()->objectName() != "Tchangepass");
+    QCOMPARE(main.mdi()->subWindowList().size(), 1); // the entry form
 }
 
 TABULOX_TEST(LoginTest)

@@ -2,6 +2,7 @@
 
 #include "platform/fakeplatform.h"
 #include "ui/dialogs.h"
+#include "ui/guardedapplication.h"
 
 #include <QApplication>
 #include <memory>
@@ -25,7 +26,7 @@ FakePlatform& freshPlatform() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     testing::freshPlatform();
     Dialogs::setTestMode(true);
     int failures = 0;
