@@ -2,6 +2,7 @@
 
 #include "entry/digits.h"
 #include "shell/settings.h"
+#include "store/amounts.h"
 #include "store/database.h"
 
 #include <QSqlQuery>
@@ -13,9 +14,9 @@ namespace {
 bool parseAmount(const QString& text, QVariant* out) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < 0)
+    if (!ok || !inAmountRange(value) || value < 0)
         return false;
-    if (value == std::floor(value) && std::fabs(value) < 1e15)
+    if (value == std::floor(value))
         *out = QVariant(qlonglong(value));
     else
         *out = QVariant(value);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "store/amounts.h"
+
 #include <QChar>
 #include <QString>
 
 // Largest stake magnitude a double stake column holds exactly.
-constexpr qint64 kMaxStake = 999999999999999;
+constexpr qint64 kMaxStake = kMaxAmount;
 
 // A stake as typed: a whole number with an optional leading "-"; an empty text is 0.
 // Anything else (operators, spaces, fractions, more than kMaxStake) is refused.

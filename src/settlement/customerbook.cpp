@@ -2,6 +2,7 @@
 
 #include "settlement/customers.h"
 #include "shell/settings.h"
+#include "store/amounts.h"
 #include "store/database.h"
 #include "store/kinds.h"
 #include "store/schema.h"
@@ -112,8 +113,10 @@ QVariantList overallRates(Database& db) {
 QString numberRefusal(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (ok && std::isfinite(value))
+    if (ok && inAmountRange(value))
         return QString();
+    if (ok && std::isfinite(value))
+        return tooLargeMessage(text.trimmed());
     return QStringLiteral("ค่า \"%1\" ไม่ใช่ตัวเลข กรุณาป้อนเป็นตัวเลข").arg(text);
 }
 

@@ -1,5 +1,6 @@
 #include "store/kindrow.h"
 
+#include "store/amounts.h"
 #include "store/database.h"
 #include "store/dialect.h"
 
@@ -23,6 +24,8 @@ QString refusal(const QString& text) {
     const qlonglong value = text.trimmed().toLongLong(&ok);
     if (!ok || value < 0)
         return QStringLiteral("กรุณาป้อนค่าเป็นตัวเลขจำนวนเต็มตั้งแต่ 0 ขึ้นไป");
+    if (value > kMaxAmount)
+        return tooLargeMessage(text.trimmed());
     return QString();
 }
 
@@ -40,10 +43,6 @@ void write(Database& db, const QString& table, int column, const QString& text) 
     transaction.commit();
 }
 
-QString shown(const QString& stored) {
-    bool ok = false;
-    const double value = stored.trimmed().toDouble(&ok);
-    return QString::number(ok ? static_cast<qlonglong>(std::nearbyint(value)) : 0);
-}
+QString shown(const QString& stored) { return shownWhole(stored); }
 
 } // namespace kindrow

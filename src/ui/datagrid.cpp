@@ -155,13 +155,29 @@ bool DataGrid::post() {
             return false;
         }
     }
-    if (!model_->submitAll()) {
-        Dialogs::warning(this, model_->lastError().databaseText());
-        model_->revertAll();
-        return false;
+    // One post is one transaction: every edited row is written, or none is and the grid
+    // shows the table as it stays.
+    QSqlDatabase db = model_->database();
+    QString failure;
+    if (!db.transaction()) {
+        failure = db.lastError().text();
+    } else if (!model_->submitAll()) {
+        failure = model_->lastError().databaseText();
+        if (failure.isEmpty())
+            failure = model_->lastError().text();
+        db.rollback();
+    } else if (!db.commit()) {
+        failure = db.lastError().text();
+        db.rollback();
     }
-    emit posted();
-    return true;
+    if (failure.isEmpty()) {
+        emit posted();
+        return true;
+    }
+    model_->revertAll();
+    model_->select();
+    Dialogs::warning(this, QStringLiteral("ไม่ได้บันทึกข้อมูลที่แก้ไข: ") + failure);
+    return false;
 }
 
 void DataGrid::insertRow() {

@@ -63,6 +63,7 @@ private slots:
     void arrowMenu();
     void lengthAndClosedNumbers();
     void inputLimit();
+    void inputLimitPastThirtyTwoBits();
     void sheetForACustomer();
     void autorunSteps();
     void badStakeIsRefused();
@@ -163,6 +164,17 @@ void EntryFormTest::inputLimit() {
     shop.key(Qt::Key_F9);
     shop.line("12", {"600"});
     QCOMPARE(shop.book().last(), QString("12|600|0|0|h2"));
+}
+
+void EntryFormTest::inputLimitPastThirtyTwoBits() {
+    // Three thousand million is read as it is stored, not as 0.
+    Shop shop([](SettingsRecord& s) { s.set(InputLimit::l1, "3000000000"); });
+    shop.key(Qt::Key_F3);
+    shop.line("12", {"2999999999"});
+    QCOMPARE(shop.book(), QStringList{"12|0|2999999999|0|t2"});
+    shop.line("34", {"3000000001"});
+    QCOMPARE(Dialogs::last().text, QString("คุณป้อนข้อมูลเกิน3000000000"));
+    QCOMPARE(shop.book().size(), 1);
 }
 
 void EntryFormTest::sheetForACustomer() {

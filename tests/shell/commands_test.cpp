@@ -71,11 +71,20 @@ void CommandsTest::runNumbers() {
     Dialogs::setNextText("abc");
     findAction(shop_->main.get(), "(14) Run 00-99 ล่าง")->trigger();
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball WHERE codeins='l2'"), QStringList{"0"});
+    // A stake too large for the book is refused, not stored rounded.
+    Dialogs::setNextText("1000000000000000");
+    findAction(shop_->main.get(), "(14) Run 00-99 ล่าง")->trigger();
+    QVERIFY(Dialogs::last().text.startsWith("จำนวนต้องเป็นตัวเลขจำนวนเต็มเท่านั้น"));
+    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball WHERE codeins='l2'"), QStringList{"0"});
 }
 
 void CommandsTest::inputLimitSavesAndEnds() {
     Dialogs::setNextText("12.5");
     findAction(shop_->main.get(), "17.Limitการป้อนตัวเลข")->trigger();
+    QVERIFY(!shop_->main->hasEnded());
+    Dialogs::setNextText("1000000000000000");
+    findAction(shop_->main.get(), "17.Limitการป้อนตัวเลข")->trigger();
+    QCOMPARE(Dialogs::last().text, QString("Limitต้องไม่เกิน 999,999,999,999,999"));
     QVERIFY(!shop_->main->hasEnded());
     Dialogs::setNextText("700");
     findAction(shop_->main.get(), "17.Limitการป้อนตัวเลข")->trigger();

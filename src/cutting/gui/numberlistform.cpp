@@ -4,6 +4,7 @@
 #include "entry/digits.h"
 #include "shell/desk.h"
 #include "shell/settings.h"
+#include "store/amounts.h"
 #include "store/database.h"
 #include "store/location.h"
 #include "ui/datagrid.h"
@@ -59,11 +60,11 @@ QComboBox* chooser(const char* name, const QString& placeholder, const QStringLi
     return box;
 }
 
-// An amount stored in a list: a number of at least 0.
+// An amount stored in a list: a number of at least 0 that the book can hold.
 bool isAmount(const QVariant& value) {
     bool ok = false;
     const double amount = value.toString().trimmed().toDouble(&ok);
-    return ok && std::isfinite(amount) && amount >= 0;
+    return ok && inAmountRange(amount) && amount >= 0;
 }
 } // namespace
 
