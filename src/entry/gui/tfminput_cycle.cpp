@@ -54,57 +54,57 @@ void Tfminput::focusField(QLineEdit* field) {
 void Tfminput::chooseFunctionKey(int key) {
     if (page_ != NormalPage || key < 1 || key > 10)
         return;
-    QPushButton* button = buttons_[static_cast<size_t>(key - 1)];
+    QPushButton* button = modeButtons_[static_cast<size_t>(key - 1)];
     if (!button->isVisibleTo(this))
         return;
     arrow_ = 0;
     chooseMode(functionKeyMode(key), captions_.value(key - 1), button);
-    if (key == 4 && f4c_->isChecked())
+    if (key == 4 && straightPlusSetBox_->isChecked())
         Dialogs::info(this, QStringLiteral("เงินของตัวตรง จะบวกกับเงินของตัวกลับ"));
 }
 
 void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* button) {
     idle_ = 10;
     mode_ = mode;
-    for (QPushButton* b : buttons_)
+    for (QPushButton* b : modeButtons_)
         b->setStyleSheet(QString());
     if (button) {
-        const bool optioned = (mode == NormalMode::F4 && f4c_->isChecked()) ||
-                              (mode == NormalMode::F7 && f7c_->isChecked());
+        const bool optioned = (mode == NormalMode::F4 && straightPlusSetBox_->isChecked()) ||
+                              (mode == NormalMode::F7 && bottomBeforeTodBox_->isChecked());
         button->setStyleSheet(optioned ? QStringLiteral("color: red; font-weight: bold;")
                                        : QStringLiteral("color: blue; font-weight: bold;"));
     }
-    bitBtn3_->setEnabled(true);
-    label1_->setText(banner);
-    num_->clear();
+    cancelButton_->setEnabled(true);
+    banner_->setText(banner);
+    number_->clear();
     applyLayout();
     if (!layout_.banner.isEmpty())
-        label1_->setText(layout_.banner);
-    cb1_->setChecked(true);
-    cb2_->setChecked(true);
-    num_->setStyleSheet(QString());
-    focusField(num_);
+        banner_->setText(layout_.banner);
+    keepStake1_->setChecked(true);
+    keepStake2_->setChecked(true);
+    number_->setStyleSheet(QString());
+    focusField(number_);
 }
 
 void Tfminput::applyLayout() {
     if (!mode_)
         return;
-    layout_ = modeLayout(*mode_, num_->text().size(), normalOptions());
-    n1_->setVisible(layout_.n1);
-    l1_->setVisible(layout_.n1);
-    n2_->setVisible(layout_.n2);
-    l2_->setVisible(layout_.n2);
-    nu3_->setVisible(layout_.nu3);
-    cb1_->setVisible(layout_.cb1 && layout_.n1);
-    cb2_->setVisible(layout_.cb2 && layout_.n2);
-    l1_->setText(layout_.l1Caption);
-    l2_->setText(layout_.l2Caption);
-    n1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
-    n2_->setFixedWidth(layout_.nu3 ? 130 : 185);
+    layout_ = modeLayout(*mode_, number_->text().size(), normalOptions());
+    stake1_->setVisible(layout_.n1);
+    stake1Caption_->setVisible(layout_.n1);
+    stake2_->setVisible(layout_.n2);
+    stake2Caption_->setVisible(layout_.n2);
+    stake3_->setVisible(layout_.nu3);
+    keepStake1_->setVisible(layout_.cb1 && layout_.n1);
+    keepStake2_->setVisible(layout_.cb2 && layout_.n2);
+    stake1Caption_->setText(layout_.l1Caption);
+    stake2Caption_->setText(layout_.l2Caption);
+    stake1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
+    stake2_->setFixedWidth(layout_.nu3 ? 130 : 185);
     // F7 names its three-stake order on its button while a number takes three stakes.
-    QPushButton* f7 = buttons_[6];
+    QPushButton* f7 = modeButtons_[6];
     if (*mode_ == NormalMode::F7 && layout_.nu3) {
-        const bool bottomFirst = f7c_->isChecked();
+        const bool bottomFirst = bottomBeforeTodBox_->isChecked();
         f7->setText(bottomFirst ? QStringLiteral("รวมบน+ล่าง+โต๊ด(F7)")
                                 : QStringLiteral("รวมบน+โต๊ด+ล่าง(F7)"));
         f7->setStyleSheet(bottomFirst ? QStringLiteral("color: red; font-weight: bold;")
@@ -118,15 +118,15 @@ void Tfminput::showPage(int page) {
     if (page < SetPage || page > StockPage)
         return;
     page_ = static_cast<Page>(page);
-    p2_->setCurrentIndex(page);
+    pages_->setCurrentIndex(page);
     static const char* const banners[] = {"เมนูชุด", "เมนูเลขหัว", "เมนูปกติ", "เมนูหุ้น"};
-    label1_->setText(QString::fromUtf8(banners[page]));
+    banner_->setText(QString::fromUtf8(banners[page]));
     mode_.reset();
     arrow_ = 0;
-    for (QPushButton* b : buttons_)
+    for (QPushButton* b : modeButtons_)
         b->setStyleSheet(QString());
-    num_->setStyleSheet(QString());
-    focusField(num_);
+    number_->setStyleSheet(QString());
+    focusField(number_);
 }
 
 void Tfminput::setArrow(int position) {
@@ -148,45 +148,45 @@ void Tfminput::dropStake(int fieldNumber) {
         ::dropStake(*mode_, fieldNumber == 1 ? StakeField::n1 : StakeField::n2);
     if (variant == *mode_) {
         // No variant: the box stays ticked and the line keeps its fields.
-        (fieldNumber == 1 ? cb1_ : cb2_)->setChecked(true);
+        (fieldNumber == 1 ? keepStake1_ : keepStake2_)->setChecked(true);
         return;
     }
     mode_ = variant;
     applyLayout();
-    label1_->setText(layout_.banner);
-    focusField(num_);
+    banner_->setText(layout_.banner);
+    focusField(number_);
 }
 
 // ---- keys ----
 
 bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == label19_ && event->type() == QEvent::MouseButtonPress) {
-        dbc1_->setFocus();
+    if (watched == customerCaption_ && event->type() == QEvent::MouseButtonPress) {
+        customerBox_->setFocus();
         return false;
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == n2_ && mode_) {
+        if (watched == stake2_ && mode_) {
             dropStake(2);
             return true;
         }
-        if (watched == n1_ && mode_) {
-            n2_->setVisible(true);
-            l2_->setVisible(true);
+        if (watched == stake1_ && mode_) {
+            stake2_->setVisible(true);
+            stake2Caption_->setVisible(true);
             return true;
         }
     }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == num_)
+    if (watched == number_)
         return numKey(key);
-    if (watched == n1_ || watched == n2_ || watched == nu3_)
+    if (watched == stake1_ || watched == stake2_ || watched == stake3_)
         return stakeKey(static_cast<QLineEdit*>(watched), key);
     return QWidget::eventFilter(watched, event);
 }
 
 void Tfminput::playKeySound(QKeyEvent* key) {
-    if (!cbsound_->isChecked())
+    if (!soundBox_->isChecked())
         return;
     QString name;
     const QString text = key->text();
@@ -237,7 +237,7 @@ bool Tfminput::numKey(QKeyEvent* key) {
         showPage(SetPage);
         return true;
     case Qt::Key_Delete:
-        num_->clear();
+        number_->clear();
         return true;
     default:
         break;
@@ -254,8 +254,8 @@ bool Tfminput::numKey(QKeyEvent* key) {
     if (text.size() == 1 && text[0].isDigit())
         return false;
     if (text.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0) {
-        num_->insert(QStringLiteral("X"));
-        numEdited(num_->text());
+        number_->insert(QStringLiteral("X"));
+        numEdited(number_->text());
         return true;
     }
     return true; // everything else is dropped
@@ -264,9 +264,9 @@ bool Tfminput::numKey(QKeyEvent* key) {
 bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
     playKeySound(key);
     if (isEnter(key)) {
-        if (field == n1_)
+        if (field == stake1_)
             enterN1();
-        else if (field == n2_)
+        else if (field == stake2_)
             enterN2();
         else
             enterNu3();
@@ -281,7 +281,7 @@ bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
     const QString text = key->text();
     if (text.size() == 1 && (text[0].isDigit() || text == QLatin1String("-")))
         return false;
-    if (field == n1_ && layout_.operators && text.size() == 1 &&
+    if (field == stake1_ && layout_.operators && text.size() == 1 &&
         QStringLiteral("*+/").contains(text[0]))
         return false;
     return true;
@@ -297,14 +297,14 @@ void Tfminput::warnNoMode() {
 void Tfminput::numEdited(const QString& text) {
     idle_ = 15;
     keystrokes_ = 7;
-    timer8_->start();
+    keystrokeTimer_->start();
     if (warnName_ && !nameChosen_) {
         if (Dialogs::question(this, QStringLiteral("กรุณาเลือกชื่อก่อนป้อนข้อมูล(ถ้าต้องการป้อนแบบรวม"
                                                    "ให้ปิดคำเตือน)  ต้องการปิดคำเตือนหรือไม่?่ ?"))) {
-            r2_->setChecked(true);
+            warnNameOff_->setChecked(true);
         }
     }
-    label4_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
+    statusLine_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
     if (!mode_) {
         warnNoMode();
         return;
@@ -312,35 +312,35 @@ void Tfminput::numEdited(const QString& text) {
     applyLayout();
     const QString hint = typingHint(*mode_, text, normalOptions());
     if (!hint.isEmpty())
-        label4_->setText(hint);
+        statusLine_->setText(hint);
     static const int progress[] = {0, 10, 20, 30, 30, 40};
-    pg1_->setValue(progress[qMin(text.size(), 5)]);
+    lineProgress_->setValue(progress[qMin(text.size(), 5)]);
     const int jump = autoInputLength(*mode_);
-    if (cip_->isChecked() && jump > 0 && text.size() == jump)
-        focusField(layout_.n1 ? n1_ : n2_);
+    if (autoInputBox_->isChecked() && jump > 0 && text.size() == jump)
+        focusField(layout_.n1 ? stake1_ : stake2_);
 }
 
 void Tfminput::stakeEdited(QLineEdit* field) {
     idle_ = 15;
     keystrokes_ = 7;
-    timer8_->start();
+    keystrokeTimer_->start();
     const int n = field->text().size();
-    if (field == n1_)
-        pg1_->setValue(n <= 0 ? pg1_->value() : n == 1 ? 40 : n == 2 ? 50 : 60);
+    if (field == stake1_)
+        lineProgress_->setValue(n <= 0 ? lineProgress_->value() : n == 1 ? 40 : n == 2 ? 50 : 60);
     else
-        pg1_->setValue(n <= 0 ? pg1_->value() : qMin(100, 60 + 10 * n));
+        lineProgress_->setValue(n <= 0 ? lineProgress_->value() : qMin(100, 60 + 10 * n));
     if (!mode_)
         return;
-    const int length = num_->text().size();
-    if (field == n1_ && layout_.inputLimit &&
-        overInputLimit(n1_->text(), inputLimit_, length, false)) {
+    const int length = number_->text().size();
+    if (field == stake1_ && layout_.inputLimit &&
+        overInputLimit(stake1_->text(), inputLimit_, length, false)) {
         Platform::instance().beep();
         Dialogs::warning(this, inputLimitWarning(inputLimit_));
-        focusField(num_);
-    } else if (field == n2_ && overInputLimit(n2_->text(), inputLimit_, length, false)) {
+        focusField(number_);
+    } else if (field == stake2_ && overInputLimit(stake2_->text(), inputLimit_, length, false)) {
         Platform::instance().beep();
         Dialogs::warning(this, inputLimitWarning(inputLimit_));
-        focusField(n1_);
+        focusField(stake1_);
     }
 }
 
@@ -349,7 +349,7 @@ bool Tfminput::closedRefused() {
         return false;
     ClosedResult result;
     try {
-        result = closedCheck(*mode_, num_->text(), closedLookup(bets()));
+        result = closedCheck(*mode_, number_->text(), closedLookup(bets()));
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
         return true;
@@ -358,9 +358,9 @@ bool Tfminput::closedRefused() {
         return false;
     Platform::instance().beep();
     Dialogs::warning(this, result.message);
-    num_->clear();
+    number_->clear();
     if (!result.keepFocus)
-        focusField(num_);
+        focusField(number_);
     return true;
 }
 
@@ -368,10 +368,10 @@ bool Tfminput::limitRefused(const QStringList& stakes, bool) {
     if (!layout_.inputLimit)
         return false;
     for (const QString& stake : stakes) {
-        if (overInputLimit(stake, inputLimit_, num_->text().size(), false)) {
+        if (overInputLimit(stake, inputLimit_, number_->text().size(), false)) {
             Platform::instance().beep();
             Dialogs::warning(this, inputLimitWarning(inputLimit_));
-            focusField(num_);
+            focusField(number_);
             return true;
         }
     }
@@ -385,16 +385,16 @@ void Tfminput::enterNum() {
     }
     if (closedRefused())
         return;
-    focusField(layout_.n1 ? n1_ : n2_);
-    pg1_->setValue(10);
+    focusField(layout_.n1 ? stake1_ : stake2_);
+    lineProgress_->setValue(10);
     const LengthRule rule = lengthRule(*mode_);
-    if (!rule.accepts(num_->text().size())) {
-        label4_->setText(QString::fromUtf8(kWrongInput));
+    if (!rule.accepts(number_->text().size())) {
+        statusLine_->setText(QString::fromUtf8(kWrongInput));
         Dialogs::warning(this, rule.warning);
-        focusField(num_);
+        focusField(number_);
         return;
     }
-    n1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
+    stake1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
 }
 
 void Tfminput::enterN1() {
@@ -404,13 +404,13 @@ void Tfminput::enterN1() {
     }
     if (closedRefused())
         return;
-    if (limitRefused({n1_->text()}, false))
+    if (limitRefused({stake1_->text()}, false))
         return;
-    if (n1_->text().isEmpty())
-        n1_->setText(QStringLiteral("0"));
-    pg1_->setValue(20);
-    if (n2_->isVisible()) {
-        focusField(n2_);
+    if (stake1_->text().isEmpty())
+        stake1_->setText(QStringLiteral("0"));
+    lineProgress_->setValue(20);
+    if (stake2_->isVisible()) {
+        focusField(stake2_);
         return;
     }
     recordLine();
@@ -421,51 +421,51 @@ void Tfminput::enterN2() {
         warnNoMode();
         return;
     }
-    if (limitRefused({n1_->text(), n2_->text()}, false))
+    if (limitRefused({stake1_->text(), stake2_->text()}, false))
         return;
-    for (QLineEdit* field : {n1_, n2_}) {
+    for (QLineEdit* field : {stake1_, stake2_}) {
         if (field->text().isEmpty())
             field->setText(QStringLiteral("0"));
     }
-    if (nu3_->isVisible()) {
-        focusField(nu3_);
+    if (stake3_->isVisible()) {
+        focusField(stake3_);
         return;
     }
     recordLine();
-    pg1_->setValue(100);
+    lineProgress_->setValue(100);
 }
 
 void Tfminput::enterNu3() {
     if (!mode_)
         return;
-    for (QLineEdit* field : {n1_, n2_, nu3_}) {
+    for (QLineEdit* field : {stake1_, stake2_, stake3_}) {
         if (field->text().isEmpty())
             field->setText(QStringLiteral("0"));
     }
     recordLine();
-    pg1_->setValue(100);
+    lineProgress_->setValue(100);
 }
 
 void Tfminput::recordLine() {
-    const QString number = num_->text();
-    const Stakes stakes{layout_.n1 ? n1_->text() : QString(), n2_->text(), nu3_->text()};
+    const QString number = number_->text();
+    const Stakes stakes{layout_.n1 ? stake1_->text() : QString(), stake2_->text(), stake3_->text()};
     const Expansion expansion = expandNormal(*mode_, number, stakes, normalOptions());
     if (expansion.refused()) {
-        label4_->setText(QString::fromUtf8(kWrongInput));
+        statusLine_->setText(QString::fromUtf8(kWrongInput));
         Dialogs::warning(this, QStringLiteral("จำนวนเงินไม่ถูกต้อง: ") + expansion.badStake +
                                    QStringLiteral(" ต้องเป็นตัวเลขจำนวนเต็มเท่านั้น"));
         return;
     }
     try {
         if (*mode_ == NormalMode::F9) {
-            const AllInOneCheck check = allInOneCheck(number, n1_->text(), closedLookup(bets()));
+            const AllInOneCheck check = allInOneCheck(number, stake1_->text(), closedLookup(bets()));
             if (check.blocks(warnClosed_)) {
                 if (warnClosed_) {
                     Platform::instance().beep();
                     Dialogs::warning(this, check.message);
                 }
-                num_->clear();
-                focusField(num_);
+                number_->clear();
+                focusField(number_);
                 return;
             }
         }
@@ -481,38 +481,38 @@ void Tfminput::recordLine() {
         return;
     }
     if (!expansion.records.isEmpty())
-        label4_->setText(QStringLiteral("ป้อน") + number + QStringLiteral("สำเร็จ"));
+        statusLine_->setText(QStringLiteral("ป้อน") + number + QStringLiteral("สำเร็จ"));
     afterLine();
 }
 
 void Tfminput::afterLine() {
-    if (autorun_->isChecked() && layout_.autorun)
-        num_->setText(autorunNext(num_->text()));
-    focusField(num_);
+    if (autorunBox_->isChecked() && layout_.autorun)
+        number_->setText(autorunNext(number_->text()));
+    focusField(number_);
     refreshAfterLine();
 }
 
 // ---- customers and sheets ----
 
 void Tfminput::customerPicked(int index) {
-    customer_ = dbc1_->itemText(index);
+    customer_ = customerBox_->itemText(index);
     nameChosen_ = true;
-    num_->clear();
-    label19_->setText(customer_);
-    label4_->setText(QStringLiteral("สร้างแผ่นงานของ") + customer_);
+    number_->clear();
+    customerCaption_->setText(customer_);
+    statusLine_->setText(QStringLiteral("สร้างแผ่นงานของ") + customer_);
 }
 
 void Tfminput::sheetPicked(int index) {
     if (!nameChosen_ || customer_ == customers::combined()) {
         Dialogs::info(this, QStringLiteral("ถ้าต้องการแยกแผ่นข้อมูลกรุณาเลือกชื่อ"));
-        dbc1_->setFocus();
+        customerBox_->setFocus();
         return;
     }
     if (customers::isSheetName(customer_)) {
         Dialogs::warning(this, QStringLiteral("เลือกข้อมูลซ้ำซ้อนลองใหม่"));
         return;
     }
-    const QString sheet = customer_ + comboBox1_->itemText(index);
+    const QString sheet = customer_ + sheetBox_->itemText(index);
     try {
         customers::ensureSheet(own(), customer_, sheet);
     } catch (const StoreError& error) {
@@ -522,6 +522,6 @@ void Tfminput::sheetPicked(int index) {
     customer_ = sheet;
     Dialogs::info(this, QStringLiteral("สร้างแผ่นงานของ") + sheet +
                             QStringLiteral("เรียบร้อยสามารถเิริ่มป้อนข้อมูลได้"));
-    label4_->setText(QStringLiteral("สร้างแผ่นงานของ") + sheet);
-    focusField(num_);
+    statusLine_->setText(QStringLiteral("สร้างแผ่นงานของ") + sheet);
+    focusField(number_);
 }

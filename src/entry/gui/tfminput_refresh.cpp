@@ -33,9 +33,9 @@ void Tfminput::readSums() {
         const BookSums sums = readBookSums(own());
         for (Kind kind : columnOrder())
             totals_[static_cast<size_t>(kind)]->setText(formatTotal(sums.byKind[static_cast<size_t>(kind)]));
-        lsum_->setText(formatTotal(sums.grandTotal));
+        grandTotal_->setText(formatTotal(sums.grandTotal));
         const qint64 rows = &bets() == &own() ? sums.rowCount : readBookSums(bets()).rowCount;
-        label16_->setText(QString::number(rows));
+        rowCount_->setText(QString::number(rows));
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -51,10 +51,10 @@ void Tfminput::refreshAfterLine() {
             mode = lanAuto_ ? GridMode::Lan : GridMode::Station;
         const GridQuery grid = gridQuery(mode, lastId, rowsShown_);
         // The grid's filter holds only the computed id, never typed text.
-        dbGrid1_->setFilter(grid.binds.isEmpty()
+        bookGrid_->setFilter(grid.binds.isEmpty()
                                 ? QString()
                                 : QStringLiteral("id > %1").arg(grid.binds.first().toLongLong()));
-        dbGrid1_->goLast();
+        bookGrid_->goLast();
         if (mode == GridMode::Lan) {
             SettingsRecord(bets()).set(Backc::back4, QStringLiteral("1"));
         } else if (!station_) {
@@ -74,9 +74,9 @@ void Tfminput::refreshAfterLine() {
 }
 
 QPair<QColor, QColor> Tfminput::cellColours(int row, int column) const {
-    const qint64 id = dbGrid1_->value(row, QStringLiteral("id")).toLongLong();
+    const qint64 id = bookGrid_->value(row, QStringLiteral("id")).toLongLong();
     if (id > lastIdBefore_ && id <= lastIdAfter_) {
-        if (column == dbGrid1_->columnOf(QStringLiteral("num")))
+        if (column == bookGrid_->columnOf(QStringLiteral("num")))
             return {QColor(Qt::green), QColor(Qt::blue)};
         return {QColor(Qt::yellow), QColor(Qt::blue)};
     }
@@ -106,12 +106,12 @@ void Tfminput::colourTotals() {
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
-    pg1_->setValue(0);
+    lineProgress_->setValue(0);
 }
 
 void Tfminput::gridClicked(int) {
     rowClicked_ = true;
-    timer4_->stop();
+    refreshTimer_->stop();
     restart_ = 10;
     idle_ = 180;
     try {
@@ -137,7 +137,7 @@ void Tfminput::cancelLine() {
 }
 
 void Tfminput::rowsShownChanged(int index) {
-    const QString value = comboBox2_->itemText(index);
+    const QString value = rowsShownBox_->itemText(index);
     try {
         SettingsRecord(own()).set(Backc::back3, value);
     } catch (const StoreError& error) {
@@ -150,52 +150,52 @@ void Tfminput::rowsShownChanged(int index) {
 
 // ---- timers ----
 
-void Tfminput::onTimer1() { label24_->setVisible(false); }
+void Tfminput::onTimer1() { bannerOverlay_->setVisible(false); }
 
 void Tfminput::onTimer2() {
-    label5_->setText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")));
-    gu1_->setValue(pg1_->value());
+    clock_->setText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")));
+    lineGauge_->setValue(lineProgress_->value());
     if (station_) {
         idle_ = 0;
-        timer4_->start();
+        refreshTimer_->start();
     } else if (idle_ >= 0) {
         --idle_;
-        label25_->setText(idle_ > 0 ? QString::number(idle_) : QString());
-        if (idle_ < 0 && !timer4_->isActive())
-            timer4_->start();
+        refreshCountdown_->setText(idle_ > 0 ? QString::number(idle_) : QString());
+        if (idle_ < 0 && !refreshTimer_->isActive())
+            refreshTimer_->start();
         else if (idle_ >= 0)
-            timer4_->stop();
+            refreshTimer_->stop();
     }
-    page_ = static_cast<Page>(p2_->currentIndex());
+    page_ = static_cast<Page>(pages_->currentIndex());
 }
 
 void Tfminput::onTimer4() {
-    pg1_->setValue(0);
+    lineProgress_->setValue(0);
     try {
         const bool requested = SettingsRecord(own()).refreshRequested();
         if (station_)
             return;
         QSqlQuery ref = own().exec(QStringLiteral("SELECT comname, total FROM ref"));
         if (ref.next()) {
-            label4_->setText(ref.value(0).toString() + QStringLiteral(" ==>> ") +
+            statusLine_->setText(ref.value(0).toString() + QStringLiteral(" ==>> ") +
                              ref.value(1).toString() + QStringLiteral(" ##"));
         } else {
-            label4_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
+            statusLine_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
         }
         if (requested)
             refreshAfterLine();
     } catch (const StoreError& error) {
-        label4_->setText(error.message());
+        statusLine_->setText(error.message());
     }
 }
 
 void Tfminput::onTimer8() {
     if (--keystrokes_ > 0)
         return;
-    timer8_->stop();
+    keystrokeTimer_->stop();
     colourTotals();
-    label4_->setStyleSheet(QStringLiteral("color: green;"));
-    grids_->setCurrentIndex(0);
+    statusLine_->setStyleSheet(QStringLiteral("color: green;"));
+    gridTabs_->setCurrentIndex(0);
 }
 
 void Tfminput::onTimer9() {
@@ -203,6 +203,6 @@ void Tfminput::onTimer9() {
     --restart_;
     if (before == 1 || before == 2) {
         restart_ = 1;
-        timer4_->start();
+        refreshTimer_->start();
     }
 }
