@@ -14,6 +14,7 @@ struct State {
     QQueue<QPair<QString, bool>> texts;
     QQueue<QString> files;
     QList<Dialogs::Asked> asked;
+    QList<Dialogs::Asked> unanswered;
 };
 
 State& state() {
@@ -29,6 +30,9 @@ void record(const QString& kind, const QString& title, const QString& text,
             const QString& proposed = QString()) {
     state().asked.append({kind, title, text, proposed});
 }
+
+// A question with no answer queued: answered No (or cancelled) and noted.
+void noteUnanswered() { state().unanswered.append(state().asked.last()); }
 } // namespace
 
 void Dialogs::info(QWidget* parent, const QString& text, const QString& title) {
@@ -46,7 +50,11 @@ void Dialogs::warning(QWidget* parent, const QString& text, const QString& title
 bool Dialogs::question(QWidget* parent, const QString& text, const QString& title) {
     if (state().testMode) {
         record(QStringLiteral("question"), title, text);
-        return !state().answers.isEmpty() && state().answers.dequeue();
+        if (state().answers.isEmpty()) {
+            noteUnanswered();
+            return false;
+        }
+        return state().answers.dequeue();
     }
     return QMessageBox::question(parent, titleOr(title), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
@@ -57,6 +65,7 @@ QString Dialogs::input(QWidget* parent, const QString& caption, const QString& p
     if (state().testMode) {
         record(QStringLiteral("input"), caption, prompt, proposed);
         if (state().texts.isEmpty()) {
+            noteUnanswered();
             *ok = false;
             return QString();
         }
@@ -79,7 +88,11 @@ QString Dialogs::input(QWidget* parent, const QString& caption, const QString& p
 QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter) {
     if (state().testMode) {
         record(QStringLiteral("file"), caption, filter);
-        return state().files.isEmpty() ? QString() : state().files.dequeue();
+        if (state().files.isEmpty()) {
+            noteUnanswered();
+            return QString();
+        }
+        return state().files.dequeue();
     }
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
@@ -90,10 +103,18 @@ void Dialogs::setNextText(const QString& text, bool ok) { state().texts.enqueue(
 void Dialogs::setNextFileName(const QString& path) { state().files.enqueue(path); }
 const QList<Dialogs::Asked>& Dialogs::asked() { return state().asked; }
 Dialogs::Asked Dialogs::last() { return state().asked.isEmpty() ? Asked() : state().asked.last(); }
+const QList<Dialogs::Asked>& Dialogs::unanswered() { return state().unanswered; }
 
-void Dialogs::clear() {
+int Dialogs::queued() {
+    return int(state().answers.size() + state().texts.size() + state().files.size());
+}
+
+void Dialogs::clear() { state().asked.clear(); }
+
+void Dialogs::reset() {
     state().answers.clear();
     state().texts.clear();
     state().files.clear();
     state().asked.clear();
+    state().unanswered.clear();
 }

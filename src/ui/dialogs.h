@@ -32,5 +32,12 @@ public:
     static void setNextFileName(const QString& path);
     static const QList<Asked>& asked();
     static Asked last();
+    // Questions, input boxes and file dialogs asked while no answer was queued.
+    static const QList<Asked>& unanswered();
+    // Answers, texts and file names still queued.
+    static int queued();
+    // Forgets what was asked; the queues and the unanswered questions stay.
     static void clear();
+    // Forgets everything: what was asked, the queues and the unanswered questions.
+    static void reset();
 };

@@ -24,7 +24,7 @@ QStringList listed(Database& db, const QString& table) {
 }
 } // namespace
 
-class NumberListsTest : public QObject {
+class NumberListsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void itemShapes();

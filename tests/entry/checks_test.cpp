@@ -16,7 +16,7 @@ ClosedLookup closedList(const QStringList& entries) {
 }
 } // namespace
 
-class ChecksTest : public QObject {
+class ChecksTest : public testing::Test {
     Q_OBJECT
 private slots:
     void lengths();

@@ -1,7 +1,7 @@
 #include "entry/digits.h"
 #include "support/testmain.h"
 
-class DigitsTest : public QObject {
+class DigitsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void todAndGroupForm_data();

@@ -2,7 +2,7 @@
 #include "recordtext.h"
 #include "support/testmain.h"
 
-class LineInputTest : public QObject {
+class LineInputTest : public testing::Test {
     Q_OBJECT
 private slots:
     void expandsChatLines_data();

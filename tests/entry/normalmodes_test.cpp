@@ -35,7 +35,7 @@ NormalOptions optionsFrom(const QString& flags) {
 }
 } // namespace
 
-class NormalModesTest : public QObject {
+class NormalModesTest : public testing::Test {
     Q_OBJECT
 private slots:
     void setAndGroup_data();

@@ -22,7 +22,7 @@ BetRecords picks24(const QString& digits, Kind kind) {
 }
 } // namespace
 
-class RecorderTest : public QObject {
+class RecorderTest : public testing::Test {
     Q_OBJECT
 private slots:
     void setLineWritesBothTablesAndLog();

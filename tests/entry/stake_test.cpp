@@ -1,7 +1,7 @@
 #include "entry/stake.h"
 #include "support/testmain.h"
 
-class StakeTest : public QObject {
+class StakeTest : public testing::Test {
     Q_OBJECT
 private slots:
     void parseStake_data();

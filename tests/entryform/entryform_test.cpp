@@ -16,23 +16,21 @@
 #include <QSqlTableModel>
 #include <QTableView>
 
-// The clerk types where the focus is; a test checks it is where the form put it.
+// The clerk types where the focus is; a test fails when it is not where the form put it.
 #define QCOMPARE_FOCUS(e)                                                                          \
-    do {                                                                                           \
-        if (form()->focusWidget() != (e))                                                          \
-            qWarning("typing into %s, focus is in %s", qPrintable((e)->objectName()),             \
-                     form()->focusWidget() ? qPrintable(form()->focusWidget()->objectName())       \
-                                           : "nothing");                                           \
-        (e)->setFocus();                                                                           \
-    } while (false)
+    QVERIFY2(form()->focusWidget() == (e),                                                         \
+             qPrintable(QStringLiteral("typing into %1, focus is in %2")                           \
+                            .arg((e)->objectName(), form()->focusWidget()                          \
+                                                        ? form()->focusWidget()->objectName()      \
+                                                        : QStringLiteral("nothing"))))
 
 namespace {
 // A program folder, a logged-in main window and its entry form.
 struct Shop : testing::Shop {
     using testing::Shop::Shop;
     Tfminput* form() const { return main->entryForm(); }
-    QLineEdit* edit(const char* name) const { return form()->findChild<QLineEdit*>(name); }
-    QString text(const char* name) const { return form()->findChild<QLabel*>(name)->text(); }
+    QLineEdit* edit(const char* name) const { return testing::child<QLineEdit>(form(), name); }
+    QString text(const char* name) const { return testing::child<QLabel>(form(), name)->text(); }
     Database& db() { return main->own(); }
 
     // Types into a field and confirms with Enter, as a clerk does.
@@ -55,7 +53,7 @@ struct Shop : testing::Shop {
 };
 } // namespace
 
-class EntryFormTest : public QObject {
+class EntryFormTest : public testing::Test {
     Q_OBJECT
 private slots:
     void topAndTodLine();

@@ -39,10 +39,7 @@ struct Shop : testing::Shop {
         return form;
     }
     template <typename T> T* part(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            qWarning("no %s", qPrintable(name));
-        return found;
+        return testing::child<T>(window, name);
     }
     QLineEdit* edit(const char* name) const { return part<QLineEdit>(name); }
     DataGrid* grid(const QString& code) const { return part<DataGrid>("grid" + code + "Panel"); }
@@ -81,10 +78,13 @@ QString numTitle(DataGrid* grid) {
 }
 } // namespace
 
-class ListFormsTest : public QObject {
+class ListFormsTest : public testing::Test {
     Q_OBJECT
 private slots:
-    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void cleanup() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testing::Test::cleanup();
+    }
     void typedLineIsListedAndShownLast();
     void numberBoxTakesOnlyDigitsOfAChosenItem();
     void bulkFillByDigitPosition();
@@ -265,6 +265,7 @@ void ListFormsTest::deletionsKeepTheOtherKinds() {
     shop.line(3, "123", "0");
     shop.line(4, "12", "0");
 
+    Dialogs::setNextAnswer(false);
     shop.click("delh3"); // not confirmed
     QCOMPARE(shop.rows("numlimit2").size(), 3);
     Dialogs::setNextAnswer(true);

@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-class BackupsTest : public QObject {
+class BackupsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void names();

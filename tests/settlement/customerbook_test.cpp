@@ -32,7 +32,7 @@ void addRaw(Database& db, const QString& id, const QString& name) {
 }
 } // namespace
 
-class CustomerBookTest : public QObject {
+class CustomerBookTest : public testing::Test {
     Q_OBJECT
 private slots:
     void addingStoresNamesAsTypedAndRefusesTakenOnes();

@@ -64,7 +64,7 @@ void edit(DataGrid* grid, int row, const QString& field, const QVariant& value) 
 const QStringList kTwenty(10, "20");
 } // namespace
 
-class CustomerWindowsTest : public QObject {
+class CustomerWindowsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void init();
@@ -88,7 +88,7 @@ private:
         return window;
     }
     template <typename T> T* part(QWidget* window, const char* name) {
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return testing::child<T>(window, QString::fromLatin1(name));
     }
     void closeWindow(QWidget* window) {
         qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
@@ -108,6 +108,7 @@ private:
 };
 
 void CustomerWindowsTest::init() {
+    testing::Test::init();
     shop_ = std::make_unique<testing::Shop>();
     QVERIFY(QTest::qWaitForWindowExposed(shop_->main.get()));
     Dialogs::clear();
@@ -116,6 +117,7 @@ void CustomerWindowsTest::init() {
 void CustomerWindowsTest::cleanup() {
     shop_->main->closeWithoutAsking();
     shop_.reset();
+    testing::Test::cleanup();
 }
 
 void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
@@ -146,7 +148,8 @@ void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
     Dialogs::clear();
     Dialogs::setNextText("B");
     Dialogs::setNextText("5");
-    Dialogs::setNextText("", false);
+    for (int i = 0; i < 9; ++i)
+        Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn1")->click();
     QCOMPARE(said("input"),
              (QStringList{"ป้อนชื่อลูกค้า", "ป้อนเปอร์เซ็น3ตัวบน", "ป้อนเปอร์เซ็น3ตัวโต๊ด", "ป้อนเปอร์เซ็น3ตัวล่าง",
@@ -158,6 +161,7 @@ void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
     // A taken name: every question is asked, then the refusal; nothing more is stored.
     Dialogs::clear();
     Dialogs::setNextText("B");
+    Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn2")->click();
     QCOMPARE(said("warning"), QStringList{"ไม่สามารถเพิ่มชื่อได้เพราะมีชื่อนี้อยู่แล้วในระบบ"});
     // A percent that is no number ends the questions; a cancelled name adds nothing.
@@ -169,6 +173,7 @@ void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
     QCOMPARE(said("input").size(), 3);
     QCOMPARE(said("warning").size(), 1);
     Dialogs::clear();
+    Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn2")->click();
     QCOMPARE(said("input").size(), 1);
     QCOMPARE(said("warning"), QStringList{"กรุณาป้อนชื่อลูกค้า"});
@@ -206,6 +211,8 @@ void CustomerWindowsTest::captionsFollowTheNamingMode() {
              (QStringList{"ชื่อลูกค้า", "3ตัวบน", "3ตัวโต๊ด", "3ตัวล่าง", "2ตัวบน", "2ตัวล่าง", "หัว2ตัว", "วิ่งบน",
                           "วิ่งล่าง", "หัว3ตัวโต๊ด", "หัว3ตัว", "ID"}));
     Dialogs::setNextText("A");
+    for (int i = 0; i < 10; ++i)
+        Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn1")->click();
     const QStringList prompts = said("input");
     QCOMPARE(prompts.size(), 11);
@@ -346,8 +353,8 @@ void CustomerWindowsTest::rateWindowRowLabelAndSheetCopy() {
     customers::ensureSheet(db(), "AB", "ABแผ่นที่1");
     Tcuschange* window = open<Tcuschange>();
     DataGrid* grid = window->grid();
-    QVERIFY(!part<QPushButton>(window, "DBGrid1_insert"));
-    QVERIFY(!part<QPushButton>(window, "DBGrid1_delete"));
+    QVERIFY(!window->findChild<QPushButton*>("DBGrid1_insert"));
+    QVERIFY(!window->findChild<QPushButton*>("DBGrid1_delete"));
     QCOMPARE(shownNames(grid), (QStringList{"A", "AB", "C"}));
 
     clickCell(grid, 1, "t3");

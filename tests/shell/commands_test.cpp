@@ -18,7 +18,7 @@
 using testing::findAction;
 using testing::menuCaptions;
 
-class CommandsTest : public QObject {
+class CommandsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void init();
@@ -39,6 +39,7 @@ private:
 };
 
 void CommandsTest::init() {
+    testing::Test::init();
     shop_.reset();
     shop_ = std::make_unique<testing::Shop>();
 }

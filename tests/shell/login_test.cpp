@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-class LoginTest : public QObject {
+class LoginTest : public testing::Test {
     Q_OBJECT
 private slots:
     void init();
@@ -36,9 +36,9 @@ private:
 };
 
 void LoginTest::init() {
+    testing::Test::init();
     dir_ = std::make_unique<QTemporaryDir>();
     platform_ = &testing::freshPlatform();
-    Dialogs::clear();
 }
 
 void LoginTest::freshFolderIsPrepared() {
@@ -79,7 +79,8 @@ void LoginTest::wrongThenRightPassword() {
     QVERIFY(main.isEnabled());
     QVERIFY(login->loggedIn());
     login->onFreeTimer();
-    QTRY_VERIFY(login.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(login.isNull());
     QVERIFY(platform_->ended.isEmpty());
 }
 

@@ -38,7 +38,7 @@ bool wasSaid(const QString& text) {
 }
 } // namespace
 
-class MenuSetupTest : public QObject {
+class MenuSetupTest : public testing::Test {
     Q_OBJECT
 private slots:
     void init();
@@ -67,6 +67,7 @@ private:
 };
 
 void MenuSetupTest::init() {
+    testing::Test::init();
     shop_ = std::make_unique<testing::Shop>();
     QVERIFY(QTest::qWaitForWindowExposed(shop_->main.get()));
 }
@@ -74,6 +75,7 @@ void MenuSetupTest::init() {
 void MenuSetupTest::cleanup() {
     shop_->main->closeWithoutAsking();
     shop_.reset();
+    testing::Test::cleanup();
 }
 
 Tmenusetup* MenuSetupTest::open() {

@@ -1,7 +1,7 @@
 #include "shell/password.h"
 #include "support/testmain.h"
 
-class PasswordTest : public QObject {
+class PasswordTest : public testing::Test {
     Q_OBJECT
 private slots:
     void transform_data();

@@ -4,7 +4,7 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
-class SettingsTest : public QObject {
+class SettingsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void numbersReadAsWholeNumbers();

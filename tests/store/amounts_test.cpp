@@ -4,7 +4,7 @@
 #include "support/testmain.h"
 
 // Amounts too large for the book are refused where they are typed and shown safely.
-class AmountsTest : public QObject {
+class AmountsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void range() {

@@ -10,7 +10,7 @@ bool hasIndex(Database& db, const QString& name) {
 bool hasCodeIndex(Database& db) { return hasIndex(db, "cus_id"); }
 } // namespace
 
-class CusCodeTest : public QObject {
+class CusCodeTest : public testing::Test {
     Q_OBJECT
 private slots:
     void olderBookGainsItsIndexes();

@@ -1,7 +1,7 @@
 #include "support/testmain.h"
 #include "store/kindcaptions.h"
 
-class KindCaptionsTest : public QObject {
+class KindCaptionsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void headNames();

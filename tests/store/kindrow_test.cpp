@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-class KindRowTest : public QObject {
+class KindRowTest : public testing::Test {
     Q_OBJECT
 private slots:
     void writesOneColumnOfTheRow();

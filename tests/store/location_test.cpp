@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-class LocationTest : public QObject {
+class LocationTest : public testing::Test {
     Q_OBJECT
 private slots:
     void serverPaths();

@@ -2,7 +2,7 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
-class SchemaTest : public QObject {
+class SchemaTest : public testing::Test {
     Q_OBJECT
 private slots:
     void totalsFollowTheBook();

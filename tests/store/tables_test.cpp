@@ -5,7 +5,7 @@
 
 #include <QSet>
 
-class TablesTest : public QObject {
+class TablesTest : public testing::Test {
     Q_OBJECT
 private slots:
     void everyTableExists();

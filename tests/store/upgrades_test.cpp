@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-class UpgradesTest : public QObject {
+class UpgradesTest : public testing::Test {
     Q_OBJECT
 private slots:
     void oldLayoutIsBroughtUpToDate();

@@ -2,7 +2,7 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
-class ViewsTest : public QObject {
+class ViewsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void everyViewOpens();

@@ -28,13 +28,25 @@ Shop::Shop(const std::function<void(SettingsRecord&)>& setUp) {
     main->loggedIn();
 }
 
-QAction* findAction(QWidget* root, const QString& caption) {
+namespace {
+QAction* actionOf(QWidget* root, const QString& caption) {
     for (QAction* action : root->findChildren<QAction*>()) {
         if (action->text() == caption)
             return action;
     }
     return nullptr;
 }
+} // namespace
+
+QAction* findAction(QWidget* root, const QString& caption) {
+    if (QAction* action = actionOf(root, caption))
+        return action;
+    QTest::qFail(qPrintable(QStringLiteral("no command %1").arg(caption)), __FILE__, __LINE__);
+    static QAction* const standIn = new QAction;
+    return standIn;
+}
+
+bool hasAction(QWidget* root, const QString& caption) { return actionOf(root, caption); }
 
 QStringList menuCaptions(QMainWindow* main, const QStringList& path) {
     QList<QAction*> actions = main->menuBar()->actions();

@@ -4,7 +4,9 @@
 #include "shell/settings.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
+#include <type_traits>
 #include <memory>
 
 class FakePlatform;
@@ -23,8 +25,25 @@ struct Shop {
     FakePlatform* platform = nullptr;
 };
 
-// The menu command or pop-up command with this caption, or nullptr.
+// The menu command or pop-up command with this caption. A caption that is not there fails
+// the test (an inert stand-in comes back, so the test goes on to report).
 QAction* findAction(QWidget* root, const QString& caption);
+// Whether there is such a command.
+bool hasAction(QWidget* root, const QString& caption);
+
+// A child widget by its object name; a missing one fails the test as findAction does.
+template <typename T> T* child(QObject* root, const QString& name) {
+    if (T* found = root->findChild<T*>(name))
+        return found;
+    QTest::qFail(qPrintable(QStringLiteral("no %1 named %2").arg(T::staticMetaObject.className(), name)),
+                 __FILE__, __LINE__);
+    if constexpr (std::is_default_constructible_v<T>) {
+        static T* const standIn = new T;
+        return standIn;
+    } else {
+        return nullptr;
+    }
+}
 // The captions of a menu of the main window's bar, by its path ("(3)แสดงยอด", "17...").
 QStringList menuCaptions(QMainWindow* main, const QStringList& path);
 

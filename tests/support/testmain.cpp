@@ -5,6 +5,7 @@
 #include "ui/guardedapplication.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
 
 namespace testing {
@@ -22,18 +23,35 @@ FakePlatform& freshPlatform() {
     Platform::install(platform.get());
     return *platform;
 }
+
+void Test::init() { Dialogs::reset(); }
+
+void Test::cleanup() {
+    QStringList problems;
+    for (const Dialogs::Asked& asked : Dialogs::unanswered())
+        problems << QStringLiteral("asked without an answer (%1): %2").arg(asked.kind, asked.text);
+    if (Dialogs::queued() > 0)
+        problems << QStringLiteral("%1 queued answer(s) never asked for").arg(Dialogs::queued());
+    Dialogs::reset();
+    if (!problems.isEmpty())
+        QFAIL(qPrintable(problems.join(QStringLiteral("; "))));
+}
 } // namespace testing
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     GuardedApplication app(argc, argv);
+    // One test class, one program: a single test function can be run on its own.
+    if (testing::registry().size() != 1) {
+        std::fprintf(stderr, "a test program holds exactly one test class, this one %zu\n",
+                     testing::registry().size());
+        return 2;
+    }
     testing::freshPlatform();
     Dialogs::setTestMode(true);
-    int failures = 0;
-    for (const testing::Factory& factory : testing::registry()) {
-        std::unique_ptr<QObject> test(factory());
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
+    std::unique_ptr<QObject> test(testing::registry().front()());
+    const int failures = QTest::qExec(test.get(), argc, argv);
+    test.reset();
     Platform::install(nullptr);
     return failures == 0 ? 0 : 1;
 }

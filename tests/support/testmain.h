@@ -5,12 +5,22 @@
 #include <functional>
 #include <vector>
 
-// Every test class of an area registers itself; the area's program runs them all.
+// The test class of a program registers itself; the program runs it.
 namespace testing {
 using Factory = std::function<QObject*()>;
 std::vector<Factory>& registry();
 struct Registrar {
     explicit Registrar(Factory factory) { registry().push_back(std::move(factory)); }
+};
+
+// Every test class derives from this. Each test starts with no dialog answer queued, and
+// fails when it leaves a queued answer unused or when a question, input box or file dialog
+// was asked that it did not answer. A class with its own init() or cleanup() calls these.
+class Test : public QObject {
+    Q_OBJECT
+protected slots:
+    void init();
+    void cleanup();
 };
 } // namespace testing
 

@@ -7,10 +7,9 @@
 #include <QSqlTableModel>
 
 // One post of a grid is one transaction.
-class DataGridTest : public QObject {
+class DataGridTest : public testing::Test {
     Q_OBJECT
 private slots:
-    void init() { Dialogs::clear(); }
 
     void postIsAllOrNothing() {
         TempBook book;

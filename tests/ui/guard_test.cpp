@@ -7,10 +7,9 @@
 #include <stdexcept>
 
 // An error that escapes a window's handler is shown, and the program goes on.
-class GuardTest : public QObject {
+class GuardTest : public testing::Test {
     Q_OBJECT
 private slots:
-    void init() { Dialogs::clear(); }
 
     void databaseErrorIsShown() {
         QPushButton button;
