@@ -1,4 +1,5 @@
 #include "entry/checks.h"
+#include "entry/digits.h"
 #include "entry/lineinput.h"
 #include "entry/normallayout.h"
 #include "recordtext.h"
@@ -22,6 +23,7 @@ private slots:
     void lengthsAreWhatTheExpansionTakes();
     void emptyLines_data();
     void emptyLines();
+    void thaiDigitsRecordAsLatin();
     void keysAndArrowPositions();
     void layoutAndHintFollowTheNumber();
 };
@@ -83,6 +85,13 @@ void EntryModesTest::emptyLines() {
     QVERIFY(e.records.isEmpty());
     QCOMPARE(e.notTaken(), notTaken);
     QVERIFY(!(e.refused() && e.nothingAsked));
+}
+
+void EntryModesTest::thaiDigitsRecordAsLatin() {
+    const QString number = latinDigits(QString::fromUtf8("๑๒๒"));
+    const Expansion e =
+        expandNormal(M::F1, number, Stakes{latinDigits(QString::fromUtf8("๑๐")), "", ""}, {});
+    QCOMPARE(recordText(e), QString("h3:122=10 h3:212=10 h3:221=10"));
 }
 
 void EntryModesTest::keysAndArrowPositions() {
