@@ -1,6 +1,7 @@
 #include "entry/checks.h"
 
 #include "entry/digits.h"
+#include "entry/entrymode.h"
 #include "entry/stake.h"
 #include "store/database.h"
 #include "store/kindrow.h"
@@ -17,143 +18,22 @@ ClosedLookup closedLookup(Database& db) {
 }
 
 LengthRule lengthRule(NormalMode mode) {
-    const QString head = QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้องป้อนเลข ");
-    switch (mode) {
-    case NormalMode::F1:
-        return {{3, 4, 5}, head + QStringLiteral("3,4,5ตัว เท่านั้น")};
-    case NormalMode::F2:
-    case NormalMode::F2TopOnly:
-    case NormalMode::F2TodOnly:
-    case NormalMode::Menu6:
-    case NormalMode::Menu7:
-        return {{3}, head + QStringLiteral("3 ตัวเท่านั้น")};
-    case NormalMode::Menu1:
-    case NormalMode::Menu5:
-        return {{2, 3}, head + QStringLiteral("2,3 ตัวเท่านั้น")};
-    case NormalMode::F4:
-        return {{1, 2, 3}, head + QStringLiteral("1, 2,3 ตัวเท่านั้น")};
-    case NormalMode::F8:
-    case NormalMode::F8NoReverse:
-    case NormalMode::F4TopOnly:
-    case NormalMode::F5BottomOnly:
-        return {{2}, head + QStringLiteral("2 ตัวเท่านั้น")};
-    case NormalMode::F6TopOnly:
-    case NormalMode::F6BottomOnly:
-        return {{1}, head + QStringLiteral("1 ตัวเท่านั้น")};
-    case NormalMode::F3:
-    case NormalMode::F6:
-    case NormalMode::F7:
-    case NormalMode::F10:
-        return {{1, 2, 3}, head + QStringLiteral("1,2,3 ตัวเท่านั้น")};
-    case NormalMode::F5:
-        return {{1, 2}, head + QStringLiteral("1,2 ตัวเท่านั้น")};
-    case NormalMode::F9:
-        break;
+    const LengthSpec& spec = entryMode(mode).lengths;
+    LengthRule rule;
+    for (int length = 1; length < 32; ++length) {
+        if (spec.takes(length))
+            rule.lengths << length;
     }
-    return {};
+    if (!rule.lengths.isEmpty())
+        rule.warning = QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้องป้อนเลข ") + rowText(spec.warning);
+    return rule;
 }
-
-namespace {
-ClosedResult closedAs(const QString& number, const QString& text) {
-    return {true, number + text, false};
-}
-
-// The last closed of numbers for a kind; empty when none is.
-QString lastClosed(const QStringList& numbers, Kind kind, const ClosedLookup& isClosed) {
-    QString last;
-    for (const QString& n : numbers) {
-        if (isClosed(kind, n))
-            last = n;
-    }
-    return last;
-}
-
-// Top and bottom of one number: the bottom message wins when both are closed.
-ClosedResult topOrBottom(const QString& number, Kind top, Kind bottom,
-                         const ClosedLookup& isClosed) {
-    if (isClosed(bottom, number))
-        return closedAs(number, QStringLiteral(" ล่างเป็นเลขปิดรับ"));
-    if (isClosed(top, number))
-        return closedAs(number, QStringLiteral(" บนเป็นเลขปิดรับ"));
-    return {};
-}
-} // namespace
 
 ClosedResult closedCheck(NormalMode mode, const QString& number, const ClosedLookup& isClosed) {
-    const int n = number.size();
-    if (!isDigits(number))
+    const closedrule::Rule rule = entryMode(mode).closedCheck;
+    if (!rule || !isDigits(number))
         return {};
-    switch (mode) {
-    case NormalMode::F1:
-    case NormalMode::F9:
-    case NormalMode::F4:
-        if (n == 3) {
-            QStringList closed;
-            for (const QString& a : arrangements(number)) {
-                if (isClosed(Kind::h3, a))
-                    closed << a;
-            }
-            if (closed.isEmpty())
-                return {};
-            const bool onlyStraight = closed.count(number) == closed.size();
-            return closedAs(closed.last(), onlyStraight ? QStringLiteral(" บนเป็นเลข ปิดรับ")
-                                                        : QStringLiteral(" บนเป็นเลขปิดรับ"));
-        }
-        if (n == 2 && mode == NormalMode::F4) {
-            const QString last = lastClosed({number, reverseOf(number)}, Kind::h2, isClosed);
-            if (last.isEmpty())
-                return {};
-            return {true, last + QStringLiteral(" บนเป็นเลขปิดรับ"), true};
-        }
-        return {};
-    case NormalMode::F4TopOnly:
-        if (n == 2) {
-            const QString last = lastClosed({number, reverseOf(number)}, Kind::h2, isClosed);
-            if (!last.isEmpty())
-                return {true, last + QStringLiteral(" บนเป็นเลขปิดรับ"), true};
-        }
-        return {};
-    case NormalMode::F5:
-    case NormalMode::F5BottomOnly:
-        if (n == 2) {
-            const QString last = lastClosed({number, reverseOf(number)}, Kind::l2, isClosed);
-            if (!last.isEmpty())
-                return closedAs(last, QStringLiteral(" ล่างเป็นเลขปิดรับ"));
-        }
-        return {};
-    case NormalMode::F6:
-    case NormalMode::F6TopOnly:
-    case NormalMode::F6BottomOnly:
-        if (n == 2)
-            return topOrBottom(number, Kind::h2, Kind::l2, isClosed);
-        if (n == 3)
-            return topOrBottom(number, Kind::h3, Kind::l3, isClosed);
-        return {};
-    case NormalMode::F2:
-    case NormalMode::F2TopOnly:
-    case NormalMode::F2TodOnly:
-    case NormalMode::F7:
-        if (n == 3) {
-            if (isClosed(Kind::h3, number))
-                return closedAs(number, QStringLiteral(" บน  เป็นเลขปิดรับ"));
-            if (isClosed(Kind::t3, number))
-                return closedAs(number, QStringLiteral(" โต๊ด เป็นเลขปิดรับ"));
-        }
-        if (n == 2 && mode == NormalMode::F7 && isClosed(Kind::h2, number))
-            return closedAs(number, QStringLiteral(" บน เป็นเลขปิดรับ"));
-        return {};
-    case NormalMode::F8:
-    case NormalMode::F8NoReverse:
-        if (n == 2 && isClosed(Kind::h2, number))
-            return closedAs(number, QStringLiteral(" บน เป็นเลขปิดรับ"));
-        return {};
-    case NormalMode::F3:
-        if (n == 3 && isClosed(Kind::l3, number))
-            return closedAs(number, QStringLiteral(" ล่าง  เป็นเลขปิดรับ"));
-        return {};
-    default:
-        return {};
-    }
+    return rule(number, isClosed);
 }
 
 AllInOneCheck allInOneCheck(const QString& number, const QString& stakeField,
@@ -183,7 +63,7 @@ AllInOneCheck allInOneCheck(const QString& number, const QString& stakeField,
     };
     auto topBottom = [&](Kind top, Kind bottom) {
         check.alwaysBlocks = true;
-        const ClosedResult r = topOrBottom(number, top, bottom, isClosed);
+        const ClosedResult r = closedrule::topOrBottom(number, top, bottom, isClosed);
         check.closed = r.closed;
         check.message = r.message;
     };
@@ -237,8 +117,9 @@ std::array<bool, kKindCount> kindsOverLimit(Database& db, const QStringList& lim
         const QString column = stakeColumn(kind);
         // The first number over the limit answers; no need to count them all.
         over[static_cast<size_t>(kind)] =
-            db.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %2 WHERE %1 > ?)").arg(column, view),
-                      {limit})
+            db.scalar(
+                  QStringLiteral("SELECT EXISTS (SELECT 1 FROM %2 WHERE %1 > ?)").arg(column, view),
+                  {limit})
                 .toInt() > 0;
     }
     return over;

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "entry/closedrules.h"
 #include "entry/normalmodes.h"
 
 #include <QVector>
 #include <array>
-#include <functional>
 
 class Database;
 
-// Whether a number is closed for a kind (a row of numlimit2).
-using ClosedLookup = std::function<bool(Kind, const QString&)>;
+// The closed numbers of the book.
 ClosedLookup closedLookup(Database& db);
 
 // The number lengths a mode takes at Enter in num; no lengths means no check.
@@ -18,14 +17,11 @@ struct LengthRule {
     QString warning;
     bool accepts(int length) const { return lengths.isEmpty() || lengths.contains(length); }
 };
+// The mode's rule, read from its row.
 LengthRule lengthRule(NormalMode mode);
 
-// The closed-number check at Enter in num and n1 (while the warning is on).
-struct ClosedResult {
-    bool closed = false;
-    QString message;
-    bool keepFocus = false; // the focus is not moved back to num
-};
+// The mode's closed-number check at Enter in num and n1 (while the warning is on); a number
+// that is not all digits is not checked.
 ClosedResult closedCheck(NormalMode mode, const QString& number, const ClosedLookup& isClosed);
 
 // The checks inside All in One, run whatever the warning setting: a closed number blocks a

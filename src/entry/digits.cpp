@@ -12,6 +12,16 @@ bool isDigits(const QString& text) {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
+QString latinDigits(const QString& text) {
+    constexpr char16_t thaiZero = 0x0E50;
+    QString latin = text;
+    for (QChar& c : latin) {
+        if (c.unicode() >= thaiZero && c.unicode() <= thaiZero + 9)
+            c = QChar(u'0' + (c.unicode() - thaiZero));
+    }
+    return latin;
+}
+
 bool isTwoX(const QString& text) {
     if (text.size() != 3 || text.count(QLatin1Char('X')) != 1)
         return false;

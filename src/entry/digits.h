@@ -6,8 +6,11 @@
 
 // Number helpers shared by the expansions of every entry page.
 
-// Non-empty and only the digits 0 to 9.
+// Non-empty and only the Latin digits 0 to 9 (a Thai or other digit is not one).
 bool isDigits(const QString& text);
+// The text with each Thai digit (U+0E50 to U+0E59) turned into its Latin digit; every other
+// character as it is.
+QString latinDigits(const QString& text);
 // A 2X pattern: three characters, exactly one "X", the others digits.
 bool isTwoX(const QString& text);
 

@@ -1,19 +1,13 @@
 #include "entry/lineinput.h"
 
 #include "entry/digits.h"
+#include "entry/expansionbuilder.h"
 #include "entry/stake.h"
 
 #include <QStringList>
 
-namespace {
-Kind topKind(int length) {
-    static const Kind kinds[] = {Kind::h1, Kind::h2, Kind::h3, Kind::h4, Kind::h5};
-    return kinds[length - 1];
-}
-Kind bottomKind(int length) {
-    return length == 1 ? Kind::l1 : length == 2 ? Kind::l2 : Kind::l3;
-}
-} // namespace
+using expand::bottomKind;
+using expand::topKind;
 
 Expansion expandLineInput(const QString& number, const QString& stakeField, bool sortDigits,
                           bool bottomBeforeTod) {
@@ -60,6 +54,7 @@ Expansion expandLineInput(const QString& number, const QString& stakeField, bool
             add(tod, todKind, b);
         if (c != 0)
             add(num, bottomKind(length), c);
+        out.nothingAsked = out.records.isEmpty(); // every amount 0
     }
     return out;
 }

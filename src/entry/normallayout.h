@@ -1,25 +1,25 @@
 #pragma once
 
-#include "entry/normalmodes.h"
+#include "entry/entrymode.h"
 
 #include <QString>
-#include <QVector>
 
 // What the entry form shows for a mode of the normal page: the stake fields and their
-// captions, the banner, and the rules of the typing cycle that depend on the mode.
+// captions, the banner, and the rules of the typing cycle that depend on the mode. Each reads
+// the mode's row.
 struct ModeLayout {
-    QString banner;      // written when the mode is chosen
-    bool n1 = true;      // stake fields shown
+    QString banner; // written when the mode is chosen
+    bool n1 = true; // stake fields shown
     bool n2 = false;
     bool nu3 = false;
-    bool cb1 = false;    // the drop-a-stake boxes shown (and ticked)
+    bool cb1 = false; // the drop-a-stake boxes shown (and ticked)
     bool cb2 = false;
-    QString l1Caption;   // captions above n1 and n2
+    QString l1Caption; // captions above n1 and n2
     QString l2Caption;
-    bool wideN1 = false;     // n1 425 pixels wide instead of 185
-    bool operators = false;  // n1 also takes * + /
-    bool autorun = false;    // the number steps by one after a line (when autorun is on)
-    bool inputLimit = true;  // stakes are held to the input limit
+    bool wideN1 = false;    // n1 425 pixels wide instead of 185
+    bool operators = false; // n1 also takes * + /
+    bool autorun = false;   // the number steps by one after a line (when autorun is on)
+    bool inputLimit = true; // stakes are held to the input limit
 };
 
 // The layout of a mode; F4, F5 and F7 change theirs with the number's length.
@@ -31,7 +31,7 @@ QString typingHint(NormalMode mode, const QString& number, const NormalOptions& 
 // The number length at which Autoinput moves on to the stake; 0 when it never does.
 int autoInputLength(NormalMode mode);
 
-// The mode of each arrow-menu position 1 to 8, and its banner.
+// The mode of each arrow-menu position 1 to 8, and its banner; another position reads as 8.
 NormalMode arrowMode(int position);
 QString arrowBanner(int position, const QString& f1Caption);
 

@@ -28,8 +28,12 @@ enum class NormalMode {
     Menu6,        // (เมนู6) top n1, tod n2, bottom nu3
     Menu7,        // (เมนู7) top n1, bottom n2, tod nu3
 };
+// The number of modes: keep it one past the last mode above (the rows check it).
+constexpr int kNormalModeCount = static_cast<int>(NormalMode::Menu7) + 1;
 
 enum class StakeField { n1, n2 };
+
+// Each mode's facts are a row (entry/entrymode.h); these read them.
 
 // The mode left when the clerk drops a stake field (unticks cb1 or cb2, or double-clicks
 // n2); the mode itself when it has no such variant.

@@ -12,6 +12,7 @@ private slots:
     void setOfDropsRepeats();
     void nineteenDoors();
     void twoXPattern();
+    void onlyLatinDigitsAreDigits();
 };
 
 void DigitsTest::todAndGroupForm_data() {
@@ -83,6 +84,23 @@ void DigitsTest::twoXPattern() {
     QVERIFY(!isTwoX("123"));
     QVERIFY(!isTwoX("1X"));
     QVERIFY(!isTwoX("1Y2"));
+}
+
+void DigitsTest::onlyLatinDigitsAreDigits() {
+    const QString thai = QString::fromUtf8("๐๑๒๓๔๕๖๗๘๙");
+    QVERIFY(isDigits("0123456789"));
+    QVERIFY(!isDigits(thai));
+    QVERIFY(!isDigits(QString::fromUtf8("1๒3")));
+    QVERIFY(!isDigits(QString::fromUtf8("١٢")));   // Arabic-Indic
+    QVERIFY(!isDigits(QString::fromUtf8("１２"))); // full width
+    QVERIFY(!isDigits(""));
+
+    QCOMPARE(latinDigits(thai), QString("0123456789"));
+    QCOMPARE(latinDigits(QString::fromUtf8("๑x๒-๓*")), QString("1x2-3*"));
+    QCOMPARE(latinDigits(QString::fromUtf8("เลข ๙")), QString::fromUtf8("เลข 9"));
+    QCOMPARE(latinDigits(QString::fromUtf8("١٢")), QString::fromUtf8("١٢"));
+    QCOMPARE(latinDigits(""), QString(""));
+    QVERIFY(isDigits(latinDigits(QString::fromUtf8("๑๒๓"))));
 }
 
 TABULOX_TEST(DigitsTest)

@@ -7,6 +7,7 @@ class LineInputTest : public testing::Test {
 private slots:
     void expandsChatLines_data();
     void expandsChatLines();
+    void emptyLines();
 };
 
 void LineInputTest::expandsChatLines_data() {
@@ -50,6 +51,15 @@ void LineInputTest::expandsChatLines() {
     QFETCH(bool, bottomBeforeTod);
     QFETCH(QString, expected);
     QCOMPARE(recordText(expandLineInput(number, stakes, true, bottomBeforeTod)), expected);
+}
+
+void LineInputTest::emptyLines() {
+    const Expansion zeros = expandLineInput("123", "0/0/0", true, false);
+    QVERIFY(zeros.records.isEmpty());
+    QVERIFY(!zeros.notTaken());
+    QVERIFY(expandLineInput("1X2", "10", true, false).notTaken());
+    QVERIFY(expandLineInput("5", "1/2/3", true, false).notTaken());
+    QVERIFY(!expandLineInput("12", "0/x", true, false).notTaken()); // refused instead
 }
 
 TABULOX_TEST(LineInputTest)

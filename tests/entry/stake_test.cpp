@@ -28,6 +28,8 @@ void StakeTest::parseStake_data() {
     QTest::newRow("operator") << "10*5" << false << 0.0;
     QTest::newRow("space") << " 5" << false << 0.0;
     QTest::newRow("Thai digit") << QString::fromUtf8("๕") << false << 0.0;
+    QTest::newRow("Thai negative") << QString::fromUtf8("-๑๐") << false << 0.0;
+    QTest::newRow("Arabic-Indic digit") << QString::fromUtf8("٥") << false << 0.0;
     QTest::newRow("injection") << "1);delete from tball" << false << 0.0;
 }
 
