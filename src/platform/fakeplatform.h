@@ -9,16 +9,19 @@ public:
     QString ip = QStringLiteral("127.0.0.1");
     double freeKb = 100e6;
     QStringList processes{QStringLiteral("tabulox")};
+    int sameProgramRunning = 1; // the answer of sameProgramCount
     bool processListOk = true;
     bool programsExist = true;
     QString printer = QStringLiteral("Printer");
     bool settingsSupported = false; // adapters, computer name, restart, fonts, network panel
 
-    QStringList ended;      // names passed to endProcessesNamed
-    QStringList opened;     // paths opened with the shell
-    QStringList started;    // programs started
-    QStringList properties; // folders whose properties were shown
-    QStringList settings;   // computer settings asked for, with their values
+    QStringList ended;         // names passed to endProcessesNamed
+    QStringList counted;       // executable paths passed to sameProgramCount
+    QStringList endedPrograms; // executable paths passed to endSameProgram
+    QStringList opened;        // paths opened with the shell
+    QStringList started;       // programs started
+    QStringList properties;    // folders whose properties were shown
+    QStringList settings;      // computer settings asked for, with their values
     QStringList sounds;
     int beeps = 0;
 
@@ -30,6 +33,12 @@ public:
         return processes;
     }
     void endProcessesNamed(const QString& exeName) override { ended << exeName; }
+    int sameProgramCount(const QString& executablePath, bool* ok) override {
+        counted << executablePath;
+        *ok = processListOk;
+        return sameProgramRunning;
+    }
+    void endSameProgram(const QString& executablePath) override { endedPrograms << executablePath; }
     bool openWithShell(const QString& path) override {
         opened << path;
         return programsExist;

@@ -17,9 +17,14 @@ public:
     virtual QString address() = 0;
     // Free space in kilobytes of the drive holding path.
     virtual double freeDiskKilobytes(const QString& path) = 0;
-    // Executable names of the running processes; ok false when the list cannot be read.
+    // The running copies of the program at executablePath (the same file, links resolved) that
+    // belong to the current user, this process included; ok false when the list cannot be read.
+    virtual int sameProgramCount(const QString& executablePath, bool* ok) = 0;
+    // Ends the current user's copies of the program at executablePath, this process last.
+    virtual void endSameProgram(const QString& executablePath) = 0;
+    // Older name-based forms, answered for the current user's processes only; they go once no
+    // caller is left.
     virtual QStringList processNames(bool* ok) = 0;
-    // Ends every process whose executable name equals exeName, this one last.
     virtual void endProcessesNamed(const QString& exeName) = 0;
 
     // Shell: each returns false when the target is missing or cannot be started.

@@ -12,6 +12,8 @@ public:
     QString computerName() override;
     QString address() override;
     double freeDiskKilobytes(const QString& path) override;
+    int sameProgramCount(const QString& executablePath, bool* ok) override;
+    void endSameProgram(const QString& executablePath) override;
     QStringList processNames(bool* ok) override;
     void endProcessesNamed(const QString& exeName) override;
     bool openWithShell(const QString& path) override;
