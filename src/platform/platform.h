@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // What the program asks of the computer it runs on. The Linux implementation does what
 // Linux can; the fake records the calls for tests.
@@ -26,6 +29,14 @@ public:
     // caller is left.
     virtual QStringList processNames(bool* ok) = 0;
     virtual void endProcessesNamed(const QString& exeName) = 0;
+
+    // Ctrl with each of qtKeys (Qt::Key values) for the whole desktop session: pressed(qtKey)
+    // runs on the GUI thread when one is pressed, whichever window has the focus and whatever
+    // the lock keys say. Returns the keys that could not be had: held by another program, not on
+    // the keyboard, or all of them where the session offers no such grabs. A new call replaces
+    // the keys of the last one.
+    virtual QList<int> grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) = 0;
+    virtual void releaseHotKeys() = 0;
 
     // Shell: each returns false when the target is missing or cannot be started.
     virtual bool openWithShell(const QString& path) = 0;

@@ -1,10 +1,12 @@
 #include "platform/gui/linuxplatform.h"
 
+#include "platform/gui/x11hotkeys.h"
 #include "platform/processes.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSoundEffect>
@@ -12,6 +14,7 @@
 #include <QStorageInfo>
 #include <QSysInfo>
 #include <QUrl>
+#include <qguiapplication_platform.h>
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -23,7 +26,14 @@ namespace {
 const QString procRoot = QStringLiteral("/proc");
 }
 
-LinuxPlatform::~LinuxPlatform() { qDeleteAll(sounds_); }
+LinuxPlatform::LinuxPlatform() = default;
+
+LinuxPlatform::~LinuxPlatform() {
+    // Without the application its X connection is closed, and the grabs went with it.
+    if (hotKeys_ && !QGuiApplication::instance())
+        hotKeys_->abandon();
+    qDeleteAll(sounds_);
+}
 
 QString LinuxPlatform::computerName() { return QSysInfo::machineHostName(); }
 
@@ -80,6 +90,24 @@ QStringList LinuxPlatform::processNames(bool* ok) {
 void LinuxPlatform::endProcessesNamed(const QString&) {
     // The name is always this program's own: end its copies, not every file of that name.
     endSameProgram(QCoreApplication::applicationFilePath());
+}
+
+QList<int> LinuxPlatform::grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11) {
+        releaseHotKeys();
+        return qtKeys;
+    }
+    if (!hotKeys_) {
+        hotKeys_ = std::make_unique<X11HotKeys>(x11->connection());
+        qGuiApp->installNativeEventFilter(hotKeys_.get());
+    }
+    return hotKeys_->grab(qtKeys, std::move(pressed));
+}
+
+void LinuxPlatform::releaseHotKeys() {
+    if (hotKeys_)
+        hotKeys_->release();
 }
 
 bool LinuxPlatform::openWithShell(const QString& path) {

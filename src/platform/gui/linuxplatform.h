@@ -4,10 +4,14 @@
 
 #include <QHash>
 
+#include <memory>
+
 class QSoundEffect;
+class X11HotKeys;
 
 class LinuxPlatform : public Platform {
 public:
+    LinuxPlatform();
     ~LinuxPlatform() override;
     QString computerName() override;
     QString address() override;
@@ -16,6 +20,8 @@ public:
     void endSameProgram(const QString& executablePath) override;
     QStringList processNames(bool* ok) override;
     void endProcessesNamed(const QString& exeName) override;
+    QList<int> grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) override;
+    void releaseHotKeys() override;
     bool openWithShell(const QString& path) override;
     bool startProgram(const QString& path, const QStringList& arguments) override;
     bool showFolderProperties(const QString& folder) override;
@@ -32,4 +38,5 @@ public:
 
 private:
     QHash<QString, QSoundEffect*> sounds_;
+    std::unique_ptr<X11HotKeys> hotKeys_;
 };
