@@ -9,16 +9,21 @@ public:
     QString ip = QStringLiteral("127.0.0.1");
     double freeKb = 100e6;
     QStringList processes{QStringLiteral("tabulox")};
+    int sameProgramRunning = 1; // the answer of sameProgramCount
     bool processListOk = true;
     bool programsExist = true;
     QString printer = QStringLiteral("Printer");
     bool settingsSupported = false; // adapters, computer name, restart, fonts, network panel
 
-    QStringList ended;      // names passed to endProcessesNamed
-    QStringList opened;     // paths opened with the shell
-    QStringList started;    // programs started
-    QStringList properties; // folders whose properties were shown
-    QStringList settings;   // computer settings asked for, with their values
+    QStringList ended;         // names passed to endProcessesNamed
+    QStringList counted;       // executable paths passed to sameProgramCount
+    QStringList endedPrograms; // executable paths passed to endSameProgram
+    QList<int> hotKeys;        // the keys asked of the last grabHotKeys, until released
+    QList<int> refusedHotKeys; // keys this desktop will not give
+    QStringList opened;        // paths opened with the shell
+    QStringList started;       // programs started
+    QStringList properties;    // folders whose properties were shown
+    QStringList settings;      // computer settings asked for, with their values
     QStringList sounds;
     int beeps = 0;
 
@@ -30,6 +35,33 @@ public:
         return processes;
     }
     void endProcessesNamed(const QString& exeName) override { ended << exeName; }
+    int sameProgramCount(const QString& executablePath, bool* ok) override {
+        counted << executablePath;
+        *ok = processListOk;
+        return sameProgramRunning;
+    }
+    void endSameProgram(const QString& executablePath) override { endedPrograms << executablePath; }
+    QList<int> grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) override {
+        hotKeys = qtKeys;
+        pressed_ = std::move(pressed);
+        QList<int> refused;
+        for (int key : qtKeys) {
+            if (refusedHotKeys.contains(key))
+                refused << key;
+        }
+        return refused;
+    }
+    void releaseHotKeys() override {
+        hotKeys.clear();
+        pressed_ = nullptr;
+    }
+    // Ctrl+qtKey pressed somewhere on the desktop; false when no grab of it would see it.
+    bool press(int qtKey) {
+        if (!pressed_ || !hotKeys.contains(qtKey) || refusedHotKeys.contains(qtKey))
+            return false;
+        pressed_(qtKey);
+        return true;
+    }
     bool openWithShell(const QString& path) override {
         opened << path;
         return programsExist;
@@ -57,6 +89,8 @@ public:
     QString defaultPrinter() override { return printer; }
 
 private:
+    std::function<void(int)> pressed_;
+
     bool asked(const QString& what) {
         settings << what;
         return settingsSupported;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // What the program asks of the computer it runs on. The Linux implementation does what
 // Linux can; the fake records the calls for tests.
@@ -17,10 +20,23 @@ public:
     virtual QString address() = 0;
     // Free space in kilobytes of the drive holding path.
     virtual double freeDiskKilobytes(const QString& path) = 0;
-    // Executable names of the running processes; ok false when the list cannot be read.
+    // The running copies of the program at executablePath (the same file, links resolved) that
+    // belong to the current user, this process included; ok false when the list cannot be read.
+    virtual int sameProgramCount(const QString& executablePath, bool* ok) = 0;
+    // Ends the current user's copies of the program at executablePath, this process last.
+    virtual void endSameProgram(const QString& executablePath) = 0;
+    // Older name-based forms, answered for the current user's processes only; they go once no
+    // caller is left.
     virtual QStringList processNames(bool* ok) = 0;
-    // Ends every process whose executable name equals exeName, this one last.
     virtual void endProcessesNamed(const QString& exeName) = 0;
+
+    // Ctrl with each of qtKeys (Qt::Key values) for the whole desktop session: pressed(qtKey)
+    // runs on the GUI thread when one is pressed, whichever window has the focus and whatever
+    // the lock keys say. Returns the keys that could not be had: held by another program, not on
+    // the keyboard, or all of them where the session offers no such grabs. A new call replaces
+    // the keys of the last one.
+    virtual QList<int> grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) = 0;
+    virtual void releaseHotKeys() = 0;
 
     // Shell: each returns false when the target is missing or cannot be started.
     virtual bool openWithShell(const QString& path) = 0;

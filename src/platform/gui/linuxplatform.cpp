@@ -1,17 +1,20 @@
 #include "platform/gui/linuxplatform.h"
 
+#include "platform/gui/x11hotkeys.h"
+#include "platform/processes.h"
+
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QSysInfo>
 #include <QUrl>
+#include <qguiapplication_platform.h>
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -20,32 +23,17 @@
 #include <unistd.h>
 
 namespace {
-// Executable name of a running process, from /proc.
-QString processName(const QString& pid) {
-    const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
-    if (!exe.isEmpty())
-        return QFileInfo(exe).fileName();
-    QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-    if (cmdline.open(QIODevice::ReadOnly)) {
-        const QByteArray first = cmdline.readAll().split('\0').value(0);
-        return QFileInfo(QString::fromLocal8Bit(first)).fileName();
-    }
-    return QString();
+const QString procRoot = QStringLiteral("/proc");
 }
 
-QStringList processIds() {
-    QStringList ids;
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool numeric = false;
-        entry.toInt(&numeric);
-        if (numeric)
-            ids << entry;
-    }
-    return ids;
-}
-} // namespace
+LinuxPlatform::LinuxPlatform() = default;
 
-LinuxPlatform::~LinuxPlatform() { qDeleteAll(sounds_); }
+LinuxPlatform::~LinuxPlatform() {
+    // Without the application its X connection is closed, and the grabs went with it.
+    if (hotKeys_ && !QGuiApplication::instance())
+        hotKeys_->abandon();
+    qDeleteAll(sounds_);
+}
 
 QString LinuxPlatform::computerName() { return QSysInfo::machineHostName(); }
 
@@ -78,25 +66,48 @@ double LinuxPlatform::freeDiskKilobytes(const QString& path) {
     return storage.isValid() ? storage.bytesAvailable() / 1024.0 : 0.0;
 }
 
+int LinuxPlatform::sameProgramCount(const QString& executablePath, bool* ok) {
+    return int(processes::sameProgram(procRoot, executablePath, ::getuid(), ok).size());
+}
+
+void LinuxPlatform::endSameProgram(const QString& executablePath) {
+    bool ok = false;
+    const qint64 self = ::getpid();
+    for (qint64 pid : processes::sameProgram(procRoot, executablePath, ::getuid(), &ok)) {
+        if (pid != self)
+            ::kill(pid_t(pid), SIGTERM);
+    }
+    ::_exit(0);
+}
+
 QStringList LinuxPlatform::processNames(bool* ok) {
     QStringList names;
-    const QStringList ids = processIds();
-    *ok = !ids.isEmpty();
-    for (const QString& pid : ids) {
-        const QString name = processName(pid);
-        if (!name.isEmpty())
-            names << name;
-    }
+    for (const processes::Process& process : processes::ofUser(procRoot, ::getuid(), ok))
+        names << QFileInfo(process.executable).fileName();
     return names;
 }
 
-void LinuxPlatform::endProcessesNamed(const QString& exeName) {
-    const QString self = QString::number(getpid());
-    for (const QString& pid : processIds()) {
-        if (pid != self && processName(pid).compare(exeName, Qt::CaseInsensitive) == 0)
-            ::kill(pid.toInt(), SIGTERM);
+void LinuxPlatform::endProcessesNamed(const QString&) {
+    // The name is always this program's own: end its copies, not every file of that name.
+    endSameProgram(QCoreApplication::applicationFilePath());
+}
+
+QList<int> LinuxPlatform::grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11) {
+        releaseHotKeys();
+        return qtKeys;
     }
-    ::_exit(0);
+    if (!hotKeys_) {
+        hotKeys_ = std::make_unique<X11HotKeys>(x11->connection());
+        qGuiApp->installNativeEventFilter(hotKeys_.get());
+    }
+    return hotKeys_->grab(qtKeys, std::move(pressed));
+}
+
+void LinuxPlatform::releaseHotKeys() {
+    if (hotKeys_)
+        hotKeys_->release();
 }
 
 bool LinuxPlatform::openWithShell(const QString& path) {

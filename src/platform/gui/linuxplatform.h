@@ -4,16 +4,24 @@
 
 #include <QHash>
 
+#include <memory>
+
 class QSoundEffect;
+class X11HotKeys;
 
 class LinuxPlatform : public Platform {
 public:
+    LinuxPlatform();
     ~LinuxPlatform() override;
     QString computerName() override;
     QString address() override;
     double freeDiskKilobytes(const QString& path) override;
+    int sameProgramCount(const QString& executablePath, bool* ok) override;
+    void endSameProgram(const QString& executablePath) override;
     QStringList processNames(bool* ok) override;
     void endProcessesNamed(const QString& exeName) override;
+    QList<int> grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) override;
+    void releaseHotKeys() override;
     bool openWithShell(const QString& path) override;
     bool startProgram(const QString& path, const QStringList& arguments) override;
     bool showFolderProperties(const QString& folder) override;
@@ -30,4 +38,5 @@ public:
 
 private:
     QHash<QString, QSoundEffect*> sounds_;
+    std::unique_ptr<X11HotKeys> hotKeys_;
 };
