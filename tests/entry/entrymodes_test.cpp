@@ -17,7 +17,7 @@ NormalOptions withOptions(int naming, bool bottomBeforeTod, bool twoTopBottom) {
 }
 } // namespace
 
-class EntryModesTest : public QObject {
+class EntryModesTest : public testing::Test {
     Q_OBJECT
 private slots:
     void lengthsAreWhatTheExpansionTakes();

@@ -42,7 +42,7 @@ QList<qint64> sorted(QList<qint64> ids) {
 }
 } // namespace
 
-class ProcessesTest : public QObject {
+class ProcessesTest : public testing::Test {
     Q_OBJECT
 private slots:
     void onlyTheSameUsersCopiesOfTheSameFile();

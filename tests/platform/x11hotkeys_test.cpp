@@ -11,7 +11,7 @@
 
 // Runs against the X display named by TABULOX_X11_TEST_DISPLAY (an Xvfb of its own: the test
 // grabs keys and types on it), and is skipped without one.
-class X11HotKeysTest : public QObject {
+class X11HotKeysTest : public testing::Test {
     Q_OBJECT
 private slots:
     void initTestCase();
