@@ -8,14 +8,12 @@ public:
     QString name = QStringLiteral("TESTPC");
     QString ip = QStringLiteral("127.0.0.1");
     double freeKb = 100e6;
-    QStringList processes{QStringLiteral("tabulox")};
     int sameProgramRunning = 1; // the answer of sameProgramCount
     bool processListOk = true;
     bool programsExist = true;
     QString printer = QStringLiteral("Printer");
     bool settingsSupported = false; // adapters, computer name, restart, fonts, network panel
 
-    QStringList ended;         // names passed to endProcessesNamed
     QStringList counted;       // executable paths passed to sameProgramCount
     QStringList endedPrograms; // executable paths passed to endSameProgram
     QList<int> hotKeys;        // the keys asked of the last grabHotKeys, until released
@@ -30,11 +28,6 @@ public:
     QString computerName() override { return name; }
     QString address() override { return ip; }
     double freeDiskKilobytes(const QString&) override { return freeKb; }
-    QStringList processNames(bool* ok) override {
-        *ok = processListOk;
-        return processes;
-    }
-    void endProcessesNamed(const QString& exeName) override { ended << exeName; }
     int sameProgramCount(const QString& executablePath, bool* ok) override {
         counted << executablePath;
         *ok = processListOk;

@@ -25,10 +25,6 @@ public:
     virtual int sameProgramCount(const QString& executablePath, bool* ok) = 0;
     // Ends the current user's copies of the program at executablePath, this process last.
     virtual void endSameProgram(const QString& executablePath) = 0;
-    // Older name-based forms, answered for the current user's processes only; they go once no
-    // caller is left.
-    virtual QStringList processNames(bool* ok) = 0;
-    virtual void endProcessesNamed(const QString& exeName) = 0;
 
     // Ctrl with each of qtKeys (Qt::Key values) for the whole desktop session: pressed(qtKey)
     // runs on the GUI thread when one is pressed, whichever window has the focus and whatever

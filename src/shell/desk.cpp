@@ -47,7 +47,7 @@ void Desk::endProgram() {
         return;
     ended_ = true;
     emit ending();
-    Platform::instance().endProcessesNamed(run_.programFileName);
+    Platform::instance().endSameProgram(run_.executablePath);
 }
 
 void Desk::kindNamingModeSaved(int mode) {

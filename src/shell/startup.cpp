@@ -79,13 +79,5 @@ qint64 databaseBytes(const QString& path) {
     return QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size();
 }
 
-int instanceCount(const QStringList& processNames, const QString& exeName) {
-    int count = 0;
-    for (const QString& name : processNames) {
-        if (name == exeName)
-            ++count;
-    }
-    return count;
-}
 
 } // namespace startup

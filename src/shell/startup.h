@@ -38,7 +38,5 @@ QString dbSizeWarning(qint64 bytes);
 // Size in bytes of a database file with its write-ahead log.
 qint64 databaseBytes(const QString& path);
 
-// Number of running processes named exactly exeName.
-int instanceCount(const QStringList& processNames, const QString& exeName);
 
 } // namespace startup

@@ -30,6 +30,7 @@ private slots:
     void setupPasswordGuardsTheAddress();
     void addressCommandsSayWhatTheComputerCannotDo();
     void hotKeysAndTheEmptyArea();
+    void refusedHotKeysWorkInTheProgram();
     void menusFollowANewNamingMode();
     void rolesNeedTheCodeAndEndTheProgram();
     void setupWindowsOpenOnce();
@@ -160,15 +161,22 @@ void CommandsTest::addressCommandsSayWhatTheComputerCannotDo() {
 }
 
 void CommandsTest::hotKeysAndTheEmptyArea() {
+    // The seven keys are the desktop's: they work whichever window has the focus.
+    FakePlatform& platform = *shop_->platform;
+    QCOMPARE(platform.hotKeys, (QList<int>{Qt::Key_Q, Qt::Key_D, Qt::Key_N, Qt::Key_F, Qt::Key_Z,
+                                           Qt::Key_L, Qt::Key_S}));
     const QString folder = shop_->main->run().programFolder;
-    QTest::keyClick(shop_->main.get(), Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(shop_->platform->opened, QStringList{folder});
+    QVERIFY(platform.press(Qt::Key_D));
+    QCOMPARE(platform.opened, QStringList{folder});
     QVERIFY(!shop_->main->hasEnded());
-    QTest::keyClick(shop_->main.get(), Qt::Key_L, Qt::ControlModifier);
-    QCOMPARE(shop_->platform->properties, QStringList{folder + "db"});
-    QTest::keyClick(shop_->main.get(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(shop_->platform->settings, QStringList{"network panel"});
+    QVERIFY(platform.press(Qt::Key_L));
+    QCOMPARE(platform.properties, QStringList{folder + "db"});
+    QVERIFY(platform.press(Qt::Key_N));
+    QCOMPARE(platform.settings, QStringList{"network panel"});
     QCOMPARE(Dialogs::last().text, QString("เครื่องนี้ไม่รองรับคำสั่งนี้"));
+    // A grabbed key typed into the program is not handled twice.
+    QTest::keyClick(shop_->main.get(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(platform.opened, QStringList{folder});
 
     // A click where no window is opens the entry form afresh.
     QMdiSubWindow* formWindow = shop_->main->mdi()->activeSubWindow();
@@ -184,6 +192,25 @@ void CommandsTest::hotKeysAndTheEmptyArea() {
     QVERIFY(shop_->main->entryForm());
     QVERIFY(shop_->main->entryForm() != before);
     QCOMPARE(shop_->main->mdi()->subWindowList().size(), 1);
+}
+
+void CommandsTest::refusedHotKeysWorkInTheProgram() {
+    shop_.reset();
+    shop_ = std::make_unique<testing::Shop>(
+        nullptr, [](FakePlatform& computer) { computer.refusedHotKeys = {Qt::Key_D, Qt::Key_S}; });
+    FakePlatform& platform = *shop_->platform;
+    // Said once, naming the keys.
+    int said = 0;
+    for (const Dialogs::Asked& asked : Dialogs::asked())
+        said += asked.text.startsWith("ปุ่มลัด Ctrl+D, Ctrl+S ใช้ได้เฉพาะเมื่อหน้าต่างของโปรแกรมทำงานอยู่");
+    QCOMPARE(said, 1);
+    QVERIFY(!platform.press(Qt::Key_D));
+    QVERIFY(platform.opened.isEmpty());
+    QTest::keyClick(shop_->main.get(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(platform.opened, QStringList{shop_->main->run().programFolder});
+    // A key the desktop gave is not also caught inside.
+    QTest::keyClick(shop_->main.get(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(platform.properties.isEmpty());
 }
 
 void CommandsTest::menusFollowANewNamingMode() {

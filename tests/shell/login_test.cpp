@@ -81,7 +81,7 @@ void LoginTest::wrongThenRightPassword() {
     login->onFreeTimer();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(login.isNull());
-    QVERIFY(platform_->ended.isEmpty());
+    QVERIFY(platform_->endedPrograms.isEmpty());
 }
 
 void LoginTest::closingTheLoginFormEndsWithoutAsking() {
@@ -91,7 +91,7 @@ void LoginTest::closingTheLoginFormEndsWithoutAsking() {
     login->show();
     login->close();
     QVERIFY(main.hasEnded());
-    QCOMPARE(platform_->ended, QStringList{"tabulox"});
+    QCOMPARE(platform_->endedPrograms, QStringList{exe()});
     QVERIFY(QFileInfo::exists(dir_->path() + "/dbcompact/compact.mde"));
     for (const Dialogs::Asked& asked : Dialogs::asked())
         QVERIFY(asked.kind != "question");
@@ -120,21 +120,23 @@ void LoginTest::ctrlQEndsAtOnce() {
     Tmain main(exe());
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    main.activateWindow();
-    QTest::keyClick(&main, Qt::Key_Q, Qt::ControlModifier);
+    // From any window of the desktop, the login form still open.
+    QVERIFY(platform_->press(Qt::Key_Q));
     QVERIFY(main.hasEnded());
+    QCOMPARE(platform_->endedPrograms, QStringList{exe()});
     QVERIFY(!QFileInfo::exists(dir_->path() + "/dbcompact/compact.mde"));
     QVERIFY(Dialogs::asked().isEmpty());
 }
 
 void LoginTest::secondInstanceEndsBoth() {
-    platform_->processes = {"tabulox", "bash", "tabulox"};
+    platform_->sameProgramRunning = 2;
     Tmain main(exe());
     main.show();
     Tlogin2* login = main.openLogin();
     QVERIFY(!login->isUsable());
+    QCOMPARE(platform_->counted, QStringList{exe()});
     QCOMPARE(Dialogs::last().text, QString("โปรแกรมเปิดมากกว่า1จอ ต้องปิดก่อน"));
-    QCOMPARE(platform_->ended, QStringList{"tabulox"});
+    QCOMPARE(platform_->endedPrograms, QStringList{exe()});
 }
 
 void LoginTest::damagedDatabase() {
@@ -148,7 +150,7 @@ void LoginTest::damagedDatabase() {
     QCOMPARE(Dialogs::last().text,
              QString("ฐานข้อมูลมีปัญหาต้องกด Repair1  เพื่อซ่อมแซมโดยMsAccess2010"));
     QCOMPARE(platform_->opened, QStringList{dir_->path() + "/db"});
-    QCOMPARE(platform_->ended, QStringList{"tabulox"});
+    QCOMPARE(platform_->endedPrograms, QStringList{exe()});
 }
 
 void LoginTest::ticksContinueAcrossRuns() {

@@ -12,8 +12,11 @@
 
 namespace testing {
 
-Shop::Shop(const std::function<void(SettingsRecord&)>& setUp) {
+Shop::Shop(const std::function<void(SettingsRecord&)>& setUp,
+           const std::function<void(FakePlatform&)>& computer) {
     platform = &freshPlatform();
+    if (computer)
+        computer(*platform);
     Dialogs::clear();
     if (setUp) {
         const QString folder = dir.path() + "/";
@@ -24,7 +27,7 @@ Shop::Shop(const std::function<void(SettingsRecord&)>& setUp) {
     main = std::make_unique<Tmain>(dir.path() + "/tabulox");
     main->show();
     if (!QTest::qWaitForWindowExposed(main.get()))
-        qWarning("the main window was not shown");
+        QTest::qFail("the main window was not shown", __FILE__, __LINE__);
     main->loggedIn();
 }
 

@@ -16,9 +16,10 @@ class QMainWindow;
 namespace testing {
 
 // A fresh program folder with a logged-in main window. setUp writes settings into the new
-// book before the program starts on it.
+// book before the program starts on it; computer sets the fake platform's answers.
 struct Shop {
-    explicit Shop(const std::function<void(SettingsRecord&)>& setUp = {});
+    explicit Shop(const std::function<void(SettingsRecord&)>& setUp = {},
+                  const std::function<void(FakePlatform&)>& computer = {});
 
     QTemporaryDir dir;
     std::unique_ptr<Tmain> main;

@@ -80,18 +80,6 @@ void LinuxPlatform::endSameProgram(const QString& executablePath) {
     ::_exit(0);
 }
 
-QStringList LinuxPlatform::processNames(bool* ok) {
-    QStringList names;
-    for (const processes::Process& process : processes::ofUser(procRoot, ::getuid(), ok))
-        names << QFileInfo(process.executable).fileName();
-    return names;
-}
-
-void LinuxPlatform::endProcessesNamed(const QString&) {
-    // The name is always this program's own: end its copies, not every file of that name.
-    endSameProgram(QCoreApplication::applicationFilePath());
-}
-
 QList<int> LinuxPlatform::grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11) {

@@ -18,8 +18,6 @@ public:
     double freeDiskKilobytes(const QString& path) override;
     int sameProgramCount(const QString& executablePath, bool* ok) override;
     void endSameProgram(const QString& executablePath) override;
-    QStringList processNames(bool* ok) override;
-    void endProcessesNamed(const QString& exeName) override;
     QList<int> grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) override;
     void releaseHotKeys() override;
     bool openWithShell(const QString& path) override;

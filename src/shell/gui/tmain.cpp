@@ -24,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
@@ -77,6 +78,7 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
     listen();
     prepare();
     if (!damaged_) {
+        grabHotKeys();
         buildMenus();
         timer1_->start();
         timer2_->start();
@@ -85,6 +87,7 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
 }
 
 Tmain::~Tmain() {
+    Platform::instance().releaseHotKeys();
     // The windows go before the desk they were given.
     delete mdi_;
     mdi_ = nullptr;
@@ -114,9 +117,12 @@ void Tmain::listen() {
 }
 
 bool Tmain::eventFilter(QObject* watched, QEvent* event) {
+    // The hot keys the desktop would not give us work while a window of the program has the
+    // focus.
     if (event->type() == QEvent::KeyPress && !hasEnded()) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::ControlModifier && hotKey(key->key()))
+        if (key->modifiers() == Qt::ControlModifier && appWideKeys_.contains(key->key()) &&
+            hotKey(key->key()))
             return true;
     }
     // A click on the empty area of the frame opens the entry form afresh, as Ctrl+Z does.
@@ -127,6 +133,23 @@ bool Tmain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmain::grabHotKeys() {
+    const QList<int> keys = {Qt::Key_Q, Qt::Key_D, Qt::Key_N, Qt::Key_F,
+                             Qt::Key_Z, Qt::Key_L, Qt::Key_S};
+    appWideKeys_ = Platform::instance().grabHotKeys(keys, [this](int key) {
+        if (!hasEnded())
+            hotKey(key);
+    });
+    if (appWideKeys_.isEmpty())
+        return;
+    QStringList names;
+    for (int key : std::as_const(appWideKeys_))
+        names << QStringLiteral("Ctrl+") + QKeySequence(key).toString();
+    Dialogs::info(this, QStringLiteral("ปุ่มลัด ") + names.join(QStringLiteral(", ")) +
+                            QStringLiteral(" ใช้ได้เฉพาะเมื่อหน้าต่างของโปรแกรมทำงานอยู่ "
+                                           "เพราะเครื่องนี้ไม่ให้ใช้ปุ่มนี้กับทุกหน้าต่าง"));
 }
 
 void Tmain::buildStatusBar() {
@@ -228,10 +251,9 @@ void Tmain::prepareShown() {
     Platform& platform = Platform::instance();
     RunValues& run = desk_->runValues();
     bool listed = false;
-    const QStringList processes = platform.processNames(&listed);
+    run.instanceCount = platform.sameProgramCount(run.executablePath, &listed);
     if (!listed)
         Dialogs::info(this, QStringLiteral("Error showing process list"));
-    run.instanceCount = startup::instanceCount(processes, run.programFileName);
 
     try {
         Database& db = own();

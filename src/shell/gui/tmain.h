@@ -114,6 +114,8 @@ private:
     void prepare();
     void prepareShown();
     void buildStatusBar();
+    // The hot keys, for the whole desktop where it allows.
+    void grabHotKeys();
     void buildMenus();
     void rebuildMenus();
     void listen();
@@ -137,6 +139,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     QMenu* popup_ = nullptr;
     QVector<QLabel*> panels_;
+    QList<int> appWideKeys_; // hot keys the desktop refused: caught inside the program
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     QTimer* timer3_ = nullptr;
