@@ -1,5 +1,6 @@
 #include "maintenance/backups.h"
 
+#include "maintenance/backgroundcopies.h"
 #include "shell/settings.h"
 #include "store/database.h"
 
@@ -60,6 +61,11 @@ CopyJob Backups::numberedJob(const QString& prefix) {
 
 CopyResult Backups::numberedCopy(const QString& prefix) { return run(numberedJob(prefix)); }
 
+bool Backups::requestNumberedCopy(const QString& prefix, BackgroundCopies& copies) {
+    const CopyJob job = numberedJob(prefix);
+    return !job.isEmpty() && copies.request(db_.path(), job);
+}
+
 CopyJob Backups::autoTimeJob(int& ticks) {
     ++ticks;
     QDir().mkpath(folder_ + QStringLiteral("dbautotime"));
@@ -69,6 +75,11 @@ CopyJob Backups::autoTimeJob(int& ticks) {
     if (name.isEmpty())
         return CopyJob();
     return {folder_ + QStringLiteral("dbautotime/") + name, {}};
+}
+
+QString Backups::autoTimeTick(int& ticks, BackgroundCopies& copies) {
+    const CopyJob job = autoTimeJob(ticks);
+    return !job.isEmpty() && copies.request(db_.path(), job) ? job.target : QString();
 }
 
 QString Backups::autoTimeTick(int& ticks) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class BackgroundCopies;
 class Database;
 
 // Copies of the own database: numbered copies before an operation, the latest-operation copy,
@@ -19,8 +20,14 @@ public:
     // of the same snapshot), then the counter moves on. Written before the call returns: an
     // operation starts after its copy exists.
     CopyResult numberedCopy(const QString& prefix);
-    // One 10-second tick of the main window: advances ticks and writes the AutoTime copy when
+    // The same copy written by the background copier (the server's copy when a station's rows
+    // arrived); the counter is read and moved on now. False when it was not queued.
+    bool requestNumberedCopy(const QString& prefix, BackgroundCopies& copies);
+
+    // One 10-second tick of the main window: advances ticks and queues the AutoTime copy when
     // one is due. Returns the copy's path or empty.
+    QString autoTimeTick(int& ticks, BackgroundCopies& copies);
+    // The same tick writing the copy before it returns.
     QString autoTimeTick(int& ticks);
 
     // db/tabuloxbackup.mde when it does not exist yet; nothing when it does.

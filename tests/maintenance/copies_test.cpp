@@ -1,11 +1,16 @@
+#include "entry/recorder.h"
+#include "maintenance/backgroundcopies.h"
 #include "maintenance/backups.h"
 #include "shell/settings.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
+#include <QThread>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -31,6 +36,15 @@ void fillBook(Database& db, int rows) {
                                "printf('%03d',i%1000), i%100+1, 'cus'||(i%40), 'h3' FROM n")
                     .arg(QLatin1String(table)),
                 {rows});
+}
+
+// The kept sums of a book against a fresh sum of its tball, and its two bet tables' sizes.
+void verifyOwnSums(Database& db) {
+    QCOMPARE(rowsOf(db, "SELECT codeins, h, t, l, n FROM tbkind ORDER BY codeins"),
+             rowsOf(db, "SELECT codeins, sum(h), sum(t), sum(l), count(*) FROM tball "
+                        "GROUP BY codeins ORDER BY codeins"));
+    QCOMPARE(db.scalar("SELECT count(*) FROM tball").toInt(),
+             db.scalar("SELECT count(*) FROM tballcus").toInt());
 }
 
 // Overwrites a leaf page in the middle of tball with garbage, with every change in the file
@@ -73,7 +87,9 @@ class CopiesTest : public QObject {
 private slots:
     void damagedBookIsNeverCopied();
     void failedCopyKeepsTheOldOneAndNoDebris();
-    void numberedCopyIsOneSnapshotInTwoFiles();
+    void notificationCopyIsOneSnapshotInTwoFiles();
+    void queuedCopiesRunInTurn();
+    void copyWhileLinesAreRecorded();
 };
 
 void CopiesTest::damagedBookIsNeverCopied() {
@@ -99,6 +115,15 @@ void CopiesTest::damagedBookIsNeverCopied() {
     QCOMPARE(entriesOf(book.folder() + "dbbackup"), QStringList{"N000.mde"});
     QCOMPARE(bytesOf(book.folder() + "lastdb/lastdatab.mde"), goodLast);
     QCOMPARE(entriesOf(book.folder() + "lastdb"), QStringList{"lastdatab.mde"});
+
+    BackgroundCopies copies;
+    QSignalSpy spy(&copies, &BackgroundCopies::finished);
+    int ticks = 29;
+    QVERIFY(!after.autoTimeTick(ticks, copies).isEmpty());
+    copies.waitForDone();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<CopyResult>().status, CopyResult::Damaged);
+    QCOMPARE(entriesOf(book.folder() + "dbautotime"), QStringList());
 
     const QString message = damagedBookMessage();
     QVERIFY(message.startsWith(QStringLiteral("ฐานข้อมูลเสียหาย")));
@@ -160,18 +185,97 @@ void CopiesTest::failedCopyKeepsTheOldOneAndNoDebris() {
     QVERIFY(bytesOf(folder + "/compact.mde") != old);
 }
 
-void CopiesTest::numberedCopyIsOneSnapshotInTwoFiles() {
+void CopiesTest::notificationCopyIsOneSnapshotInTwoFiles() {
     TempBook book;
     fillBook(book.db(), 2000);
-    SettingsRecord(book.db()).set(Backc::back, "7");
-    const CopyResult result = Backups(book.db(), book.folder()).numberedCopy("L");
-    QVERIFY(result.written());
-    QCOMPARE(result.file, book.folder() + "dbbackup/L007.mde");
+    SettingsRecord settings(book.db());
+    settings.set(Backc::back, "7");
+    Backups backups(book.db(), book.folder());
+    BackgroundCopies copies;
+    bool onCallersThread = false;
+    QList<CopyResult> results;
+    connect(&copies, &BackgroundCopies::finished, this, [&](const CopyResult& result) {
+        onCallersThread = QThread::currentThread() == thread();
+        results << result;
+    });
+    copies.hold();
+    QVERIFY(backups.requestNumberedCopy("L", copies));
+    // The counter moves on at the request.
+    QCOMPARE(settings.text(Backc::back), QString("8"));
+    QVERIFY(!QFileInfo::exists(book.folder() + "dbbackup/L007.mde"));
+    copies.waitForDone();
+    QCOMPARE(results.size(), 1);
+    QVERIFY(onCallersThread);
+    QVERIFY(results.at(0).written());
+    QCOMPARE(results.at(0).file, book.folder() + "dbbackup/L007.mde");
     const QByteArray numbered = bytesOf(book.folder() + "dbbackup/L007.mde");
     QVERIFY(!numbered.isEmpty());
     QCOMPARE(bytesOf(book.folder() + "lastdb/lastdatab.mde"), numbered);
     QCOMPARE(entriesOf(book.folder() + "dbbackup"), QStringList{"L007.mde"});
     QCOMPARE(entriesOf(book.folder() + "lastdb"), QStringList{"lastdatab.mde"});
+}
+
+void CopiesTest::queuedCopiesRunInTurn() {
+    TempBook book;
+    Backups backups(book.db(), book.folder());
+    BackgroundCopies copies;
+    QSignalSpy spy(&copies, &BackgroundCopies::finished);
+    copies.hold();
+    int ticks = 29;
+    const QString first = backups.autoTimeTick(ticks, copies);
+    QCOMPARE(first, book.folder() + "dbautotime/AutoTime005.mde");
+    QVERIFY(!copies.idle());
+    ticks = 29;
+    QCOMPARE(backups.autoTimeTick(ticks, copies), QString()); // already waiting
+    ticks = 59;
+    QCOMPARE(backups.autoTimeTick(ticks, copies), book.folder() + "dbautotime/AutoTime010.mde");
+    QTest::qWait(50);
+    QCOMPARE(spy.count(), 0); // held
+    copies.release();
+    copies.waitForDone();
+    QVERIFY(copies.idle());
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(0).at(0).value<CopyResult>().file, first);
+    QVERIFY(spy.at(1).at(0).value<CopyResult>().written());
+    QCOMPARE(entriesOf(book.folder() + "dbautotime"),
+             (QStringList{"AutoTime005.mde", "AutoTime010.mde"}));
+    // A book that cannot be opened by the copier.
+    QVERIFY(copies.request(book.folder() + "missing.mde", {book.folder() + "x/y.mde", {}}));
+    copies.waitForDone();
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(spy.at(2).at(0).value<CopyResult>().status, CopyResult::Failed);
+}
+
+void CopiesTest::copyWhileLinesAreRecorded() {
+    TempBook book;
+    fillBook(book.db(), 100000);
+    Recorder recorder(book.db());
+    Backups backups(book.db(), book.folder());
+    BackgroundCopies copies;
+    const int before = book.db().scalar("SELECT count(*) FROM tball").toInt();
+    int ticks = 29;
+    QVERIFY(!backups.autoTimeTick(ticks, copies).isEmpty());
+    int lines = 0;
+    qint64 worst = 0;
+    while (!copies.idle() || lines < 5) {
+        const QString number = QString::number(100 + lines % 900);
+        QElapsedTimer timer;
+        timer.start();
+        recorder.recordLine({{number, Kind::h3, 10}, {number, Kind::t3, 5}}, "a");
+        worst = qMax(worst, timer.elapsed());
+        ++lines;
+    }
+    copies.waitForDone();
+    // No line lost, none waited for the copy.
+    QCOMPARE(book.db().scalar("SELECT count(*) FROM tball").toInt(), before + 2 * lines);
+    QVERIFY2(worst < 2000, qPrintable(QString::number(worst)));
+    std::unique_ptr<Database> copy =
+        Database::openExistingReadOnly(book.folder() + "dbautotime/AutoTime005.mde");
+    verifyOwnSums(*copy);
+    const int copied = copy->scalar("SELECT count(*) FROM tball").toInt();
+    QVERIFY(copied >= before && copied <= before + 2 * lines);
+    QCOMPARE(copy->scalar("SELECT count(*) FROM tblog").toInt(), (copied - before) / 2);
+    QVERIFY(copy->pageDamage().isEmpty());
 }
 
 TABULOX_TEST(CopiesTest)
