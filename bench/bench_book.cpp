@@ -3,6 +3,7 @@
 
 #include "entry/checks.h"
 #include "entry/recorder.h"
+#include "maintenance/backgroundcopies.h"
 #include "maintenance/backups.h"
 #include "store/database.h"
 #include "store/kindrow.h"
@@ -61,6 +62,74 @@ Figures summarize(std::vector<double> ms) {
     return {ms[ms.size() / 2], ms.back()};
 }
 
+void recordRandomLine(Recorder& recorder, Database& db, QRandomGenerator& random) {
+    const QString number = randomNumber(random, 3);
+    recorder.recordLine({{number, Kind::h3, 10}, {number, Kind::t3, 5}}, QStringLiteral("แบบรวม"));
+    readBookSums(db);
+}
+
+// Copies of the book: the check of its pages, a copy written on the caller's thread (before an
+// operation, at close), and the timed copy asked for by the window and written by the copier
+// while lines go on being recorded.
+void copies(Database& db, const QString& folder, int rows) {
+    Backups backups(db, folder);
+    std::vector<double> check, direct;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!db.pageDamage().isEmpty())
+            qFatal("damaged book");
+        check.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        if (!backups.closeCopy().written())
+            qFatal("close copy failed");
+        direct.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const Figures a = summarize(check);
+    const Figures b = summarize(direct);
+    std::printf("%8d rows: check of every page      median %.0f ms, worst %.0f ms\n", rows,
+                a.median, a.worst);
+    std::printf("%8d rows: copy on caller's thread  median %.0f ms, worst %.0f ms\n", rows,
+                b.median, b.worst);
+
+    BackgroundCopies copier;
+    Recorder recorder(db);
+    QRandomGenerator random(13);
+    std::vector<double> request, offThread, during;
+    int written = 0;
+    QObject::connect(&copier, &BackgroundCopies::finished,
+                     [&](const CopyResult& result) { written += result.written() ? 1 : 0; });
+    const qint64 before = db.scalar(QStringLiteral("SELECT count(*) FROM tball")).toLongLong();
+    for (int i = 0; i < 5; ++i) {
+        int ticks = 29;
+        QElapsedTimer timer;
+        timer.start();
+        if (backups.autoTimeTick(ticks, copier).isEmpty())
+            qFatal("no timed copy");
+        request.push_back(timer.nsecsElapsed() / 1e6);
+        while (!copier.idle()) {
+            QElapsedTimer line;
+            line.start();
+            recordRandomLine(recorder, db, random);
+            during.push_back(line.nsecsElapsed() / 1e6);
+        }
+        offThread.push_back(timer.nsecsElapsed() / 1e6);
+        copier.waitForDone();
+    }
+    const qint64 after = db.scalar(QStringLiteral("SELECT count(*) FROM tball")).toLongLong();
+    if (written != 5 || during.empty() || after != before + 2 * static_cast<qint64>(during.size()))
+        qFatal("a line or a copy went missing");
+    const Figures c = summarize(request);
+    const Figures d = summarize(offThread);
+    const Figures e = summarize(during);
+    std::printf("%8d rows: timed copy, caller blocked median %.3f ms, worst %.3f ms\n", rows,
+                c.median, c.worst);
+    std::printf("%8d rows: timed copy, off-thread   median %.0f ms, worst %.0f ms\n", rows,
+                d.median, d.worst);
+    std::printf("%8d rows, %zu lines: record + sums during a copy median %.3f ms, worst %.3f ms\n",
+                rows, during.size(), e.median, e.worst);
+}
+
 void run(int rows, int lines) {
     QTemporaryDir dir;
     const QString folder = location::withSlash(dir.path());
@@ -113,11 +182,7 @@ void run(int rows, int lines) {
     const Figures c = summarize(tick);
     std::printf("%8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", rows, c.median,
                 c.worst);
-    // A copy of the book (the AutoTime and close copies), which blocks the window while it runs.
-    QElapsedTimer copy;
-    copy.start();
-    Backups(*db, folder).closeCopy();
-    std::printf("%8d rows: consistent copy of the book %.0f ms\n", rows, copy.nsecsElapsed() / 1e6);
+    copies(*db, folder, rows);
 }
 } // namespace
 

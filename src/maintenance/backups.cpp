@@ -1,5 +1,6 @@
 #include "maintenance/backups.h"
 
+#include "maintenance/backgroundcopies.h"
 #include "shell/settings.h"
 #include "store/database.h"
 
@@ -25,55 +26,72 @@ QString Backups::autoTimeName(int ticks) {
     return QStringLiteral("AutoTime%1.mde").arg(ticks / 6, 3, 10, QLatin1Char('0'));
 }
 
-bool Backups::copyTo(const QString& relativePath) {
-    const QString target = folder_ + relativePath;
-    try {
-        if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-            return false;
-        db_.snapshotTo(target);
-        return true;
-    } catch (const StoreError&) {
-        return false;
+CopyResult Backups::run(const CopyJob& job) {
+    if (job.isEmpty()) {
+        CopyResult result;
+        result.detail = QStringLiteral("no copy");
+        return result;
     }
+    return runCopy(db_, job);
 }
 
-QString Backups::numberedCopy(const QString& prefix) {
+CopyResult Backups::copyTo(const QString& relativePath) {
+    return run({folder_ + relativePath, {}});
+}
+
+CopyJob Backups::numberedJob(const QString& prefix) {
     SettingsRecord settings(db_);
     QString counter;
     try {
         counter = settings.text(Backc::back);
     } catch (const StoreError&) {
-        return QString();
+        return CopyJob();
     }
-    const QString name = QStringLiteral("dbbackup/") + prefix + paddedCounter(counter) +
-                         QStringLiteral(".mde");
-    const bool written = copyTo(name);
+    CopyJob job;
+    job.target = folder_ + QStringLiteral("dbbackup/") + prefix + paddedCounter(counter) +
+                 QStringLiteral(".mde");
     if (prefix != QLatin1String("D"))
-        copyTo(QStringLiteral("lastdb/lastdatab.mde"));
+        job.alsoTo << folder_ + QStringLiteral("lastdb/lastdatab.mde");
     try {
         settings.set(Backc::back, QString::number(nextCounter(counter)));
     } catch (const StoreError&) {
     }
-    return written ? folder_ + name : QString();
+    return job;
 }
 
-QString Backups::autoTimeTick(int& ticks) {
+CopyResult Backups::numberedCopy(const QString& prefix) { return run(numberedJob(prefix)); }
+
+bool Backups::requestNumberedCopy(const QString& prefix, BackgroundCopies& copies) {
+    const CopyJob job = numberedJob(prefix);
+    return !job.isEmpty() && copies.request(db_.path(), job);
+}
+
+CopyJob Backups::autoTimeJob(int& ticks) {
     ++ticks;
     QDir().mkpath(folder_ + QStringLiteral("dbautotime"));
     const QString name = autoTimeName(ticks);
-    QString written;
-    if (!name.isEmpty() && copyTo(QStringLiteral("dbautotime/") + name))
-        written = folder_ + QStringLiteral("dbautotime/") + name;
     if (ticks > 9001)
         ticks = 0;
-    return written;
+    if (name.isEmpty())
+        return CopyJob();
+    return {folder_ + QStringLiteral("dbautotime/") + name, {}};
 }
 
-bool Backups::firstRunBackup() {
+QString Backups::autoTimeTick(int& ticks, BackgroundCopies& copies) {
+    const CopyJob job = autoTimeJob(ticks);
+    return !job.isEmpty() && copies.request(db_.path(), job) ? job.target : QString();
+}
+
+QString Backups::autoTimeTick(int& ticks) {
+    const CopyJob job = autoTimeJob(ticks);
+    return !job.isEmpty() && run(job).written() ? job.target : QString();
+}
+
+std::optional<CopyResult> Backups::firstRunBackup() {
     const QString name = QStringLiteral("db/tabuloxbackup.mde");
     if (QFileInfo::exists(folder_ + name))
-        return false;
+        return std::nullopt;
     return copyTo(name);
 }
 
-bool Backups::closeCopy() { return copyTo(QStringLiteral("dbcompact/compact.mde")); }
+CopyResult Backups::closeCopy() { return copyTo(QStringLiteral("dbcompact/compact.mde")); }

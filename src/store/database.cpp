@@ -98,7 +98,11 @@ QStringList Database::columnNames(const QString& table) {
     return dialect::columnNames(*this, table);
 }
 
-void Database::snapshotTo(const QString& file) { dialect::snapshot(*this, file); }
+QString Database::pageDamage() { return dialect::pageDamage(*this); }
+
+SnapshotResult Database::snapshotTo(const QString& newFile) {
+    return dialect::snapshot(*this, newFile);
+}
 
 Transaction::Transaction(Database& db) : db_(db) {
     if (!db_.handle().transaction())

@@ -17,6 +17,19 @@ private:
     QString message_;
 };
 
+// What became of a copy of the whole database.
+struct SnapshotResult {
+    enum Status {
+        Written, // the copy is complete
+        Damaged, // the database's pages are damaged: no copy was made
+        Failed   // the copy could not be written (folder, disk, lock)
+    };
+    Status status = Failed;
+    QString file;   // where the copy was to go
+    QString detail; // the engine's or the file system's text when not written
+    bool written() const { return status == Written; }
+};
+
 // One open database file. Every value goes in as a bound parameter.
 class Database {
 public:
@@ -42,8 +55,12 @@ public:
     bool viewExists(const QString& name);
     QStringList columnNames(const QString& table);
 
-    // A consistent copy of the whole database written to file (overwritten).
-    void snapshotTo(const QString& file);
+    // The engine's quick check of every page: empty when the file is sound, else what it
+    // found. Throws StoreError when the check cannot run (busy, unreadable).
+    QString pageDamage();
+    // A consistent copy of the whole database written into newFile, which must not exist,
+    // after the check of every page. Nothing is left at newFile unless it is written.
+    SnapshotResult snapshotTo(const QString& newFile);
 
 private:
     explicit Database(const QString& path, const QString& connectionName);

@@ -6,7 +6,27 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
+
+namespace {
+// SQLITE_CORRUPT and SQLITE_NOTADB (with their extended codes): the file itself is damaged.
+bool isDamage(const QSqlError& error) {
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number) & 0xff;
+    return number && (code == 11 || code == 26);
+}
+
+QString engineText(const QSqlError& error) {
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+// A half-written copy and whatever journal the engine gave it.
+void removeWritten(const QString& file) {
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(file + QLatin1String(suffix));
+}
+} // namespace
 
 namespace dialect {
 
@@ -65,16 +85,59 @@ void addTextColumn(Database& db, const QString& table, const QString& column) {
                 .arg(quoteIdentifier(table), quoteIdentifier(column), textType()));
 }
 
-void snapshot(Database& db, const QString& file) {
-    // VACUUM INTO refuses an existing target: write beside it, then replace it.
-    const QString temp = file + QStringLiteral(".part");
-    QFile::remove(temp);
-    db.exec(QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(temp)});
-    QFile::remove(file);
-    if (!QFile::rename(temp, file)) {
-        QFile::remove(temp);
-        throw StoreError(QStringLiteral("cannot write %1").arg(file));
+QString pageDamage(Database& db) {
+    QSqlQuery query(db.handle());
+    query.setForwardOnly(true);
+    QStringList findings;
+    if (query.exec(QStringLiteral("PRAGMA quick_check(10)"))) {
+        while (query.next()) {
+            const QString line = query.value(0).toString();
+            if (line != QLatin1String("ok"))
+                findings << line;
+        }
     }
+    // A page too damaged to read stops the check itself.
+    const QSqlError error = query.lastError();
+    if (error.isValid()) {
+        if (!isDamage(error))
+            throw StoreError(engineText(error));
+        findings << engineText(error);
+    }
+    return findings.join(QLatin1Char('\n'));
+}
+
+SnapshotResult snapshot(Database& db, const QString& newFile) {
+    SnapshotResult result;
+    result.file = newFile;
+    if (QFileInfo::exists(newFile)) {
+        result.detail = QStringLiteral("file exists: ") + newFile;
+        return result;
+    }
+    try {
+        result.detail = pageDamage(db);
+    } catch (const StoreError& error) {
+        result.detail = error.message();
+        return result;
+    }
+    if (!result.detail.isEmpty()) {
+        result.status = SnapshotResult::Damaged;
+        return result;
+    }
+    QSqlQuery query(db.handle());
+    query.setForwardOnly(true);
+    if (query.prepare(QStringLiteral("VACUUM INTO ?"))) {
+        query.addBindValue(QDir::toNativeSeparators(newFile));
+        if (query.exec()) {
+            result.status = SnapshotResult::Written;
+            return result;
+        }
+    }
+    const QSqlError error = query.lastError();
+    query.finish();
+    removeWritten(newFile);
+    result.status = isDamage(error) ? SnapshotResult::Damaged : SnapshotResult::Failed;
+    result.detail = engineText(error);
+    return result;
 }
 
 } // namespace dialect

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class Database;
+struct SnapshotResult;
 
 // Everything that differs between database engines lives here; the statements of the
 // windows and rules are written once, in portable SQL with bound values.
@@ -28,7 +29,11 @@ QString nowText();
 
 void addTextColumn(Database& db, const QString& table, const QString& column);
 
-// A consistent copy of the open database written over file.
-void snapshot(Database& db, const QString& file);
+// The quick check of every page: empty when sound, else the findings; throws StoreError
+// when the check cannot run.
+QString pageDamage(Database& db);
+// A consistent copy of the open database written into newFile (which must not exist) after
+// the quick check; a damaged database gives no copy. A failure removes what was written.
+SnapshotResult snapshot(Database& db, const QString& newFile);
 
 } // namespace dialect

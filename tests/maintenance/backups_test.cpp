@@ -37,13 +37,14 @@ void BackupsTest::numberedCopiesShareOneCounter() {
     SettingsRecord settings(book.db());
     Backups backups(book.db(), book.folder());
     settings.set(Backc::back, "255");
-    QCOMPARE(backups.numberedCopy("N"), book.folder() + "dbbackup/N255.mde");
+    QCOMPARE(backups.numberedCopy("N").file, book.folder() + "dbbackup/N255.mde");
     QCOMPARE(settings.text(Backc::back), QString("0"));
     QVERIFY(QFileInfo::exists(book.folder() + "lastdb/lastdatab.mde"));
     QFile::remove(book.folder() + "lastdb/lastdatab.mde");
-    QCOMPARE(backups.numberedCopy("D"), book.folder() + "dbbackup/D000.mde");
+    QVERIFY(backups.numberedCopy("D").written());
+    QVERIFY(QFileInfo::exists(book.folder() + "dbbackup/D000.mde"));
     QVERIFY(!QFileInfo::exists(book.folder() + "lastdb/lastdatab.mde"));
-    QCOMPARE(backups.numberedCopy("T3S"), book.folder() + "dbbackup/T3S001.mde");
+    QCOMPARE(backups.numberedCopy("T3S").file, book.folder() + "dbbackup/T3S001.mde");
     QCOMPARE(settings.text(Backc::back), QString("2"));
 }
 
@@ -51,9 +52,9 @@ void BackupsTest::copyIsAConsistentDatabase() {
     TempBook book;
     book.db().exec("INSERT INTO tball (num,h,cus,codeins) VALUES ('123',10,'a','h3')");
     Backups backups(book.db(), book.folder());
-    QVERIFY(backups.closeCopy());
+    QVERIFY(backups.closeCopy().written());
     book.db().exec("INSERT INTO tball (num,h,cus,codeins) VALUES ('124',10,'a','h3')");
-    QVERIFY(backups.closeCopy()); // overwrites
+    QVERIFY(backups.closeCopy().written()); // overwrites
     std::unique_ptr<Database> copy =
         Database::openExistingReadOnly(book.folder() + "dbcompact/compact.mde");
     QCOMPARE(rowsOf(*copy, "SELECT num FROM tball ORDER BY num"), (QStringList{"123", "124"}));
@@ -76,7 +77,8 @@ void BackupsTest::autoTimeRing() {
 void BackupsTest::firstRunBackupOnce() {
     TempBook book;
     Backups backups(book.db(), book.folder());
-    QVERIFY(backups.firstRunBackup());
+    const std::optional<CopyResult> first = backups.firstRunBackup();
+    QVERIFY(first && first->written());
     QVERIFY(!backups.firstRunBackup());
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QString>
+#include <QStringList>
+
+// One copy of the book: a consistent snapshot at target, then plain file copies of that
+// finished snapshot at each path of alsoTo. Every file is written beside its place and renamed
+// over it in one step, so a copy that fails or is refused leaves the previous copy as it was
+// and no temporary file.
+struct CopyJob {
+    QString target;
+    QStringList alsoTo;
+    bool isEmpty() const { return target.isEmpty(); }
+};
+
+// file is the job's target; a failure of one of alsoTo is Failed with that path in detail.
+using CopyResult = SnapshotResult;
+
+// Runs the job on the given connection to the book (the caller's, or a copier's own).
+CopyResult runCopy(Database& book, const CopyJob& job);
+
+// What the window says when a copy was refused because the book is damaged.
+QString damagedBookMessage();
