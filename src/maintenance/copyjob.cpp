@@ -2,6 +2,7 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,6 +62,20 @@ QString replaceWith(const QString& temp, const QString& target) {
     return error;
 }
 
+// Temporary files of copies of target that a program ended half-way (Ctrl+Q, a crash) left;
+// a copy still being written is younger than this.
+void removeLeftovers(const QString& target) {
+    const QFileInfo info(target);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-15 * 60);
+    const QStringList names =
+        info.dir().entryList({info.fileName() + QStringLiteral(".*.part")}, QDir::Files);
+    for (const QString& name : names) {
+        const QString path = info.dir().filePath(name);
+        if (QFileInfo(path).lastModified() < before)
+            QFile::remove(path);
+    }
+}
+
 QString copyBeside(const QString& source, const QString& target) {
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         return QStringLiteral("cannot create the folder of ") + target;
@@ -92,8 +107,9 @@ CopyResult runCopy(Database& book, const CopyJob& job) {
     result.detail = replaceWith(temp, job.target);
     if (!result.detail.isEmpty())
         return result;
-    // Left beside a copy by earlier versions of the program.
+    // Left beside a copy by earlier versions of the program, or by a run ended half-way.
     QFile::remove(job.target + QStringLiteral(".part"));
+    removeLeftovers(job.target);
     for (const QString& extra : job.alsoTo) {
         result.detail = copyBeside(job.target, extra);
         if (!result.detail.isEmpty())

@@ -7,6 +7,17 @@
 Desk::Desk(const RunValues& run, QObject* parent) : QObject(parent), run_(run) {
     for (int i = 0; i < 7; ++i)
         status_ << QString();
+    connect(&copies_, &BackgroundCopies::finished, this, [this](const CopyResult& result) {
+        if (result.status == CopyResult::Damaged)
+            bookFoundDamaged();
+    });
+}
+
+void Desk::bookFoundDamaged() {
+    if (damageSaid_)
+        return;
+    damageSaid_ = true;
+    emit damaged(damagedBookMessage());
 }
 
 Desk::~Desk() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maintenance/backgroundcopies.h"
 #include "shell/runvalues.h"
 
 #include <QObject>
@@ -37,6 +38,11 @@ public:
     // LAN mode, none (nullptr: the own book) otherwise.
     std::unique_ptr<Database> openBets(bool lanAuto) const;
 
+    // Copies of the own book written off the window's thread.
+    BackgroundCopies& copies() { return copies_; }
+    // A copy was refused because the book is damaged; said once per run.
+    void bookFoundDamaged();
+
     // The status bar's panels.
     QString status(int panel) const;
     void setStatus(int panel, const QString& text);
@@ -59,6 +65,8 @@ public:
 
 signals:
     void statusChanged(int panel, const QString& text);
+    // The book failed its check; the message says what to do.
+    void damaged(const QString& message);
     void ending();
     // The ten kind limits in column order, as the limits window read them.
     void kindLimitsChanged(const QStringList& limits);
@@ -75,7 +83,9 @@ signals:
 
 private:
     RunValues run_;
+    BackgroundCopies copies_;
     std::unique_ptr<Database> own_;
+    bool damageSaid_ = false;
     QStringList status_;
     bool ended_ = false;
 };

@@ -5,6 +5,7 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -82,7 +83,7 @@ private:
 };
 } // namespace
 
-class CopiesTest : public QObject {
+class CopiesTest : public testing::Test {
     Q_OBJECT
 private slots:
     void damagedBookIsNeverCopied();
@@ -176,12 +177,21 @@ void CopiesTest::failedCopyKeepsTheOldOneAndNoDebris() {
     QCOMPARE(entriesOf(book.folder() + "dbbackup"), QStringList{"N000.mde"});
     QCOMPARE(bytesOf(book.folder() + "lastdb"), QByteArray());
 
-    // A copy left by an earlier version beside its copy goes with the next good copy.
+    // A copy left by an earlier version beside its copy goes with the next good copy, and so
+    // does an old one of a run ended half-way; one still being written stays.
     QFile legacy(folder + "/compact.mde.part");
     QVERIFY(legacy.open(QIODevice::WriteOnly));
     legacy.close();
+    QFile halfWay(folder + "/compact.mde.4242-0.part");
+    QVERIFY(halfWay.open(QIODevice::WriteOnly));
+    halfWay.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    halfWay.close();
+    QFile writing(folder + "/compact.mde.4243-0.part");
+    QVERIFY(writing.open(QIODevice::WriteOnly));
+    writing.close();
     QVERIFY(backups.closeCopy().written());
-    QCOMPARE(entriesOf(folder), QStringList{"compact.mde"});
+    QCOMPARE(entriesOf(folder), (QStringList{"compact.mde", "compact.mde.4243-0.part"}));
+    QFile::remove(folder + "/compact.mde.4243-0.part");
     QVERIFY(bytesOf(folder + "/compact.mde") != old);
 }
 

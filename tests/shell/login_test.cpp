@@ -165,6 +165,8 @@ void LoginTest::ticksContinueAcrossRuns() {
     for (int i = 0; i < 18; ++i)
         main.onTimer1();
     QCOMPARE(main.panelText(6), QString("30"));
+    // Written off the window's thread.
+    main.desk().copies().waitForDone();
     QVERIFY(QFileInfo::exists(dir_->path() + "/dbautotime/AutoTime005.mde"));
 }
 

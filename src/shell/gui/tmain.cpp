@@ -104,6 +104,10 @@ void Tmain::listen() {
         timer2_->stop();
         timer3_->stop();
     });
+    connect(&desk, &Desk::damaged, this, [this](const QString& message) {
+        Platform::instance().beep();
+        Dialogs::warning(this, message);
+    });
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.
@@ -232,7 +236,9 @@ void Tmain::prepare() {
     }
 
     try {
-        Backups(desk.own(), run.programFolder).firstRunBackup();
+        const std::optional<CopyResult> first = Backups(desk.own(), run.programFolder).firstRunBackup();
+        if (first && first->status == CopyResult::Damaged)
+            desk.bookFoundDamaged();
         startup::applyServerName(desk.own(), run.computerName, run.programFolder);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
@@ -282,7 +288,7 @@ void Tmain::updateSizes() {
 
 void Tmain::onTimer1() {
     try {
-        Backups(own(), run().programFolder).autoTimeTick(ticks_);
+        Backups(own(), run().programFolder).autoTimeTick(ticks_, desk_->copies());
     } catch (const StoreError&) {
         ++ticks_;
     }
@@ -428,7 +434,9 @@ void Tmain::finishClose() {
         } catch (const StoreError&) {
             settings.set(Backc::back2, QStringLiteral("1"));
         }
-        Backups(db, run().programFolder).closeCopy();
+        desk_->copies().waitForDone();
+        if (Backups(db, run().programFolder).closeCopy().status == CopyResult::Damaged)
+            desk_->bookFoundDamaged();
         db.exec(QStringLiteral("DELETE FROM cusexe"));
         db.exec(QStringLiteral("DELETE FROM cusexe2"));
     } catch (const StoreError&) {
