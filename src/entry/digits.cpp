@@ -22,6 +22,27 @@ QString latinDigits(const QString& text) {
     return latin;
 }
 
+QString numberBoxText(const QString& text) {
+    QString kept;
+    for (QChar c : latinDigits(text)) {
+        if (isDigit(c))
+            kept += c;
+        else if (c == QLatin1Char('x') || c == QLatin1Char('X'))
+            kept += QLatin1Char('X');
+    }
+    return kept;
+}
+
+QString stakeBoxText(const QString& text, bool operators) {
+    QString kept;
+    for (QChar c : latinDigits(text)) {
+        if (isDigit(c) || c == QLatin1Char('-') ||
+            (operators && (c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('/'))))
+            kept += c;
+    }
+    return kept;
+}
+
 bool isTwoX(const QString& text) {
     if (text.size() != 3 || text.count(QLatin1Char('X')) != 1)
         return false;

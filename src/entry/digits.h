@@ -11,6 +11,13 @@ bool isDigits(const QString& text);
 // The text with each Thai digit (U+0E50 to U+0E59) turned into its Latin digit; every other
 // character as it is.
 QString latinDigits(const QString& text);
+// What the number box keeps of typed or pasted text: Latin digits (Thai digits turned into
+// them) and "X" (from x or X); anything else is dropped.
+QString numberBoxText(const QString& text);
+// What a stake box keeps: Latin digits (Thai ones turned), "-", and with operators also
+// "*", "+" and "/".
+QString stakeBoxText(const QString& text, bool operators);
+
 // A 2X pattern: three characters, exactly one "X", the others digits.
 bool isTwoX(const QString& text);
 

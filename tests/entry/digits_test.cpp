@@ -101,6 +101,14 @@ void DigitsTest::onlyLatinDigitsAreDigits() {
     QCOMPARE(latinDigits(QString::fromUtf8("١٢")), QString::fromUtf8("١٢"));
     QCOMPARE(latinDigits(""), QString(""));
     QVERIFY(isDigits(latinDigits(QString::fromUtf8("๑๒๓"))));
+
+    // What the boxes keep of typed or pasted text.
+    QCOMPARE(numberBoxText(QString::fromUtf8("๑๒๓")), QString("123"));
+    QCOMPARE(numberBoxText(QString::fromUtf8(" 1x๕ ก")), QString("1X5"));
+    QCOMPARE(numberBoxText("-12.5"), QString("125"));
+    QCOMPARE(stakeBoxText(QString::fromUtf8("๑๐*๕"), true), QString("10*5"));
+    QCOMPARE(stakeBoxText(QString::fromUtf8("๑๐*๕"), false), QString("105"));
+    QCOMPARE(stakeBoxText(" -20 บาท", false), QString("-20"));
 }
 
 TABULOX_TEST(DigitsTest)

@@ -9,7 +9,9 @@
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +43,14 @@ struct Shop : testing::Shop {
         QTest::keyClick(e, Qt::Key_Return);
     }
     void key(Qt::Key k) { QTest::keyClick(edit("num"), k); }
+    // Characters no Latin key gives (Thai digits), typed one by one and confirmed.
+    void typeThai(const char* field, const QString& text) {
+        QLineEdit* e = edit(field);
+        QCOMPARE_FOCUS(e);
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
     void line(const QString& number, const QStringList& stakes) {
         type("num", number);
         static const char* const fields[] = {"n1", "n2", "nu3"};
@@ -65,6 +75,8 @@ private slots:
     void sheetForACustomer();
     void autorunSteps();
     void badStakeIsRefused();
+    void thaiAndPastedDigits();
+    void lineWithoutBetsIsSaid();
     void gridShowsTheNewestRows();
     void threeStakeF7();
     void nameWarning();
@@ -214,6 +226,40 @@ void EntryFormTest::badStakeIsRefused() {
     shop.line("123", {"5*+2"});
     QVERIFY(shop.book().isEmpty());
     QVERIFY(rowsOf(shop.db(), "SELECT count(*) FROM tblog") == QStringList{"0"});
+}
+
+void EntryFormTest::thaiAndPastedDigits() {
+    Shop shop;
+    shop.key(Qt::Key_F2);
+    // Thai digits typed are Latin ones in the box and in the book.
+    shop.typeThai("num", QString::fromUtf8("๑๒๓"));
+    QCOMPARE(shop.edit("num")->text(), QString("123"));
+    shop.typeThai("n1", QString::fromUtf8("๑๐"));
+    shop.typeThai("n2", QString::fromUtf8("๕"));
+    QCOMPARE(shop.book(), (QStringList{"123|10|0|0|h3", "123|0|5|0|t3"}));
+    // Pasted text keeps what a key would have let in.
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("๔๕๖ บาท"));
+    QLineEdit* num = shop.edit("num");
+    num->clear();
+    QTest::keyClick(num, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(num->text(), QString("456"));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("๒๐x"));
+    QLineEdit* n1 = shop.edit("n1");
+    n1->clear();
+    QTest::keyClick(n1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(n1->text(), QString("20"));
+}
+
+void EntryFormTest::lineWithoutBetsIsSaid() {
+    Shop shop;
+    shop.key(Qt::Key_F1);
+    // A set of three equal digits has no number: said, nothing written.
+    shop.line("111", {"5"});
+    QCOMPARE(Dialogs::last().kind, QString("warning"));
+    QCOMPARE(Dialogs::last().text,
+             QString("คุณป้อนข้อมูลไม่ถูกต้อง เลข 111 ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
+    QVERIFY(shop.book().isEmpty());
+    QCOMPARE(rowsOf(shop.db(), "SELECT count(*) FROM tblog"), QStringList{"0"});
 }
 
 void EntryFormTest::gridShowsTheNewestRows() {

@@ -84,6 +84,7 @@ private:
     bool stakeKey(QLineEdit* field, QKeyEvent* key);
     void numEdited(const QString& text);
     void stakeEdited(QLineEdit* field);
+    void keepOnly(QLineEdit* field, const QString& kept);
     void enterNum();
     void enterN1();
     void enterN2();

@@ -1,6 +1,7 @@
 // The typing cycle of the entry form: modes, keys, checks and recording a line.
 
 #include "entry/checks.h"
+#include "entry/digits.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
 #include "settlement/customers.h"
@@ -250,15 +251,16 @@ bool Tfminput::numKey(QKeyEvent* key) {
     }
     if (isEditingKey(key))
         return false;
+    // Digits and X go in (a Thai digit as its Latin one, x as X); everything else is dropped.
     const QString text = key->text();
-    if (text.size() == 1 && text[0].isDigit())
-        return false;
-    if (text.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0) {
-        number_->insert(QStringLiteral("X"));
-        numEdited(number_->text());
+    const QString kept = numberBoxText(text);
+    if (kept.isEmpty())
         return true;
-    }
-    return true; // everything else is dropped
+    if (kept == text)
+        return false;
+    number_->insert(kept);
+    numEdited(number_->text());
+    return true;
 }
 
 bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
@@ -276,15 +278,26 @@ bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
         chooseFunctionKey(key->key() - Qt::Key_F1 + 1);
         return true;
     }
-    if (isEditingKey(key))
+    if (isEditingKey(key) || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
     const QString text = key->text();
-    if (text.size() == 1 && (text[0].isDigit() || text == QLatin1String("-")))
+    const QString kept = stakeBoxText(text, field == stake1_ && layout_.operators);
+    if (kept.isEmpty())
+        return true;
+    if (kept == text)
         return false;
-    if (field == stake1_ && layout_.operators && text.size() == 1 &&
-        QStringLiteral("*+/").contains(text[0]))
-        return false;
+    field->insert(kept);
+    stakeEdited(field);
     return true;
+}
+
+// Pasted text passes no key filter: the box keeps what a key would have let in.
+void Tfminput::keepOnly(QLineEdit* field, const QString& kept) {
+    if (field->text() == kept)
+        return;
+    const int cursor = qMin(field->cursorPosition(), int(kept.size()));
+    field->setText(kept);
+    field->setCursorPosition(cursor);
 }
 
 // ---- typing ----
@@ -294,7 +307,9 @@ void Tfminput::warnNoMode() {
     Dialogs::warning(this, QString::fromUtf8(kNoMode));
 }
 
-void Tfminput::numEdited(const QString& text) {
+void Tfminput::numEdited(const QString& typed) {
+    keepOnly(number_, numberBoxText(typed));
+    const QString text = number_->text();
     idle_ = 15;
     keystrokes_ = 7;
     keystrokeTimer_->start();
@@ -321,6 +336,7 @@ void Tfminput::numEdited(const QString& text) {
 }
 
 void Tfminput::stakeEdited(QLineEdit* field) {
+    keepOnly(field, stakeBoxText(field->text(), field == stake1_ && layout_.operators));
     idle_ = 15;
     keystrokes_ = 7;
     keystrokeTimer_->start();
@@ -454,6 +470,15 @@ void Tfminput::recordLine() {
         statusLine_->setText(QString::fromUtf8(kWrongInput));
         Dialogs::warning(this, QStringLiteral("จำนวนเงินไม่ถูกต้อง: ") + expansion.badStake +
                                    QStringLiteral(" ต้องเป็นตัวเลขจำนวนเต็มเท่านั้น"));
+        return;
+    }
+    // A line that gives no bet is said so, never dropped in silence.
+    if (expansion.notTaken()) {
+        statusLine_->setText(QString::fromUtf8(kWrongInput));
+        Platform::instance().beep();
+        Dialogs::warning(this, QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้อง เลข ") + number +
+                                   QStringLiteral(" ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
+        focusField(number_);
         return;
     }
     try {
