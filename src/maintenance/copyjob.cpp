@@ -93,6 +93,11 @@ QString copyBeside(const QString& source, const QString& target) {
 CopyResult runCopy(Database& book, const CopyJob& job) {
     CopyResult result;
     result.file = job.target;
+    if (job.checkOnly) {
+        result.detail = book.pageDamage();
+        result.status = result.detail.isEmpty() ? CopyResult::Written : CopyResult::Damaged;
+        return result;
+    }
     if (!QDir().mkpath(QFileInfo(job.target).absolutePath())) {
         result.detail = QStringLiteral("cannot create the folder of ") + job.target;
         return result;

@@ -12,7 +12,12 @@
 struct CopyJob {
     QString target;
     QStringList alsoTo;
+    // No copy: every page of the book is read and checked. Written then means sound; target
+    // only names the job.
+    bool checkOnly = false;
     bool isEmpty() const { return target.isEmpty(); }
+
+    static CopyJob check(const QString& bookPath) { return {bookPath + QStringLiteral("#check"), {}, true}; }
 };
 
 // file is the job's target; a failure of one of alsoTo is Failed with that path in detail.

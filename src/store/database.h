@@ -7,14 +7,32 @@
 #include <memory>
 #include <stdexcept>
 
-// A statement the database refused; message() is the database's own text.
+class QSqlError;
+
+// A statement the database refused. For the common causes message() says in Thai what
+// happened and what to do, followed by the engine's own text; otherwise it is that text.
 class StoreError : public std::runtime_error {
 public:
-    explicit StoreError(const QString& message);
+    enum Kind {
+        other,
+        inUse,      // another program or computer holds the book
+        diskFull,   // no room left on the disk
+        readOnly,   // the book or its folder cannot be written
+        damaged,    // the file is not a sound database
+        cannotOpen, // the file cannot be opened at all
+        diskError   // the disk refused a read or a write
+    };
+    explicit StoreError(const QString& message, Kind kind = other);
+    static StoreError fromEngine(const QSqlError& error);
+
     QString message() const { return message_; }
+    Kind kind() const { return kind_; }
+    // The Thai words of a kind (empty for other).
+    static QString thaiFor(Kind kind);
 
 private:
     QString message_;
+    Kind kind_;
 };
 
 // What became of a copy of the whole database.
@@ -79,6 +97,7 @@ public:
     void commit();
 
 private:
+    void rollback();
     Database& db_;
     bool open_ = false;
 };

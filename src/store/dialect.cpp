@@ -100,7 +100,7 @@ QString pageDamage(Database& db) {
     const QSqlError error = query.lastError();
     if (error.isValid()) {
         if (!isDamage(error))
-            throw StoreError(engineText(error));
+            throw StoreError::fromEngine(error);
         findings << engineText(error);
     }
     return findings.join(QLatin1Char('\n'));

@@ -4,6 +4,7 @@
 #include "store/schema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -18,13 +19,67 @@ QString withSlash(const QString& folder) {
     return result;
 }
 
-QString programFolder(const QString& executableFolder) {
-    const QFileInfo info(executableFolder);
-    if (info.isDir() && info.isWritable())
-        return withSlash(info.absoluteFilePath());
+BookFile bookFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return BookFile::missing;
+    if (file.size() == 0)
+        return BookFile::empty;
+    // A file that cannot be read is left to the engine, which says why.
+    if (!file.open(QIODevice::ReadOnly))
+        return BookFile::database;
+    static const QByteArray header("SQLite format 3\0", 16);
+    return file.read(16) == header ? BookFile::database : BookFile::notDatabase;
+}
+
+BookPlace placeBook(const QString& executableFolder, const QString& dataFolder,
+                    const std::function<bool(const QString&)>& writable) {
+    const QString folder = withSlash(QFileInfo(executableFolder).absoluteFilePath());
+    const QString book = ownDatabasePath(folder);
+    const QString db = folder + QStringLiteral("db");
+    if (QFileInfo::exists(book)) {
+        BookPlace place{folder};
+        // The engine writes its journal beside the book.
+        if (!writable(book))
+            place.problem = BookPlace::readOnlyBook;
+        else if (!writable(db))
+            place.problem = BookPlace::readOnlyFolder;
+        return place;
+    }
+    if (writable(folder) || (QFileInfo(db).isDir() && writable(db)))
+        return {folder};
+    return {withSlash(dataFolder)};
+}
+
+BookPlace placeBook(const QString& executableFolder) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return withSlash(data);
+    BookPlace place = placeBook(executableFolder, data,
+                                [](const QString& path) { return QFileInfo(path).isWritable(); });
+    if (withSlash(data) == place.programFolder)
+        QDir().mkpath(data);
+    return place;
+}
+
+QString programFolder(const QString& executableFolder) {
+    return placeBook(executableFolder).programFolder;
+}
+
+QString problemText(const BookPlace& place) {
+    const QString book = ownDatabasePath(place.programFolder);
+    switch (place.problem) {
+    case BookPlace::readOnlyBook:
+        return QStringLiteral("ไฟล์ฐานข้อมูล ") + book +
+               QStringLiteral(" อ่านได้อย่างเดียว โปรแกรมจึงบันทึกข้อมูลลงไฟล์นี้ไม่ได้\n"
+                              "กรุณาให้สิทธิ์เขียนไฟล์นี้ แล้วเปิดโปรแกรมใหม่");
+    case BookPlace::readOnlyFolder:
+        return QStringLiteral("โฟลเดอร์ ") + place.programFolder +
+               QStringLiteral("db เขียนไม่ได้ โปรแกรมจึงเปิดฐานข้อมูล ") + book +
+               QStringLiteral(" ไม่ได้ (ฐานข้อมูลต้องเขียนไฟล์ประกอบไว้ในโฟลเดอร์เดียวกัน)\n"
+                              "กรุณาให้สิทธิ์เขียนโฟลเดอร์นี้ แล้วเปิดโปรแกรมใหม่");
+    case BookPlace::none:
+        break;
+    }
+    return QString();
 }
 
 QString ownDatabasePath(const QString& programFolder) {
@@ -43,6 +98,13 @@ Shared resolveShared(const QString& serverPath, const QString& ownPath) {
 }
 
 std::unique_ptr<Database> openBook(const QString& path, const QString& programFolder) {
+    const BookFile file = bookFile(path);
+    if (file == BookFile::empty || file == BookFile::notDatabase) {
+        throw StoreError(StoreError::thaiFor(StoreError::damaged) + QStringLiteral(" (") + path +
+                             (file == BookFile::empty ? QStringLiteral(": empty file)")
+                                                      : QStringLiteral(": not a database)")),
+                         StoreError::damaged);
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     std::unique_ptr<Database> db = Database::openFile(path);
     schema::createMissing(*db, withSlash(programFolder));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class Database;
@@ -9,9 +10,28 @@ class Database;
 // under the server path of cstr. A path here always ends with '/'.
 namespace location {
 
-// The executable's folder when it is writable, else the user's data folder.
-QString programFolder(const QString& executableFolder);
 QString withSlash(const QString& folder);
+
+// What lies at the place of a book file. A file that is empty or does not start as a
+// database does is a damaged book: it is kept as it is, never made into a new one.
+enum class BookFile { missing, database, empty, notDatabase };
+BookFile bookFile(const QString& path);
+
+// Where the program keeps its folders: the executable's folder when it holds a book, or
+// can take one; the user's data folder only when it holds none and cannot. A book that
+// cannot be written is said, never a reason to take up another book.
+struct BookPlace {
+    enum Problem { none, readOnlyBook, readOnlyFolder };
+    QString programFolder; // ends with '/'
+    Problem problem = none;
+};
+BookPlace placeBook(const QString& executableFolder, const QString& dataFolder,
+                    const std::function<bool(const QString&)>& writable);
+// The same with the file system's own answers and the user's data folder.
+BookPlace placeBook(const QString& executableFolder);
+QString programFolder(const QString& executableFolder);
+// The Thai words of a place's problem.
+QString problemText(const BookPlace& place);
 
 QString ownDatabasePath(const QString& programFolder);
 // The server's database under a server path ("/srv/tabulox/", "\\SERVER").
@@ -24,7 +44,7 @@ struct Shared {
 Shared resolveShared(const QString& serverPath, const QString& ownPath);
 
 // Opens a database of this program, creating the db folder, the file and every missing table
-// and view; throws StoreError.
+// and view; throws StoreError (kind damaged, the file untouched, for a damaged book).
 std::unique_ptr<Database> openBook(const QString& path, const QString& programFolder);
 
 } // namespace location

@@ -103,7 +103,7 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
         rowsShownBox_->setEnabled(false);
     } else {
         desk.setStatus(2, QStringLiteral("ระบบServer"));
-        desk.setStatus(1, QStringLiteral("Db=Local "));
+        desk.setStatus(1, QStringLiteral("Db=Local ") + run.ownPath());
     }
 
     // Default mode of the normal page (or the stock page when it is the only one shown).

@@ -39,6 +39,9 @@ public:
     Page page() const { return page_; }
     // The database bet lines go to.
     Database& bets();
+    // A line is being typed: a number typed into (not left selected after a line) or a
+    // stake box in use.
+    bool lineUnderWay() const;
 
 public slots:
     // F1..F10 of the page shown.

@@ -44,6 +44,13 @@ bool isEditingKey(const QKeyEvent* key) {
 }
 } // namespace
 
+bool Tfminput::lineUnderWay() const {
+    if (stake1_->hasFocus() || stake2_->hasFocus() || stake3_->hasFocus())
+        return true;
+    return number_->hasFocus() && !number_->text().isEmpty() &&
+           number_->selectedText() != number_->text();
+}
+
 // Entering a field selects its text, so what the clerk types replaces it.
 void Tfminput::focusField(QLineEdit* field) {
     field->setFocus();

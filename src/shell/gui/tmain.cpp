@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -46,7 +47,9 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
 
     const QFileInfo exe(executablePath);
     RunValues run;
-    run.programFolder = location::programFolder(exe.absolutePath());
+    const location::BookPlace place = location::placeBook(exe.absolutePath());
+    run.programFolder = place.programFolder;
+    placeProblem_ = location::problemText(place);
     run.programFileName = exe.fileName();
     run.executablePath = exe.absoluteFilePath();
     run.versionLabel = startup::versionLabel();
@@ -180,18 +183,8 @@ void Tmain::prepare() {
     run.computerName = platform.computerName();
     run.address = platform.address();
 
-    // The own database; a file that cannot be read is damaged.
-    try {
-        QDir().mkpath(run.programFolder + QStringLiteral("db"));
-        startup::probe(desk.own());
-    } catch (const StoreError&) {
-        damaged_ = true;
-        Dialogs::info(this, QStringLiteral("ฐานข้อมูลมีปัญหาต้องกด Repair1  เพื่อซ่อมแซมโดยMsAccess2010"));
-        platform.openWithShell(run.programFolder + QStringLiteral("db"));
-        platform.startProgram(run.programFolder + QStringLiteral("AA_v3.exe"), {});
-        endProgram();
+    if (!openOwnBook())
         return;
-    }
     soundfiles::writeMissing(run.programFolder);
 
     desk.setStatus(4, QStringLiteral("Name=") + run.computerName);
@@ -233,6 +226,7 @@ void Tmain::prepare() {
     if (startup::lowDisk(freeKb)) {
         platform.beep();
         Dialogs::warning(this, QString::fromUtf8(kLowDisk));
+        lowDiskSaid_ = QDateTime::currentDateTime();
     }
 
     try {
@@ -245,12 +239,60 @@ void Tmain::prepare() {
     }
 }
 
+bool Tmain::openOwnBook() {
+    Platform& platform = Platform::instance();
+    Desk& desk = *desk_;
+    const RunValues& run = desk.run();
+    const QString book = run.ownPath();
+    // A book that is there but cannot be written is said; another book is never taken up.
+    if (!placeProblem_.isEmpty()) {
+        damaged_ = true;
+        Dialogs::warning(this, placeProblem_);
+        endProgram();
+        return false;
+    }
+    for (;;) {
+        try {
+            QDir().mkpath(run.programFolder + QStringLiteral("db"));
+            startup::probe(desk.own());
+            desk.setStatus(1, QStringLiteral("Db=Local ") + book);
+            return true;
+        } catch (const StoreError& error) {
+            desk.releaseOwn();
+            // Held by another program: the book is sound, so ask again rather than repair.
+            if (error.kind() == StoreError::inUse) {
+                if (Dialogs::question(this, QStringLiteral("ฐานข้อมูล ") + book +
+                                                QStringLiteral(" กำลังถูกใช้งานโดยโปรแกรมอื่น "
+                                                               "(ฐานข้อมูลไม่ได้เสียหาย)\n"
+                                                               "ปิดโปรแกรมนั้นแล้วกด Yes เพื่อลองเปิดอีกครั้ง "
+                                                               "หรือกด No เพื่อออกจากโปรแกรม")))
+                    continue;
+                damaged_ = true;
+                endProgram();
+                return false;
+            }
+            damaged_ = true;
+            Dialogs::info(this, QStringLiteral("ฐานข้อมูลมีปัญหาต้องกด Repair1  เพื่อซ่อมแซมโดยMsAccess2010\n") +
+                                    QStringLiteral("ไฟล์ ") + book +
+                                    QStringLiteral(" (โปรแกรมไม่ได้แก้ไขไฟล์นี้)\n"
+                                                   "สำเนาก่อนหน้าอยู่ในโฟลเดอร์ dbbackup, lastdb และ dbautotime\n") +
+                                    error.message());
+            platform.openWithShell(run.programFolder + QStringLiteral("db"));
+            platform.startProgram(run.programFolder + QStringLiteral("AA_v3.exe"), {});
+            endProgram();
+            return false;
+        }
+    }
+}
+
 void Tmain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_ || damaged_)
         return;
     shownOnce_ = true;
     prepareShown();
+    // Every page of the book is read once it is open, without holding up the clerk.
+    desk_->copies().request(run().ownPath(), CopyJob::check(run().ownPath()));
 }
 
 void Tmain::prepareShown() {
@@ -281,9 +323,23 @@ void Tmain::updateSizes() {
     if (lowDiskWarnings_ < 5 && startup::lowDisk(freeKb)) {
         ++lowDiskWarnings_;
         Platform::instance().beep();
-        if (lowDiskWarnings_ == 1)
-            Dialogs::warning(this, QString::fromUtf8(kLowDisk));
+        lowDiskDue_ = true;
     }
+    sayLowDisk();
+}
+
+void Tmain::sayLowDisk() {
+    if (!lowDiskDue_ || lowDiskWarnings_ >= 5)
+        return;
+    // A box in the middle of a line would take its keys: it waits for the line to be done.
+    if (Tfminput* form = entryForm(); form && form->lineUnderWay())
+        return;
+    lowDiskDue_ = false;
+    const QDateTime now = QDateTime::currentDateTime();
+    if (lowDiskSaid_.isValid() && lowDiskSaid_.secsTo(now) < 3600)
+        return;
+    lowDiskSaid_ = now;
+    Dialogs::warning(this, QString::fromUtf8(kLowDisk));
 }
 
 void Tmain::onTimer1() {

@@ -3,6 +3,7 @@
 #include "shell/desk.h"
 #include "store/kinds.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QVector>
 #include <functional>
@@ -112,6 +113,8 @@ protected:
 
 private:
     void prepare();
+    // Opens the own book at start; false (the reason said, the program ended) when it cannot.
+    bool openOwnBook();
     void prepareShown();
     void buildStatusBar();
     // The hot keys, for the whole desktop where it allows.
@@ -134,8 +137,11 @@ private:
     // The entry form in front is made again (it reads its settings when it is made).
     void renewEntryForm();
     void updateSizes();
+    // The low-disk box: between lines only, and not again within the hour.
+    void sayLowDisk();
 
     std::unique_ptr<Desk> desk_;
+    QString placeProblem_; // why the book in the program folder cannot be used
     QMdiArea* mdi_ = nullptr;
     QMenu* popup_ = nullptr;
     QVector<QLabel*> panels_;
@@ -145,6 +151,8 @@ private:
     QTimer* timer3_ = nullptr;
     int ticks_ = 0;
     int lowDiskWarnings_ = 0;
+    bool lowDiskDue_ = false;
+    QDateTime lowDiskSaid_;
     bool damaged_ = false;
     bool shownOnce_ = false;
     bool closingFromLogin_ = false;

@@ -132,5 +132,6 @@ void Tmain::switchRefresh() {
 
 void Tmain::stopWarnings() {
     lowDiskWarnings_ = 20;
+    lowDiskDue_ = false;
     Dialogs::info(this, QStringLiteral("ปิดคำเตือนเรียบร้อย"));
 }
