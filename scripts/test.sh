@@ -9,7 +9,8 @@ flags=""
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-sanitize
     flags="-DTABULOX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
-    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 cmake -S . -B "$dir" -G Ninja $flags >/dev/null
