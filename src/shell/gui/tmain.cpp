@@ -14,13 +14,13 @@
 #include "store/location.h"
 #include "store/schema.h"
 #include "ui/dialogs.h"
+#include "ui/statuspanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -99,8 +99,8 @@ Tmain::~Tmain() {
 void Tmain::listen() {
     Desk& desk = *desk_;
     connect(&desk, &Desk::statusChanged, this, [this](int panel, const QString& text) {
-        if (QLabel* label = panels_.value(panel))
-            label->setText(text);
+        if (StatusPanel* label = panels_.value(panel))
+            label->setPanelText(text);
     });
     connect(&desk, &Desk::ending, this, [this] {
         timer1_->stop();
@@ -164,7 +164,7 @@ void Tmain::buildStatusBar() {
     bar->setObjectName(QStringLiteral("sb1"));
     bar->setSizeGripEnabled(false);
     for (int i = 0; i < 7; ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new StatusPanel(bar);
         panel->setObjectName(QStringLiteral("sb1panel%1").arg(i));
         panel->setMinimumWidth(kPanelWidths[i] * 2 / 3);
         if (i == 6)

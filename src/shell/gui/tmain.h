@@ -10,7 +10,7 @@
 #include <memory>
 
 class Database;
-class QLabel;
+class StatusPanel;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -144,7 +144,7 @@ private:
     QString placeProblem_; // why the book in the program folder cannot be used
     QMdiArea* mdi_ = nullptr;
     QMenu* popup_ = nullptr;
-    QVector<QLabel*> panels_;
+    QVector<StatusPanel*> panels_;
     QList<int> appWideKeys_; // hot keys the desktop refused: caught inside the program
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
