@@ -37,11 +37,10 @@ void fillBook(Database& db, int rows) {
         const Kind kind = columnOrder()[static_cast<size_t>(i % kKindCount)];
         const KindInfo& info = kindInfo(kind);
         const double stake = 1 + random.bounded(100);
-        const QVariantList values = {randomNumber(random, info.digits),
-                                     info.stakeColumn == 'h' ? stake : 0.0,
-                                     info.stakeColumn == 't' ? stake : 0.0,
-                                     info.stakeColumn == 'l' ? stake : 0.0,
-                                     QStringLiteral("ลูกค้า%1").arg(i % 40), kindCode(kind)};
+        const QVariantList values = {
+            randomNumber(random, info.digits),     info.stakeColumn == 'h' ? stake : 0.0,
+            info.stakeColumn == 't' ? stake : 0.0, info.stakeColumn == 'l' ? stake : 0.0,
+            QStringLiteral("ลูกค้า%1").arg(i % 40),  kindCode(kind)};
         for (QSqlQuery* query : {&insert, &copy}) {
             for (int v = 0; v < values.size(); ++v)
                 query->bindValue(v, values[v]);

@@ -6,21 +6,40 @@
 bool closedItem(int index, int namingMode, EntryItem* out) {
     EntryItem item;
     switch (index) {
-    case 1: item = {{Kind::h3}, 3, Spread::asTyped}; break;
-    case 2: item = {{Kind::t3}, 3, Spread::tod}; break;
-    case 3: item = {{Kind::l3}, 3, Spread::asTyped}; break;
-    case 4: item = {{Kind::h2}, 2, Spread::asTyped}; break;
-    case 5: item = {{Kind::l2}, 2, Spread::asTyped}; break;
-    case 6: item = {{Kind::h3}, 3, Spread::set}; break;
-    case 7: item = {{Kind::l3}, 3, Spread::set}; break;
-    case 8: item = {{Kind::h2, Kind::l2}, 2, Spread::asTyped}; break;
-    case 9: item = {{Kind::h2, Kind::l2}, 2, Spread::withReverse}; break;
+    case 1:
+        item = {{Kind::h3}, 3, Spread::asTyped};
+        break;
+    case 2:
+        item = {{Kind::t3}, 3, Spread::tod};
+        break;
+    case 3:
+        item = {{Kind::l3}, 3, Spread::asTyped};
+        break;
+    case 4:
+        item = {{Kind::h2}, 2, Spread::asTyped};
+        break;
+    case 5:
+        item = {{Kind::l2}, 2, Spread::asTyped};
+        break;
+    case 6:
+        item = {{Kind::h3}, 3, Spread::set};
+        break;
+    case 7:
+        item = {{Kind::l3}, 3, Spread::set};
+        break;
+    case 8:
+        item = {{Kind::h2, Kind::l2}, 2, Spread::asTyped};
+        break;
+    case 9:
+        item = {{Kind::h2, Kind::l2}, 2, Spread::withReverse};
+        break;
     case 10:
         if (namingMode != 1)
             return false;
         item = {{Kind::t2}, 3, Spread::asTyped};
         break;
-    default: return false;
+    default:
+        return false;
     }
     *out = item;
     return true;

@@ -6,22 +6,45 @@
 bool limitItem(int index, int namingMode, EntryItem* out) {
     EntryItem item;
     switch (index) {
-    case 1: item = {{Kind::h3}, 3, Spread::asTyped}; break;
-    case 2: item = {{Kind::t3}, 3, Spread::tod}; break;
-    case 3: item = {{Kind::l3}, 3, Spread::asTyped}; break;
-    case 4: item = {{Kind::h2}, 2, Spread::asTyped}; break;
-    case 5: item = {{Kind::l2}, 2, Spread::asTyped}; break;
+    case 1:
+        item = {{Kind::h3}, 3, Spread::asTyped};
+        break;
+    case 2:
+        item = {{Kind::t3}, 3, Spread::tod};
+        break;
+    case 3:
+        item = {{Kind::l3}, 3, Spread::asTyped};
+        break;
+    case 4:
+        item = {{Kind::h2}, 2, Spread::asTyped};
+        break;
+    case 5:
+        item = {{Kind::l2}, 2, Spread::asTyped};
+        break;
     case 6:
         item = {{Kind::t2}, namingMode == 1 ? 3 : 2, Spread::asTyped};
         item.autoAdvance = namingMode != 2;
         break;
-    case 7: item = {{Kind::h1}, 1, Spread::asTyped}; break;
-    case 8: item = {{Kind::l1}, 1, Spread::asTyped}; break;
-    case 9: item = {{Kind::h3}, 3, Spread::set}; break;
-    case 10: item = {{Kind::l3}, 3, Spread::set}; break;
-    case 11: item = {{Kind::h2, Kind::l2}, 2, Spread::asTyped}; break;
-    case 12: item = {{Kind::h2, Kind::l2}, 2, Spread::withReverse}; break;
-    default: return false;
+    case 7:
+        item = {{Kind::h1}, 1, Spread::asTyped};
+        break;
+    case 8:
+        item = {{Kind::l1}, 1, Spread::asTyped};
+        break;
+    case 9:
+        item = {{Kind::h3}, 3, Spread::set};
+        break;
+    case 10:
+        item = {{Kind::l3}, 3, Spread::set};
+        break;
+    case 11:
+        item = {{Kind::h2, Kind::l2}, 2, Spread::asTyped};
+        break;
+    case 12:
+        item = {{Kind::h2, Kind::l2}, 2, Spread::withReverse};
+        break;
+    default:
+        return false;
     }
     *out = item;
     return true;
@@ -35,10 +58,13 @@ const QVector<Kind>& limitKinds() {
 
 QString bulkPreset(BulkChoice choice) {
     switch (choice) {
-    case BulkChoice::takeAll: return QStringLiteral("50000");
+    case BulkChoice::takeAll:
+        return QStringLiteral("50000");
     case BulkChoice::ownAmount:
-    case BulkChoice::sendAll: return QStringLiteral("0");
-    case BulkChoice::none: break;
+    case BulkChoice::sendAll:
+        return QStringLiteral("0");
+    case BulkChoice::none:
+        break;
     }
     return QString();
 }

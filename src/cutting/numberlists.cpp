@@ -24,8 +24,9 @@ bool parseAmount(const QString& text, QVariant* out) {
 }
 
 bool isListed(Database& db, const QString& table, Kind kind, const QString& num) {
-    return db.scalar(QStringLiteral("SELECT 1 FROM %1 WHERE num = ? AND codeins = ? LIMIT 1").arg(table),
-                     {num, kindCode(kind)})
+    return db
+        .scalar(QStringLiteral("SELECT 1 FROM %1 WHERE num = ? AND codeins = ? LIMIT 1").arg(table),
+                {num, kindCode(kind)})
         .isValid();
 }
 
@@ -121,9 +122,15 @@ QStringList bulkNumbers(Kind kind, Position position, int digit) {
         for (int n = 0; n < 100; ++n) {
             const QString tail = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
             switch (position) {
-            case Position::hundreds: numbers << d + tail; break;
-            case Position::tens: numbers << tail.left(1) + d + tail.right(1); break;
-            case Position::units: numbers << tail + d; break;
+            case Position::hundreds:
+                numbers << d + tail;
+                break;
+            case Position::tens:
+                numbers << tail.left(1) + d + tail.right(1);
+                break;
+            case Position::units:
+                numbers << tail + d;
+                break;
             }
         }
     } else if (kind == Kind::h2 || kind == Kind::l2) {
@@ -179,9 +186,9 @@ BulkOutcome bulkFill(Database& db, NumberList list, const BulkRequest& request,
 
 QVector<ListRow> listRows(Database& db, NumberList list, Kind kind) {
     QVector<ListRow> rows;
-    QSqlQuery query =
-        db.exec(QStringLiteral("SELECT num, h FROM %1 WHERE codeins = ? ORDER BY id").arg(listTable(list)),
-                {kindCode(kind)});
+    QSqlQuery query = db.exec(
+        QStringLiteral("SELECT num, h FROM %1 WHERE codeins = ? ORDER BY id").arg(listTable(list)),
+        {kindCode(kind)});
     while (query.next())
         rows.push_back({query.value(0).toString(), query.value(1).toString()});
     return rows;
@@ -190,7 +197,8 @@ QVector<ListRow> listRows(Database& db, NumberList list, Kind kind) {
 QString deleteKindRows(Database& db, NumberList list, Kind kind) {
     try {
         Transaction transaction(db);
-        db.exec(QStringLiteral("DELETE FROM %1 WHERE codeins = ?").arg(listTable(list)), {kindCode(kind)});
+        db.exec(QStringLiteral("DELETE FROM %1 WHERE codeins = ?").arg(listTable(list)),
+                {kindCode(kind)});
         transaction.commit();
     } catch (const StoreError& error) {
         return error.message();
@@ -218,7 +226,8 @@ CopyOutcome copyFromServer(Database& own, Database& server, NumberList list,
     };
     QVector<Row> rows;
     try {
-        QSqlQuery query = server.exec(QStringLiteral("SELECT num, h, codeins FROM %1 ORDER BY id").arg(table));
+        QSqlQuery query =
+            server.exec(QStringLiteral("SELECT num, h, codeins FROM %1 ORDER BY id").arg(table));
         while (query.next()) {
             QVariant h = query.value(1);
             if (h.isNull() || h.toString().trimmed().isEmpty())

@@ -23,8 +23,8 @@ enum class Spread {
 };
 
 struct EntryItem {
-    QVector<Kind> kinds;     // written in this order
-    int width = 0;           // length of the typed number
+    QVector<Kind> kinds; // written in this order
+    int width = 0;       // length of the typed number
     Spread spread = Spread::asTyped;
     bool autoAdvance = true; // the number box moves on by itself at full width
 };
@@ -36,9 +36,9 @@ bool refusesListed(const EntryItem& item);
 QStringList itemNumbers(const EntryItem& item, const QString& number, bool sortDigits);
 
 struct StoreOutcome {
-    bool ok = false;          // the line was accepted (even if every number was listed)
-    QVector<Kind> written;    // kinds that got at least one new row
-    QStringList messages;     // to show in order (refusals, errors)
+    bool ok = false;       // the line was accepted (even if every number was listed)
+    QVector<Kind> written; // kinds that got at least one new row
+    QStringList messages;  // to show in order (refusals, errors)
 };
 
 // Stores a typed line with its amount as one transaction. Digit sorting is read from backc.back5.
@@ -50,7 +50,7 @@ enum class Position { hundreds, tens, units };
 struct BulkRequest {
     Kind kind = Kind::h3; // h3, l3, h2 or l2
     Position position = Position::hundreds;
-    int digit = -1;       // -1: none chosen
+    int digit = -1; // -1: none chosen
     QString amount;
 };
 struct BulkOutcome {

@@ -37,7 +37,8 @@ QString stakeBoxText(const QString& text, bool operators) {
     QString kept;
     for (QChar c : latinDigits(text)) {
         if (isDigit(c) || c == QLatin1Char('-') ||
-            (operators && (c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('/'))))
+            (operators &&
+             (c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('/'))))
             kept += c;
     }
     return kept;

@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <algorithm>
+#include <exception>
 
 BackgroundCopies::BackgroundCopies(QObject* parent) : QObject(parent) {
     thread_ = QThread::create([this] { work(); });
@@ -82,6 +83,10 @@ void BackgroundCopies::work() {
             result = runCopy(*book, next.second);
         } catch (const StoreError& error) {
             result.detail = error.message();
+            if (error.kind() == StoreError::damaged)
+                result.status = CopyResult::Damaged;
+        } catch (const std::exception& error) {
+            result.detail = QString::fromLocal8Bit(error.what());
         }
         {
             std::lock_guard<std::mutex> lock(mutex_);

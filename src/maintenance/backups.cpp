@@ -7,8 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-Backups::Backups(Database& own, const QString& programFolder)
-    : db_(own), folder_(programFolder) {}
+Backups::Backups(Database& own, const QString& programFolder) : db_(own), folder_(programFolder) {}
 
 QString Backups::paddedCounter(const QString& counter) {
     if (counter.size() == 1)
@@ -18,7 +17,9 @@ QString Backups::paddedCounter(const QString& counter) {
     return counter;
 }
 
-int Backups::nextCounter(const QString& counter) { return (wholeNumber(counter) + 1) % 256; }
+int Backups::nextCounter(const QString& counter) {
+    return (wholeNumber(counter) + 1) % 256;
+}
 
 QString Backups::autoTimeName(int ticks) {
     if (ticks < 30 || ticks > 9000 || ticks % 30 != 0)
@@ -59,7 +60,9 @@ CopyJob Backups::numberedJob(const QString& prefix) {
     return job;
 }
 
-CopyResult Backups::numberedCopy(const QString& prefix) { return run(numberedJob(prefix)); }
+CopyResult Backups::numberedCopy(const QString& prefix) {
+    return run(numberedJob(prefix));
+}
 
 bool Backups::requestNumberedCopy(const QString& prefix, BackgroundCopies& copies) {
     const CopyJob job = numberedJob(prefix);
@@ -94,4 +97,6 @@ std::optional<CopyResult> Backups::firstRunBackup() {
     return copyTo(name);
 }
 
-CopyResult Backups::closeCopy() { return copyTo(QStringLiteral("dbcompact/compact.mde")); }
+CopyResult Backups::closeCopy() {
+    return copyTo(QStringLiteral("dbcompact/compact.mde"));
+}

@@ -17,7 +17,9 @@ struct CopyJob {
     bool checkOnly = false;
     bool isEmpty() const { return target.isEmpty(); }
 
-    static CopyJob check(const QString& bookPath) { return {bookPath + QStringLiteral("#check"), {}, true}; }
+    static CopyJob check(const QString& bookPath) {
+        return {bookPath + QStringLiteral("#check"), {}, true};
+    }
 };
 
 // file is the job's target; a failure of one of alsoTo is Failed with that path in detail.

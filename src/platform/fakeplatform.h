@@ -28,6 +28,14 @@ public:
     QString computerName() override { return name; }
     QString address() override { return ip; }
     double freeDiskKilobytes(const QString&) override { return freeKb; }
+    QStringList networkFolders; // paths under these lie on a network share
+    bool onNetworkShare(const QString& path) override {
+        for (const QString& folder : networkFolders) {
+            if (path.startsWith(folder))
+                return true;
+        }
+        return false;
+    }
     int sameProgramCount(const QString& executablePath, bool* ok) override {
         counted << executablePath;
         *ok = processListOk;

@@ -20,6 +20,9 @@ public:
     virtual QString address() = 0;
     // Free space in kilobytes of the drive holding path.
     virtual double freeDiskKilobytes(const QString& path) = 0;
+    // True when the file or folder at path (or the folder it would be made in) lies on a
+    // network share (NFS, SMB/CIFS, a FUSE mount and the like) rather than a local disk.
+    virtual bool onNetworkShare(const QString& path) = 0;
     // The running copies of the program at executablePath (the same file, links resolved) that
     // belong to the current user, this process included; ok false when the list cannot be read.
     virtual int sameProgramCount(const QString& executablePath, bool* ok) = 0;

@@ -10,7 +10,18 @@ Desk::Desk(const RunValues& run, QObject* parent) : QObject(parent), run_(run) {
     connect(&copies_, &BackgroundCopies::finished, this, [this](const CopyResult& result) {
         if (result.status == CopyResult::Damaged)
             bookFoundDamaged();
+        else if (result.status == CopyResult::Failed)
+            copyFailed(result.file + QStringLiteral(": ") + result.detail);
     });
+}
+
+void Desk::copyFailed(const QString& detail) {
+    if (copyFailureSaid_)
+        return;
+    copyFailureSaid_ = true;
+    emit copyNotWritten(QStringLiteral("ทำสำเนาฐานข้อมูลสำรองไม่สำเร็จ ฐานข้อมูลยังบันทึกได้ตามปกติ "
+                                       "แต่สำเนาล่าสุดไม่ได้ทำใหม่\n") +
+                        detail);
 }
 
 void Desk::bookFoundDamaged() {
@@ -28,13 +39,17 @@ Database& Desk::own() {
     return *own_;
 }
 
-void Desk::releaseOwn() { own_.reset(); }
+void Desk::releaseOwn() {
+    own_.reset();
+}
 
 std::unique_ptr<Database> Desk::openOwn() const {
     return location::openBook(run_.ownPath(), run_.programFolder);
 }
 
-std::unique_ptr<Database> Desk::openShared() const { return Database::openExisting(run_.sharedPath); }
+std::unique_ptr<Database> Desk::openShared() const {
+    return Database::openExisting(run_.sharedPath);
+}
 
 std::unique_ptr<Database> Desk::openBets(bool lanAuto) const {
     const QString path =
@@ -44,7 +59,9 @@ std::unique_ptr<Database> Desk::openBets(bool lanAuto) const {
     return location::openBook(path, run_.programFolder);
 }
 
-QString Desk::status(int panel) const { return status_.value(panel); }
+QString Desk::status(int panel) const {
+    return status_.value(panel);
+}
 
 void Desk::setStatus(int panel, const QString& text) {
     if (panel < 0 || panel >= status_.size() || status_.at(panel) == text)

@@ -42,6 +42,8 @@ public:
     BackgroundCopies& copies() { return copies_; }
     // A copy was refused because the book is damaged; said once per run.
     void bookFoundDamaged();
+    // A copy could not be written (a full disk, a folder); said once per run.
+    void copyFailed(const QString& detail);
 
     // The status bar's panels.
     QString status(int panel) const;
@@ -65,8 +67,10 @@ public:
 
 signals:
     void statusChanged(int panel, const QString& text);
-    // The book failed its check; the message says what to do.
+    // The book failed its check, or a copy of it could not be written; the message says what
+    // to do.
     void damaged(const QString& message);
+    void copyNotWritten(const QString& message);
     void ending();
     // The ten kind limits in column order, as the limits window read them.
     void kindLimitsChanged(const QStringList& limits);
@@ -86,6 +90,7 @@ private:
     BackgroundCopies copies_;
     std::unique_ptr<Database> own_;
     bool damageSaid_ = false;
+    bool copyFailureSaid_ = false;
     QStringList status_;
     bool ended_ = false;
 };

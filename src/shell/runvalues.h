@@ -12,13 +12,12 @@ struct RunValues {
     QString computerName;
     QString address;
     QString versionLabel;
-    QString serverPath;      // cstr2
-    QString tran;            // connection mode: "0" server or stand-alone, "1" station
-    QString sharedPath;      // the database the shared windows work on
+    QString serverPath; // cstr2
+    QString tran;       // connection mode: "0" server or stand-alone, "1" station
+    QString sharedPath; // the database the shared windows work on
     bool serverFound = false;
-    bool newsPage = false;   // back15
+    bool newsPage = false; // back15
     int instanceCount = 0;
-    int customerOrder = 0;   // back21
     int stationCeiling = 50; // back22
     int kindNamingMode = 0;  // back13
 

@@ -26,15 +26,13 @@ template <> struct FieldTable<Cstr> {
     static int position(Cstr f) { return static_cast<int>(f); }
 };
 
-const char* const kEmenuNames[] = {"f1",  "f2",  "f3",  "f4",  "f5",  "f6",  "f7",  "f8",
-                                   "f9",  "f10", "t2",  "t3",  "t4",  "f1t", "f2t", "f3t",
-                                   "f4t", "f5t", "f6t", "f7t", "t1",  "f8t", "f9t", "f10t"};
+const char* const kEmenuNames[] = {"f1",  "f2",  "f3",  "f4",  "f5", "f6",  "f7",  "f8",
+                                   "f9",  "f10", "t2",  "t3",  "t4", "f1t", "f2t", "f3t",
+                                   "f4t", "f5t", "f6t", "f7t", "t1", "f8t", "f9t", "f10t"};
 
 template <> struct FieldTable<Emenu> {
     static QString table() { return QStringLiteral("emenu"); }
-    static QString column(Emenu f) {
-        return QString::fromLatin1(kEmenuNames[static_cast<int>(f)]);
-    }
+    static QString column(Emenu f) { return QString::fromLatin1(kEmenuNames[static_cast<int>(f)]); }
     static int position(Emenu f) { return SettingsRecord::emenuPosition(f); }
 };
 
@@ -99,11 +97,21 @@ bool flagOf(const QString& text, bool empty) {
 }
 } // namespace
 
-bool SettingsRecord::separateDigits() const { return flagOf(text(Backc::back5), false); }
-bool SettingsRecord::refreshRequested() const { return flagOf(text(Backc::back4), false); }
-QString SettingsRecord::sendMode() const { return text(Backc::back6); }
-bool SettingsRecord::lanAuto() const { return sendMode() == QLatin1String("2"); }
-int SettingsRecord::rowsShown() const { return qBound(10, number(Backc::back3), 20000); }
+bool SettingsRecord::separateDigits() const {
+    return flagOf(text(Backc::back5), false);
+}
+bool SettingsRecord::refreshRequested() const {
+    return flagOf(text(Backc::back4), false);
+}
+QString SettingsRecord::sendMode() const {
+    return text(Backc::back6);
+}
+bool SettingsRecord::lanAuto() const {
+    return sendMode() == QLatin1String("2");
+}
+int SettingsRecord::rowsShown() const {
+    return qBound(10, number(Backc::back3), 20000);
+}
 
 int SettingsRecord::defaultFunctionKey() const {
     const int key = number(Backc::back10);
@@ -115,25 +123,53 @@ int SettingsRecord::kindNamingMode() const {
     return mode == 1 || mode == 2 ? mode : 0;
 }
 
-bool SettingsRecord::newsPage() const { return flagOf(text(Backc::back15), false); }
-bool SettingsRecord::fiftyPercent() const { return flagOf(text(Backc::back19), false); }
-bool SettingsRecord::customersByName() const { return flagOf(text(Backc::back21), false); }
-bool SettingsRecord::closedWarning() const { return flagOf(text(Backc::back23), false); }
-bool SettingsRecord::redWarning() const { return flagOf(text(Backc::back26), false); }
-bool SettingsRecord::watchNumbers() const { return flagOf(text(Backc::back27), false); }
-bool SettingsRecord::warnName() const { return flagOf(text(Disp::disp1), false); }
-bool SettingsRecord::keySound() const { return flagOf(text(Disp::disp2), false); }
-bool SettingsRecord::autorun() const { return flagOf(text(Disp::disp3), false); }
-bool SettingsRecord::autoInput() const { return flagOf(text(AutoInput::disp1), false); }
-qint64 SettingsRecord::inputLimit() const { return wholeAmount(text(InputLimit::l1)); }
-bool SettingsRecord::shown(Emenu flag) const { return text(flag) != QLatin1String("0"); }
-bool SettingsRecord::station() const { return isStation(text(Cstr::tran)); }
-bool SettingsRecord::isStation(const QString& tran) { return tran == QLatin1String("1"); }
+bool SettingsRecord::newsPage() const {
+    return flagOf(text(Backc::back15), false);
+}
+bool SettingsRecord::fiftyPercent() const {
+    return flagOf(text(Backc::back19), false);
+}
+bool SettingsRecord::customersByName() const {
+    return flagOf(text(Backc::back21), false);
+}
+bool SettingsRecord::closedWarning() const {
+    return flagOf(text(Backc::back23), false);
+}
+bool SettingsRecord::redWarning() const {
+    return flagOf(text(Backc::back26), false);
+}
+bool SettingsRecord::watchNumbers() const {
+    return flagOf(text(Backc::back27), false);
+}
+bool SettingsRecord::warnName() const {
+    return flagOf(text(Disp::disp1), false);
+}
+bool SettingsRecord::keySound() const {
+    return flagOf(text(Disp::disp2), true);
+}
+bool SettingsRecord::autorun() const {
+    return flagOf(text(Disp::disp3), false);
+}
+bool SettingsRecord::autoInput() const {
+    return flagOf(text(AutoInput::disp1), false);
+}
+qint64 SettingsRecord::inputLimit() const {
+    return wholeAmount(text(InputLimit::l1));
+}
+bool SettingsRecord::shown(Emenu flag) const {
+    return text(flag) != QLatin1String("0");
+}
+bool SettingsRecord::station() const {
+    return isStation(text(Cstr::tran));
+}
+bool SettingsRecord::isStation(const QString& tran) {
+    return tran == QLatin1String("1");
+}
 
 int SettingsRecord::emenuPosition(Emenu field) {
     const int index = static_cast<int>(field);
     if (index <= static_cast<int>(Emenu::f10))
-        return index;                                    // f1..f10: 0-9
+        return index; // f1..f10: 0-9
     if (index <= static_cast<int>(Emenu::t1))
         return 19 + index - static_cast<int>(Emenu::t2); // t2 t3 t4 f1t..f7t t1: 19-29
     return 30 + index - static_cast<int>(Emenu::f8t);    // f8t f9t f10t: 30-32
@@ -154,9 +190,10 @@ template <typename Field> int SettingsRecord::number(Field field) const {
 
 template <typename Field> void SettingsRecord::set(Field field, const QString& value) {
     using T = FieldTable<Field>;
-    db_.exec(QStringLiteral("UPDATE %1 SET %2 = ?")
-                 .arg(dialect::quoteIdentifier(T::table()), dialect::quoteIdentifier(T::column(field))),
-             {value});
+    db_.exec(
+        QStringLiteral("UPDATE %1 SET %2 = ?")
+            .arg(dialect::quoteIdentifier(T::table()), dialect::quoteIdentifier(T::column(field))),
+        {value});
 }
 
 template QString SettingsRecord::text(Backc) const;

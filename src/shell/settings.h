@@ -7,15 +7,63 @@ class Database;
 // The single-row settings tables, field by field. Reads give the stored text; number reads
 // give 0 for an empty or non-numeric field and truncate a fraction.
 enum class Backc {
-    back, back2, back3, back4, back5, back6, back7, back8, back9, back10,
-    back11, back12, back13, back14, back15, back16, back17, back18, back19, back20,
-    back21, back22, back23, back24, back25, back26, back27, back28, back29
+    back,
+    back2,
+    back3,
+    back4,
+    back5,
+    back6,
+    back7,
+    back8,
+    back9,
+    back10,
+    back11,
+    back12,
+    back13,
+    back14,
+    back15,
+    back16,
+    back17,
+    back18,
+    back19,
+    back20,
+    back21,
+    back22,
+    back23,
+    back24,
+    back25,
+    back26,
+    back27,
+    back28,
+    back29
 };
 enum class Cstr { cstr2, tran };
 // The named fields of emenu (positions 10-18 are read by nobody).
 enum class Emenu {
-    f1, f2, f3, f4, f5, f6, f7, f8, f9, f10,
-    t2, t3, t4, f1t, f2t, f3t, f4t, f5t, f6t, f7t, t1, f8t, f9t, f10t
+    f1,
+    f2,
+    f3,
+    f4,
+    f5,
+    f6,
+    f7,
+    f8,
+    f9,
+    f10,
+    t2,
+    t3,
+    t4,
+    f1t,
+    f2t,
+    f3t,
+    f4t,
+    f5t,
+    f6t,
+    f7t,
+    t1,
+    f8t,
+    f9t,
+    f10t
 };
 enum class Disp { disp1, disp2, disp3 };
 enum class AutoInput { disp1 };
@@ -37,27 +85,27 @@ public:
 
     // What the options mean, each in this one place. A switch stored as neither "1" nor "0"
     // (an empty field after a settings load, say) reads as a new book holds it.
-    bool separateDigits() const;   // back5 "1": tod and group numbers as typed; else sorted
+    bool separateDigits() const; // back5 "1": tod and group numbers as typed; else sorted
     bool sortDigits() const { return !separateDigits(); }
-    bool refreshRequested() const; // back4 "1"
-    QString sendMode() const;      // back6: "2" automatic LAN, else by hand
-    bool lanAuto() const;          // back6 "2"
-    int rowsShown() const;         // back3, held to 10 ... 20000
+    bool refreshRequested() const;  // back4 "1"
+    QString sendMode() const;       // back6: "2" automatic LAN, else by hand
+    bool lanAuto() const;           // back6 "2"
+    int rowsShown() const;          // back3, held to 10 ... 20000
     int defaultFunctionKey() const; // back10: 1 ... 10, 0 for none
-    int kindNamingMode() const;    // back13: 0, 1 or 2; anything else 0
-    bool newsPage() const;         // back15 "1"
-    bool fiftyPercent() const;     // back19 "1"
-    bool customersByName() const;  // back21 "1": by name, else by creation
-    bool closedWarning() const;    // back23 "1"
-    bool redWarning() const;       // back26 "1"
-    bool watchNumbers() const;     // back27 "1"
-    bool warnName() const;         // disp1 "1"
-    bool keySound() const;         // disp2 "1"
-    bool autorun() const;          // disp3 "1"
-    bool autoInput() const;        // auto.disp1 "1"
-    qint64 inputLimit() const;     // limit.l1, a whole amount
-    bool shown(Emenu flag) const;  // the entry form's buttons and pages: shown unless "0"
-    bool station() const;          // cstr.tran "1"
+    int kindNamingMode() const;     // back13: 0, 1 or 2; anything else 0
+    bool newsPage() const;          // back15 "1"
+    bool fiftyPercent() const;      // back19 "1"
+    bool customersByName() const;   // back21 "1": by name, else by creation
+    bool closedWarning() const;     // back23 "1"
+    bool redWarning() const;        // back26 "1"
+    bool watchNumbers() const;      // back27 "1"
+    bool warnName() const;          // disp1 "1"
+    bool keySound() const;          // disp2 "1" (a new book has it on)
+    bool autorun() const;           // disp3 "1"
+    bool autoInput() const;         // auto.disp1 "1"
+    qint64 inputLimit() const;      // limit.l1, a whole amount
+    bool shown(Emenu flag) const;   // the entry form's buttons and pages: shown unless "0"
+    bool station() const;           // cstr.tran "1"
     // The connection mode as read at start: "1" is a station, anything else a server or a
     // stand-alone computer.
     static bool isStation(const QString& tran);

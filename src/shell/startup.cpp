@@ -8,12 +8,14 @@
 
 namespace startup {
 
-void probe(Database& own) { own.exec(QStringLiteral("DELETE FROM ht3cut")); }
+void probe(Database& own) {
+    own.exec(QStringLiteral("DELETE FROM ht3cut"));
+}
 
 QString correctServerPath(Database& own, const QString& programFolder) {
     SettingsRecord settings(own);
     const QString tran = settings.text(Cstr::tran);
-    if (tran == QLatin1String("0") && settings.text(Cstr::cstr2) != programFolder)
+    if (!SettingsRecord::isStation(tran) && settings.text(Cstr::cstr2) != programFolder)
         settings.set(Cstr::cstr2, programFolder);
     return tran;
 }
@@ -55,7 +57,9 @@ void prepareRef(Database& own) {
     schema::upgradeRef(own);
 }
 
-QString twoDecimals(double value) { return QString::number(value, 'f', 2); }
+QString twoDecimals(double value) {
+    return QString::number(value, 'f', 2);
+}
 
 QString diskFreeText(double freeKilobytes) {
     return QStringLiteral("DiskFree=") + twoDecimals(freeKilobytes / 1e6) + QStringLiteral("GB");
@@ -65,9 +69,13 @@ QString dbSizeText(qint64 bytes) {
     return QStringLiteral("DBsize=") + twoDecimals(bytes / 1e6) + QStringLiteral("MB");
 }
 
-bool lowDisk(double freeKilobytes) { return freeKilobytes / 1e6 < 20; }
+bool lowDisk(double freeKilobytes) {
+    return freeKilobytes / 1e6 < 20;
+}
 
-bool dbTooLarge(qint64 bytes) { return bytes / 1e6 > 30; }
+bool dbTooLarge(qint64 bytes) {
+    return bytes / 1e6 > 30;
+}
 
 QString dbSizeWarning(qint64 bytes) {
     return QStringLiteral("เนื่องจากฐานข้อมูลมีขนาดข้อมูล=") + twoDecimals(bytes / 1e6) +
@@ -78,6 +86,5 @@ QString dbSizeWarning(qint64 bytes) {
 qint64 databaseBytes(const QString& path) {
     return QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size();
 }
-
 
 } // namespace startup

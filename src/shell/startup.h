@@ -8,7 +8,9 @@ class Database;
 // The database work of starting the program, step by step, for the main window to run.
 namespace startup {
 
-inline QString versionLabel() { return QStringLiteral("TabuloxV3.132"); }
+inline QString versionLabel() {
+    return QStringLiteral("TabuloxV3.132");
+}
 
 // The first statement on the own database; throws StoreError when the file is damaged.
 void probe(Database& own);
@@ -32,11 +34,13 @@ QString twoDecimals(double value);
 QString diskFreeText(double freeKilobytes); // "DiskFree=12.34GB"
 QString dbSizeText(qint64 bytes);           // "DBsize=12.50MB"
 bool lowDisk(double freeKilobytes);         // below 20 million kilobytes
-bool dbTooLarge(qint64 bytes);              // above 30 million bytes
+inline QString lowDiskWarning() {
+    return QStringLiteral("พื้นที่Diskต่ำกว่า20GB กรุณาลบข้อมูล");
+}
+bool dbTooLarge(qint64 bytes); // above 30 million bytes
 QString dbSizeWarning(qint64 bytes);
 
 // Size in bytes of a database file with its write-ahead log.
 qint64 databaseBytes(const QString& path);
-
 
 } // namespace startup

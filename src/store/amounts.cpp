@@ -17,7 +17,10 @@ QString shownWhole(const QString& stored) {
     return QString::number(static_cast<qint64>(std::nearbyint(value)));
 }
 
+QString maxAmountText() {
+    return QLocale(QLocale::English).toString(kMaxAmount);
+}
+
 QString tooLargeMessage(const QString& typed) {
-    return QStringLiteral("ค่า \"%1\" มากเกินไป ป้อนได้ไม่เกิน %2")
-        .arg(typed, QLocale(QLocale::English).toString(kMaxAmount));
+    return QStringLiteral("ค่า \"%1\" มากเกินไป ป้อนได้ไม่เกิน %2").arg(typed, maxAmountText());
 }

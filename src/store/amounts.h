@@ -13,5 +13,6 @@ bool inAmountRange(double value);
 // number shows 0, and a number too large to be a whole amount shows as stored.
 QString shownWhole(const QString& stored);
 
-// The refusal of a typed amount too large to hold.
+// The refusal of a typed amount too large to hold, and the largest as it is written in it.
 QString tooLargeMessage(const QString& typed);
+QString maxAmountText();

@@ -74,7 +74,7 @@ QString StoreError::thaiFor(Kind kind) {
     case readOnly:
         return QStringLiteral("ฐานข้อมูลเขียนไม่ได้ (อ่านได้อย่างเดียว) กรุณาตรวจสอบสิทธิ์ของไฟล์และโฟลเดอร์ db");
     case damaged:
-        return QStringLiteral("ฐานข้อมูลเสียหาย ต้องกด Repair1 หรือ Repair2 ในหน้า Login เพื่อซ่อมแซม");
+        return QStringLiteral("ฐานข้อมูลเสียหาย ต้องกด Repair 1 หรือ Repair 2 ในหน้า Login เพื่อซ่อมแซม");
     case cannotOpen:
         return QStringLiteral("เปิดไฟล์ฐานข้อมูลไม่ได้ กรุณาตรวจสอบว่ามีไฟล์และมีสิทธิ์ใช้ไฟล์นี้");
     case diskError:

@@ -101,8 +101,8 @@ std::unique_ptr<Database> openBook(const QString& path, const QString& programFo
     const BookFile file = bookFile(path);
     if (file == BookFile::empty || file == BookFile::notDatabase) {
         throw StoreError(StoreError::thaiFor(StoreError::damaged) + QStringLiteral(" (") + path +
-                             (file == BookFile::empty ? QStringLiteral(": empty file)")
-                                                      : QStringLiteral(": not a database)")),
+                             (file == BookFile::empty ? QStringLiteral(" เป็นไฟล์ว่างเปล่า)")
+                                                      : QStringLiteral(" ไม่ใช่ไฟล์ฐานข้อมูล)")),
                          StoreError::damaged);
     }
     QDir().mkpath(QFileInfo(path).absolutePath());

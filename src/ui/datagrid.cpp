@@ -1,5 +1,6 @@
 #include "ui/datagrid.h"
 
+#include "store/database.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
@@ -84,9 +85,8 @@ DataGrid::DataGrid(const QString& objectName, int extras, QWidget* parent) : QWi
     }
     navigator->addStretch();
     layout->addLayout(navigator);
-    connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        emit rowClicked(index.row());
-    });
+    connect(view_, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { emit rowClicked(index.row()); });
 }
 
 void DataGrid::open(const QSqlDatabase& db, const QString& table, const QList<Column>& columns,
@@ -114,7 +114,8 @@ void DataGrid::setFilter(const QString& filter, bool fetchAll) {
 
 void DataGrid::reselect(bool fetchAll) {
     if (!model_->select()) {
-        qWarning("grid %s: %s", qPrintable(view_->objectName()), qPrintable(model_->lastError().text()));
+        qWarning("grid %s: %s", qPrintable(view_->objectName()),
+                 qPrintable(model_->lastError().text()));
         Dialogs::warning(this, model_->lastError().databaseText());
     }
     while (fetchAll && model_->canFetchMore())
@@ -137,7 +138,9 @@ QPair<QColor, QColor> DataGrid::coloursOf(int row, int column) const {
     return colours_ ? colours_(row, column) : QPair<QColor, QColor>();
 }
 
-int DataGrid::columnOf(const QString& field) const { return model_->record().indexOf(field); }
+int DataGrid::columnOf(const QString& field) const {
+    return model_->record().indexOf(field);
+}
 
 bool DataGrid::post() {
     if (!model_)
@@ -160,14 +163,12 @@ bool DataGrid::post() {
     QSqlDatabase db = model_->database();
     QString failure;
     if (!db.transaction()) {
-        failure = db.lastError().text();
+        failure = StoreError::fromEngine(db.lastError()).message();
     } else if (!model_->submitAll()) {
-        failure = model_->lastError().databaseText();
-        if (failure.isEmpty())
-            failure = model_->lastError().text();
+        failure = StoreError::fromEngine(model_->lastError()).message();
         db.rollback();
     } else if (!db.commit()) {
-        failure = db.lastError().text();
+        failure = StoreError::fromEngine(db.lastError()).message();
         db.rollback();
     }
     if (failure.isEmpty()) {
@@ -196,7 +197,9 @@ void DataGrid::insertRow() {
     }
 }
 
-void DataGrid::cancelEdit() { model_->revertAll(); }
+void DataGrid::cancelEdit() {
+    model_->revertAll();
+}
 
 void DataGrid::removeCurrent() {
     const int row = view_->currentIndex().row();

@@ -32,7 +32,9 @@ void record(const QString& kind, const QString& title, const QString& text,
 }
 
 // A question with no answer queued: answered No (or cancelled) and noted.
-void noteUnanswered() { state().unanswered.append(state().asked.last()); }
+void noteUnanswered() {
+    state().unanswered.append(state().asked.last());
+}
 } // namespace
 
 void Dialogs::info(QWidget* parent, const QString& text, const QString& title) {
@@ -97,19 +99,35 @@ QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
-void Dialogs::setTestMode(bool on) { state().testMode = on; }
-void Dialogs::setNextAnswer(bool yes) { state().answers.enqueue(yes); }
-void Dialogs::setNextText(const QString& text, bool ok) { state().texts.enqueue({text, ok}); }
-void Dialogs::setNextFileName(const QString& path) { state().files.enqueue(path); }
-const QList<Dialogs::Asked>& Dialogs::asked() { return state().asked; }
-Dialogs::Asked Dialogs::last() { return state().asked.isEmpty() ? Asked() : state().asked.last(); }
-const QList<Dialogs::Asked>& Dialogs::unanswered() { return state().unanswered; }
+void Dialogs::setTestMode(bool on) {
+    state().testMode = on;
+}
+void Dialogs::setNextAnswer(bool yes) {
+    state().answers.enqueue(yes);
+}
+void Dialogs::setNextText(const QString& text, bool ok) {
+    state().texts.enqueue({text, ok});
+}
+void Dialogs::setNextFileName(const QString& path) {
+    state().files.enqueue(path);
+}
+const QList<Dialogs::Asked>& Dialogs::asked() {
+    return state().asked;
+}
+Dialogs::Asked Dialogs::last() {
+    return state().asked.isEmpty() ? Asked() : state().asked.last();
+}
+const QList<Dialogs::Asked>& Dialogs::unanswered() {
+    return state().unanswered;
+}
 
 int Dialogs::queued() {
     return int(state().answers.size() + state().texts.size() + state().files.size());
 }
 
-void Dialogs::clear() { state().asked.clear(); }
+void Dialogs::clear() {
+    state().asked.clear();
+}
 
 void Dialogs::reset() {
     state().answers.clear();

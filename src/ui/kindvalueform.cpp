@@ -1,9 +1,9 @@
 #include "ui/kindvalueform.h"
 
 #include "store/database.h"
+#include "store/kindcaptions.h"
 #include "store/kindrow.h"
 #include "ui/dialogs.h"
-#include "store/kindcaptions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -86,7 +86,8 @@ void KindValueForm::readRow() {
     }
     for (Kind kind : columnOrder()) {
         const int index = static_cast<int>(kind);
-        const QString value = index < values_.size() ? kindrow::shown(values_.at(index)) : QString();
+        const QString value =
+            index < values_.size() ? kindrow::shown(values_.at(index)) : QString();
         labels_[static_cast<size_t>(index)]->setText(kindCaption(kind, namingMode_) +
                                                      QLatin1Char('=') + value);
     }

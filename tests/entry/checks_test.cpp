@@ -48,29 +48,29 @@ void ChecksTest::closedAtEnter_data() {
     QTest::addColumn<bool>("keepFocus");
     const int f1 = int(NormalMode::F1), f2 = int(NormalMode::F2), f4 = int(NormalMode::F4),
               f6 = int(NormalMode::F6), f3 = int(NormalMode::F3), f7 = int(NormalMode::F7);
-    QTest::newRow("arrangement closed") << f1 << "123" << QStringList{"h3:321"}
-                                        << "321 บนเป็นเลขปิดรับ" << false;
-    QTest::newRow("last of several") << f1 << "123" << QStringList{"h3:132", "h3:312"}
-                                     << "312 บนเป็นเลขปิดรับ" << false;
-    QTest::newRow("only the straight") << f1 << "123" << QStringList{"h3:123"}
-                                       << "123 บนเป็นเลข ปิดรับ" << false;
-    QTest::newRow("straight of a double") << f1 << "112" << QStringList{"h3:112"}
-                                          << "112 บนเป็นเลข ปิดรับ" << false;
+    QTest::newRow("arrangement closed")
+        << f1 << "123" << QStringList{"h3:321"} << "321 บนเป็นเลขปิดรับ" << false;
+    QTest::newRow("last of several")
+        << f1 << "123" << QStringList{"h3:132", "h3:312"} << "312 บนเป็นเลขปิดรับ" << false;
+    QTest::newRow("only the straight")
+        << f1 << "123" << QStringList{"h3:123"} << "123 บนเป็นเลข ปิดรับ" << false;
+    QTest::newRow("straight of a double")
+        << f1 << "112" << QStringList{"h3:112"} << "112 บนเป็นเลข ปิดรับ" << false;
     QTest::newRow("other kind is open") << f1 << "123" << QStringList{"l3:123"} << "" << false;
-    QTest::newRow("F4 two digits keep focus") << f4 << "12" << QStringList{"h2:21"}
-                                              << "21 บนเป็นเลขปิดรับ" << true;
-    QTest::newRow("F6 bottom wins") << f6 << "12" << QStringList{"h2:12", "l2:12"}
-                                    << "12 ล่างเป็นเลขปิดรับ" << false;
+    QTest::newRow("F4 two digits keep focus")
+        << f4 << "12" << QStringList{"h2:21"} << "21 บนเป็นเลขปิดรับ" << true;
+    QTest::newRow("F6 bottom wins")
+        << f6 << "12" << QStringList{"h2:12", "l2:12"} << "12 ล่างเป็นเลขปิดรับ" << false;
     QTest::newRow("F2 top") << f2 << "123" << QStringList{"h3:123", "t3:123"}
                             << "123 บน  เป็นเลขปิดรับ" << false;
-    QTest::newRow("F2 tod as typed") << f2 << "321" << QStringList{"t3:321"}
-                                     << "321 โต๊ด เป็นเลขปิดรับ" << false;
-    QTest::newRow("F2 tod form not looked up") << f2 << "321" << QStringList{"t3:123"} << ""
-                                               << false;
-    QTest::newRow("F7 two digits") << f7 << "12" << QStringList{"h2:12"} << "12 บน เป็นเลขปิดรับ"
-                                   << false;
-    QTest::newRow("F3 bottom three") << f3 << "123" << QStringList{"l3:123"}
-                                     << "123 ล่าง  เป็นเลขปิดรับ" << false;
+    QTest::newRow("F2 tod as typed")
+        << f2 << "321" << QStringList{"t3:321"} << "321 โต๊ด เป็นเลขปิดรับ" << false;
+    QTest::newRow("F2 tod form not looked up")
+        << f2 << "321" << QStringList{"t3:123"} << "" << false;
+    QTest::newRow("F7 two digits")
+        << f7 << "12" << QStringList{"h2:12"} << "12 บน เป็นเลขปิดรับ" << false;
+    QTest::newRow("F3 bottom three")
+        << f3 << "123" << QStringList{"l3:123"} << "123 ล่าง  เป็นเลขปิดรับ" << false;
 }
 
 void ChecksTest::closedAtEnter() {
@@ -91,23 +91,25 @@ void ChecksTest::allInOne_data() {
     QTest::addColumn<QStringList>("closed");
     QTest::addColumn<bool>("blocksWhenOff");
     QTest::addColumn<QString>("message");
-    QTest::newRow("A three") << "123" << "50" << QStringList{"h3:123"} << false
-                             << "123 บนเป็นเลขปิดรับ";
-    QTest::newRow("A+B three") << "123" << "50+20" << QStringList{"h3:123"} << false
-                               << "123 บน เป็นเลขปิดรับ";
-    QTest::newRow("-A three") << "123" << "-5" << QStringList{"l3:123"} << false
-                              << "123 ล่างเป็นเลขปิดรับ";
-    QTest::newRow("A/B three bottom") << "123" << "50/20" << QStringList{"l3:123"} << true
-                                      << "123 ล่างเป็นเลขปิดรับ";
-    QTest::newRow("*A three unchecked") << "123" << "*5" << QStringList{"h3:123", "t3:123"}
-                                        << false << "";
-    QTest::newRow("A+B two reverse") << "12" << "5+5" << QStringList{"h2:21"} << true
-                                     << "12 บนเป็นเลขปิดรับ ";
-    QTest::newRow("A-B two") << "12" << "5-5" << QStringList{"l2:12"} << true
-                             << "12 ล่างเป็นเลขปิดรับ";
-    QTest::newRow("-A two") << "12" << "-5" << QStringList{"l2:12"} << false
-                            << "12 ล่าง เป็นเลขปิดรับ";
-    QTest::newRow("open") << "12" << "5/5" << QStringList{} << false << "";
+    QTest::newRow("A three") << "123"
+                             << "50" << QStringList{"h3:123"} << false << "123 บนเป็นเลขปิดรับ";
+    QTest::newRow("A+B three") << "123"
+                               << "50+20" << QStringList{"h3:123"} << false << "123 บน เป็นเลขปิดรับ";
+    QTest::newRow("-A three") << "123"
+                              << "-5" << QStringList{"l3:123"} << false << "123 ล่างเป็นเลขปิดรับ";
+    QTest::newRow("A/B three bottom")
+        << "123"
+        << "50/20" << QStringList{"l3:123"} << true << "123 ล่างเป็นเลขปิดรับ";
+    QTest::newRow("*A three unchecked") << "123"
+                                        << "*5" << QStringList{"h3:123", "t3:123"} << false << "";
+    QTest::newRow("A+B two reverse") << "12"
+                                     << "5+5" << QStringList{"h2:21"} << true << "12 บนเป็นเลขปิดรับ ";
+    QTest::newRow("A-B two") << "12"
+                             << "5-5" << QStringList{"l2:12"} << true << "12 ล่างเป็นเลขปิดรับ";
+    QTest::newRow("-A two") << "12"
+                            << "-5" << QStringList{"l2:12"} << false << "12 ล่าง เป็นเลขปิดรับ";
+    QTest::newRow("open") << "12"
+                          << "5/5" << QStringList{} << false << "";
 }
 
 void ChecksTest::allInOne() {

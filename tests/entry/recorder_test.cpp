@@ -67,7 +67,8 @@ void RecorderTest::emptyLineWritesNothing() {
     QCOMPARE(recorder.recordLine({}, "a"), 0);
     QCOMPARE(recorder.recordSetLine("tball24", {}, "a"), 0);
     for (const char* table : {"tball", "tballcus", "tblog"})
-        QCOMPARE(rowsOf(book.db(), QString("SELECT count(*) FROM %1").arg(table)), QStringList{"0"});
+        QCOMPARE(rowsOf(book.db(), QString("SELECT count(*) FROM %1").arg(table)),
+                 QStringList{"0"});
 }
 
 void RecorderTest::scratchPathDropsRepeats() {

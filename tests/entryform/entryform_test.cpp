@@ -256,8 +256,7 @@ void EntryFormTest::lineWithoutBetsIsSaid() {
     // A set of three equal digits has no number: said, nothing written.
     shop.line("111", {"5"});
     QCOMPARE(Dialogs::last().kind, QString("warning"));
-    QCOMPARE(Dialogs::last().text,
-             QString("คุณป้อนข้อมูลไม่ถูกต้อง เลข 111 ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
+    QCOMPARE(Dialogs::last().text, QString("คุณป้อนข้อมูลไม่ถูกต้อง เลข 111 ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
     QVERIFY(shop.book().isEmpty());
     QCOMPARE(rowsOf(shop.db(), "SELECT count(*) FROM tblog"), QStringList{"0"});
 }
@@ -273,8 +272,10 @@ void EntryFormTest::gridShowsTheNewestRows() {
     const auto* model = static_cast<QSqlTableModel*>(grid->model());
     QCOMPARE(model->data(model->index(9, 0)).toString(), QString("621"));
     // The line just entered is yellow, the one before it grey.
-    QCOMPARE(model->data(model->index(9, 1), Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
-    QVERIFY(model->data(model->index(3, 1), Qt::BackgroundRole).value<QColor>() != QColor(Qt::yellow));
+    QCOMPARE(model->data(model->index(9, 1), Qt::BackgroundRole).value<QColor>(),
+             QColor(Qt::yellow));
+    QVERIFY(model->data(model->index(3, 1), Qt::BackgroundRole).value<QColor>() !=
+            QColor(Qt::yellow));
 }
 
 void EntryFormTest::threeStakeF7() {

@@ -6,8 +6,8 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "support/tempbook.h"
 #include "support/shop.h"
+#include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
@@ -377,7 +377,6 @@ void CustomerWindowsTest::rateWindowRowLabelAndSheetCopy() {
     closeWindow(window);
     QCOMPARE(rows("SELECT id FROM cus WHERE name = 'C3'"), QStringList{"C3"});
 }
-
 
 void CustomerWindowsTest::gridRowsGetTheRatesAndExitWritesEdits() {
     addCustomers({"A"});

@@ -1,6 +1,6 @@
 #include "cutting/gui/tcu3.h"
-#include "entry/recorder.h"
 #include "entry/gui/tfminput.h"
+#include "entry/recorder.h"
 #include "settlement/gui/tchange.h"
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
@@ -56,7 +56,9 @@ private:
 void KindValueFormTest::start(int namingMode) {
     std::function<void(SettingsRecord&)> setUp;
     if (namingMode != 0)
-        setUp = [namingMode](SettingsRecord& s) { s.set(Backc::back13, QString::number(namingMode)); };
+        setUp = [namingMode](SettingsRecord& s) {
+            s.set(Backc::back13, QString::number(namingMode));
+        };
     shop_ = std::make_unique<testing::Shop>(setUp);
 }
 

@@ -10,9 +10,9 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 using testing::findAction;
@@ -49,10 +49,9 @@ void CommandsTest::menusArePresent() {
     QStringList tops;
     for (QAction* action : shop_->main->menuBar()->actions())
         tops << action->text();
-    QCOMPARE(tops, (QStringList{"(1)ป้อนข้อมูล", "(2)ตั้งค่า", "(3)แสดงยอด", "(4)แสดงยอดExcel",
-                                "(5)ค้นหา", "(6)เพิ่มและส่งออกMsAccess", "(7)การตัดยอด",
-                                "(8)ลบข้อมูล", "(9)การบำรุงรักษา", "(11)ช่วยเหลือ",
-                                "(12)updateโปรแกรม"}));
+    QCOMPARE(tops, (QStringList{"(1)ป้อนข้อมูล", "(2)ตั้งค่า", "(3)แสดงยอด", "(4)แสดงยอดExcel", "(5)ค้นหา",
+                                "(6)เพิ่มและส่งออกMsAccess", "(7)การตัดยอด", "(8)ลบข้อมูล",
+                                "(9)การบำรุงรักษา", "(11)ช่วยเหลือ", "(12)updateโปรแกรม"}));
     // Built commands work; the others show but cannot be used.
     QVERIFY(findAction(shop_->main.get(), "9.เปลี่ยนรหัสผ่าน")->isEnabled());
     QVERIFY(!findAction(shop_->main.get(), "6.ตรวจรางวัล")->isEnabled());
@@ -65,8 +64,9 @@ void CommandsTest::runNumbers() {
     Dialogs::setNextText("5");
     findAction(shop_->main.get(), "(13) Run 00-99 บน")->trigger();
     Database& db = shop_->main->entryForm()->bets();
-    QCOMPARE(rowsOf(db, "SELECT count(*), min(num), max(num), sum(h) FROM tball WHERE codeins='h2'"),
-             QStringList{"100|00|99|500"});
+    QCOMPARE(
+        rowsOf(db, "SELECT count(*), min(num), max(num), sum(h) FROM tball WHERE codeins='h2'"),
+        QStringList{"100|00|99|500"});
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tballcus"), QStringList{"100"});
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tblog"), QStringList{"0"});
     QCOMPARE(Dialogs::last().text, QString("  Run 00-99 บน เรียบร้อย"));
@@ -112,7 +112,8 @@ void CommandsTest::sampleData() {
     Dialogs::setNextAnswer(true);
     findAction(shop_->main.get(), "Loadตัวอย่างตารางข้อมูล")->trigger();
     Database& db = shop_->main->entryForm()->bets();
-    const QString count = rowsOf(db, "SELECT count(*) FROM tballsave2 WHERE codeins IS NOT NULL").first();
+    const QString count =
+        rowsOf(db, "SELECT count(*) FROM tballsave2 WHERE codeins IS NOT NULL").first();
     QVERIFY(count.toInt() > 0);
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball"), QStringList{count});
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tballcus"), QStringList{count});
@@ -157,7 +158,8 @@ void CommandsTest::addressCommandsSayWhatTheComputerCannotDo() {
     Dialogs::setNextText("1234");
     Dialogs::setNextText("SERVER");
     findAction(shop_->main.get(), "(8) Set-computer-name")->trigger();
-    QCOMPARE(shop_->platform->settings, (QStringList{"automatic address", "name SERVER", "restart"}));
+    QCOMPARE(shop_->platform->settings,
+             (QStringList{"automatic address", "name SERVER", "restart"}));
 }
 
 void CommandsTest::hotKeysAndTheEmptyArea() {
@@ -196,8 +198,9 @@ void CommandsTest::hotKeysAndTheEmptyArea() {
 
 void CommandsTest::refusedHotKeysWorkInTheProgram() {
     shop_.reset();
-    shop_ = std::make_unique<testing::Shop>(
-        nullptr, [](FakePlatform& computer) { computer.refusedHotKeys = {Qt::Key_D, Qt::Key_S}; });
+    shop_ = std::make_unique<testing::Shop>(nullptr, [](FakePlatform& computer) {
+        computer.refusedHotKeys = {Qt::Key_D, Qt::Key_S};
+    });
     FakePlatform& platform = *shop_->platform;
     // Said once, naming the keys.
     int said = 0;
@@ -219,8 +222,8 @@ void CommandsTest::menusFollowANewNamingMode() {
     const QStringList limitedSent = {totals, "18.แสดงยอดเลขอั้นที่ส่ง ล่าสุด"};
     QVERIFY(findAction(shop_->main.get(), "คู่โต๊ด"));
     shop_->main->desk().kindNamingModeSaved(2);
-    for (const char* renamed : {"1.ยอดปัจจุบันเรียงตามเลข", "2.ยอดปัจจุบันเรียงตามจำนวน",
-                                "6.ยอดตัดเก็บล่าสุด", "7.ยอดส่งออกล่าสุด"}) {
+    for (const char* renamed :
+         {"1.ยอดปัจจุบันเรียงตามเลข", "2.ยอดปัจจุบันเรียงตามจำนวน", "6.ยอดตัดเก็บล่าสุด", "7.ยอดส่งออกล่าสุด"}) {
         const QStringList captions = menuCaptions(shop_->main.get(), {totals, renamed});
         QVERIFY2(captions.contains("เลข2ตัวx") && !captions.contains("คู่โต๊ด"), renamed);
     }

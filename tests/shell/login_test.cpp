@@ -3,8 +3,8 @@
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
 #include "store/database.h"
-#include "ui/dialogs.h"
 #include "support/testmain.h"
+#include "ui/dialogs.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -205,7 +205,8 @@ void LoginTest::changePassword() {
     auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     QVERIFY(frame);
     const QPoint offCentre = frame->geometry().center() - main.mdi()->rect().center();
-    QVERIFY2(offCentre.manhattanLength() < 40, qPrintable(QString::number(offCentre.manhattanLength())));
+    QVERIFY2(offCentre.manhattanLength() < 40,
+             qPrintable(QString::number(offCentre.manhattanLength())));
     auto* oldEdit = window->findChild<QLineEdit*>("Edit1");
     auto* newEdit = window->findChild<QLineEdit*>("Edit2");
     oldEdit->setText("0000");

@@ -4,12 +4,15 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
+#include <functional>
+
 class SettingsTest : public testing::Test {
     Q_OBJECT
 private slots:
     void numbersReadAsWholeNumbers();
     void fieldsByName();
     void emenuPositions();
+    void switchesReadOneWay();
     void loadReplacesCustomersAndFirstBackcFields();
     void loadFromBrokenFileChangesNothing();
 };
@@ -43,6 +46,56 @@ void SettingsTest::fieldsByName() {
     // A value with quotes is stored as typed.
     settings.set(Cstr::cstr2, "C:\\a \"b\"/");
     QCOMPARE(settings.text(Cstr::cstr2), QString("C:\\a \"b\"/"));
+}
+
+// Every switch reads "1" as on and "0" as off; an empty field (as a settings load leaves
+// back20 to back29) reads as a new book holds it.
+void SettingsTest::switchesReadOneWay() {
+    TempBook book;
+    SettingsRecord settings(book.db());
+    struct Switch {
+        const char* name;
+        std::function<void(const QString&)> set;
+        std::function<bool()> read;
+        bool newBook;
+    };
+    auto field = [&settings](auto f) {
+        return [&settings, f](const QString& v) { settings.set(f, v); };
+    };
+    const QList<Switch> switches = {
+        {"back5 separate digits", field(Backc::back5), [&] { return settings.separateDigits(); },
+         false},
+        {"back4 refresh", field(Backc::back4), [&] { return settings.refreshRequested(); }, false},
+        {"back15 news", field(Backc::back15), [&] { return settings.newsPage(); }, false},
+        {"back19 fifty percent", field(Backc::back19), [&] { return settings.fiftyPercent(); },
+         false},
+        {"back21 by name", field(Backc::back21), [&] { return settings.customersByName(); }, false},
+        {"back23 closed warning", field(Backc::back23), [&] { return settings.closedWarning(); },
+         false},
+        {"back26 red warning", field(Backc::back26), [&] { return settings.redWarning(); }, false},
+        {"back27 watched", field(Backc::back27), [&] { return settings.watchNumbers(); }, false},
+        {"disp1 name warning", field(Disp::disp1), [&] { return settings.warnName(); }, false},
+        {"disp2 key sound", field(Disp::disp2), [&] { return settings.keySound(); }, true},
+        {"disp3 autorun", field(Disp::disp3), [&] { return settings.autorun(); }, false},
+        {"auto input", field(AutoInput::disp1), [&] { return settings.autoInput(); }, false},
+    };
+    for (const Switch& s : switches) {
+        s.set("1");
+        QVERIFY2(s.read(), s.name);
+        s.set("0");
+        QVERIFY2(!s.read(), s.name);
+        s.set("");
+        QVERIFY2(s.read() == s.newBook, s.name);
+    }
+    // The new book's values are the seeds: a fresh book reads them all the same way.
+    TempBook fresh;
+    SettingsRecord seeded(fresh.db());
+    QVERIFY(!seeded.closedWarning() && !seeded.separateDigits() && seeded.keySound());
+    QVERIFY(!SettingsRecord::isStation("") && SettingsRecord::isStation("1"));
+    settings.set(Backc::back13, "7");
+    QCOMPARE(settings.kindNamingMode(), 0);
+    settings.set(InputLimit::l1, "3000000000");
+    QCOMPARE(settings.inputLimit(), qint64(3000000000));
 }
 
 void SettingsTest::emenuPositions() {

@@ -7,7 +7,9 @@ bool hasIndex(Database& db, const QString& name) {
     return db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", {name})
                .toInt() == 1;
 }
-bool hasCodeIndex(Database& db) { return hasIndex(db, "cus_id"); }
+bool hasCodeIndex(Database& db) {
+    return hasIndex(db, "cus_id");
+}
 } // namespace
 
 class CusCodeTest : public testing::Test {

@@ -33,7 +33,8 @@ void KindRowTest::refusesWhatIsNotAWholeAmount() {
     const QStringList before = kindrow::read(book.db(), "change2");
     for (const char* text : {"12.5", "abc", "", "-5", "1e3", "5\"; DROP TABLE change2; --"}) {
         QVERIFY2(!kindrow::refusal(QString::fromUtf8(text)).isEmpty(), text);
-        QVERIFY_THROWS_EXCEPTION(StoreError, kindrow::write(book.db(), "change2", 0, QString::fromUtf8(text)));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 kindrow::write(book.db(), "change2", 0, QString::fromUtf8(text)));
     }
     QVERIFY_THROWS_EXCEPTION(StoreError, kindrow::write(book.db(), "change2", 10, "5"));
     QCOMPARE(kindrow::read(book.db(), "change2"), before);

@@ -1,7 +1,6 @@
 #include "cutting/gui/tcu3.h"
 
 #include "shell/desk.h"
-#include "store/database.h"
 #include "shell/settings.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
@@ -36,7 +35,9 @@ Tcu3::Tcu3(Desk& desk)
     setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
 }
 
-void Tcu3::saved() { Dialogs::info(this, QStringLiteral("บันทึกค่าเรียบร้อย")); }
+void Tcu3::saved() {
+    Dialogs::info(this, QStringLiteral("บันทึกค่าเรียบร้อย"));
+}
 
 void Tcu3::refreshed() {
     // The entry form colours its totals itself after each line; here only new limits,

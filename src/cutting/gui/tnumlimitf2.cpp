@@ -74,4 +74,6 @@ void Tnumlimitf2::addSwitches(QBoxLayout* column) {
     column->addWidget(f4_);
 }
 
-void Tnumlimitf2::tellEntryForm() { desk().listSwitchesSaved(); }
+void Tnumlimitf2::tellEntryForm() {
+    desk().listSwitchesSaved();
+}

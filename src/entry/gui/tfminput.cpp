@@ -5,9 +5,9 @@
 #include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
+#include "store/kindcaptions.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
-#include "store/kindcaptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -108,7 +108,7 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
 
     // Default mode of the normal page (or the stock page when it is the only one shown).
     showPage(pages_->isTabVisible(NormalPage) || !pages_->isTabVisible(StockPage) ? NormalPage
-                                                                              : StockPage);
+                                                                                  : StockPage);
     int defaultKey = 0;
     try {
         defaultKey = SettingsRecord(own()).defaultFunctionKey();
@@ -132,7 +132,7 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     if (run.newsPage && newsPanel_) {
         newsPanel_->setVisible(true);
         newsPanel_->setHtml(QStringLiteral("<h3>ข่าวสารTabulox</h3><p>%1</p>")
-                           .arg(run.versionLabel.toHtmlEscaped()));
+                                .arg(run.versionLabel.toHtmlEscaped()));
     }
     setFocusProxy(number_);
     number_->setFocus();
@@ -158,7 +158,9 @@ Database& Tfminput::own() {
     return *ownDb_;
 }
 
-Database& Tfminput::bets() { return betsDb_ ? *betsDb_ : own(); }
+Database& Tfminput::bets() {
+    return betsDb_ ? *betsDb_ : own();
+}
 
 void Tfminput::setDigitSorting(bool separate) {
     const QSignalBlocker blocker(separateDigitsBox_);
@@ -166,10 +168,11 @@ void Tfminput::setDigitSorting(bool separate) {
 }
 
 void Tfminput::buildWidgets() {
-    setStyleSheet(QStringLiteral("QLineEdit#num { background: #1030c0; color: yellow; }"
-                                 "QLabel#Label1 { color: #0030a0; font-size: 16pt; font-weight: bold; }"
-                                 "QLabel#Label4 { font-size: 12pt; }"
-                                 "QLabel#lsum { font-size: 16pt; font-weight: bold; }"));
+    setStyleSheet(
+        QStringLiteral("QLineEdit#num { background: #1030c0; color: yellow; }"
+                       "QLabel#Label1 { color: #0030a0; font-size: 16pt; font-weight: bold; }"
+                       "QLabel#Label4 { font-size: 12pt; }"
+                       "QLabel#lsum { font-size: 16pt; font-weight: bold; }"));
     auto* outer = new QVBoxLayout(this);
 
     // Banner and status.
@@ -177,7 +180,8 @@ void Tfminput::buildWidgets() {
     banner_ = label(this, "Label1", QString::fromUtf8(kDesignBanner));
     bannerOverlay_ = label(this, "Label24", banner_->text());
     // Over the banner for its first seconds: opaque, so the two never show through each other.
-    bannerOverlay_->setStyleSheet(QStringLiteral("color: red; font-size: 16pt; font-weight: bold;"));
+    bannerOverlay_->setStyleSheet(
+        QStringLiteral("color: red; font-size: 16pt; font-weight: bold;"));
     bannerOverlay_->setAutoFillBackground(true);
     statusLine_ = label(this, "Label4", QString());
     clock_ = label(this, "Label5", QString());
@@ -354,9 +358,11 @@ void Tfminput::buildWidgets() {
         if (!on)
             dropStake(2);
     });
-    connect(customerBox_, QOverload<int>::of(&QComboBox::activated), this, &Tfminput::customerPicked);
+    connect(customerBox_, QOverload<int>::of(&QComboBox::activated), this,
+            &Tfminput::customerPicked);
     connect(sheetBox_, QOverload<int>::of(&QComboBox::activated), this, &Tfminput::sheetPicked);
-    connect(rowsShownBox_, QOverload<int>::of(&QComboBox::activated), this, &Tfminput::rowsShownChanged);
+    connect(rowsShownBox_, QOverload<int>::of(&QComboBox::activated), this,
+            &Tfminput::rowsShownChanged);
     connect(cancelButton_, &QPushButton::clicked, this, &Tfminput::cancelLine);
     connect(bookGrid_, &DataGrid::rowClicked, this, &Tfminput::gridClicked);
     connect(bookGrid_, &DataGrid::posted, this, &Tfminput::readSums);
@@ -369,7 +375,8 @@ void Tfminput::buildWidgets() {
 QWidget* Tfminput::buildNormalPage() {
     auto* page = new QWidget(pages_);
     auto* grid = new QGridLayout(page);
-    static const char* const names[] = {"f1", "f2", "f3", "f4", "f5", "f6", "f7", "f81", "f91", "f100"};
+    static const char* const names[] = {"f1", "f2", "f3",  "f4",  "f5",
+                                        "f6", "f7", "f81", "f91", "f100"};
     for (int i = 0; i < 10; ++i) {
         auto* button = new QPushButton(page);
         button->setObjectName(QString::fromLatin1(names[i]));
@@ -402,7 +409,8 @@ QWidget* Tfminput::buildNormalPage() {
         applyLayout();
     });
     connect(twoDigitsTopBottomBox_, &QCheckBox::clicked, this, [this](bool on) {
-        Dialogs::info(this, on ? QStringLiteral("ป้อน2ตัวบน+ล่าง") : QStringLiteral("ป้อน2ตัวบน+ล่าง+โต๊ด"));
+        Dialogs::info(this,
+                      on ? QStringLiteral("ป้อน2ตัวบน+ล่าง") : QStringLiteral("ป้อน2ตัวบน+ล่าง+โต๊ด"));
         applyLayout();
     });
     return page;
@@ -437,11 +445,12 @@ void Tfminput::readOptions() {
     try {
         SettingsRecord settings(own());
         warnName_ = settings.warnName();
-        const QSignalBlocker b1(warnNameOn_), b2(warnNameOff_), b3(soundBox_), b4(autorunBox_), b5(autoInputBox_), b6(separateDigitsBox_);
+        const QSignalBlocker b1(warnNameOn_), b2(warnNameOff_), b3(soundBox_), b4(autorunBox_),
+            b5(autoInputBox_), b6(separateDigitsBox_);
         (warnName_ ? warnNameOn_ : warnNameOff_)->setChecked(true);
         soundBox_->setChecked(settings.keySound());
         soundState_->setText(soundBox_->isChecked() ? QStringLiteral("[เปิดเสียง]")
-                                                : QStringLiteral("[Xปิดเสียง]"));
+                                                    : QStringLiteral("[Xปิดเสียง]"));
         autorunBox_->setChecked(settings.autorun());
         autoInputBox_->setChecked(settings.autoInput());
         separateDigitsBox_->setChecked(settings.separateDigits());
@@ -496,9 +505,8 @@ void Tfminput::applyMenuLayout() {
         SettingsRecord settings(own());
         static const Emenu flags[] = {Emenu::f1, Emenu::f2, Emenu::f3, Emenu::f4, Emenu::f5,
                                       Emenu::f6, Emenu::f7, Emenu::f8, Emenu::f9, Emenu::f10};
-        static const Emenu texts[] = {Emenu::f1t, Emenu::f2t, Emenu::f3t, Emenu::f4t,
-                                      Emenu::f5t, Emenu::f6t, Emenu::f7t, Emenu::f8t,
-                                      Emenu::f9t, Emenu::f10t};
+        static const Emenu texts[] = {Emenu::f1t, Emenu::f2t, Emenu::f3t, Emenu::f4t, Emenu::f5t,
+                                      Emenu::f6t, Emenu::f7t, Emenu::f8t, Emenu::f9t, Emenu::f10t};
         for (int i = 0; i < 10; ++i) {
             const QString caption = buttonCaption(i + 1, settings.text(texts[i]), namingMode_);
             captions_ << caption;
@@ -524,11 +532,13 @@ void Tfminput::applyMenuLayout() {
 }
 
 void Tfminput::openGrids() {
-    const QList<DataGrid::Column> columns = {
-        {QStringLiteral("num"), QStringLiteral("เลข")},   {QStringLiteral("h"), QStringLiteral("บน")},
-        {QStringLiteral("t"), QStringLiteral("โต๊ด")},    {QStringLiteral("l"), QStringLiteral("ล่าง")},
-        {QStringLiteral("cus"), QStringLiteral("รหัส")},  {QStringLiteral("tim"), QStringLiteral("เวลาที่ป้อน")},
-        {QStringLiteral("id"), QStringLiteral("ลำดับ")}};
+    const QList<DataGrid::Column> columns = {{QStringLiteral("num"), QStringLiteral("เลข")},
+                                             {QStringLiteral("h"), QStringLiteral("บน")},
+                                             {QStringLiteral("t"), QStringLiteral("โต๊ด")},
+                                             {QStringLiteral("l"), QStringLiteral("ล่าง")},
+                                             {QStringLiteral("cus"), QStringLiteral("รหัส")},
+                                             {QStringLiteral("tim"), QStringLiteral("เวลาที่ป้อน")},
+                                             {QStringLiteral("id"), QStringLiteral("ลำดับ")}};
     bookGrid_->open(bets().handle(), QStringLiteral("tball"), columns, QStringLiteral("id"));
     bookGrid_->setCellColours([this](int row, int column) { return cellColours(row, column); });
     bookGrid_->setFilter(QStringLiteral("id > 0 AND id < 0"));

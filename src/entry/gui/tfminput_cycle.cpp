@@ -211,8 +211,8 @@ void Tfminput::playKeySound(QKeyEvent* key) {
     else if (text == QLatin1String("/"))
         name = QStringLiteral("de");
     if (!name.isEmpty())
-        Platform::instance().playSound(desk_.run().programFolder + QStringLiteral("sound/") +
-                                       name + QStringLiteral(".wav"));
+        Platform::instance().playSound(desk_.run().programFolder + QStringLiteral("sound/") + name +
+                                       QStringLiteral(".wav"));
 }
 
 bool Tfminput::numKey(QKeyEvent* key) {
@@ -490,7 +490,8 @@ void Tfminput::recordLine() {
     }
     try {
         if (*mode_ == NormalMode::F9) {
-            const AllInOneCheck check = allInOneCheck(number, stake1_->text(), closedLookup(bets()));
+            const AllInOneCheck check =
+                allInOneCheck(number, stake1_->text(), closedLookup(bets()));
             if (check.blocks(warnClosed_)) {
                 if (warnClosed_) {
                     Platform::instance().beep();
@@ -501,7 +502,9 @@ void Tfminput::recordLine() {
                 return;
             }
         }
-        previousCount_ = bets().scalar(QStringLiteral("SELECT s FROM tblog ORDER BY id DESC LIMIT 1")).toLongLong();
+        previousCount_ = bets()
+                             .scalar(QStringLiteral("SELECT s FROM tblog ORDER BY id DESC LIMIT 1"))
+                             .toLongLong();
         lastIdBefore_ = bets().scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
         Recorder recorder(bets());
         if (expansion.scratchTable.isEmpty())

@@ -32,7 +32,8 @@ void Tfminput::readSums() {
     try {
         const BookSums sums = readBookSums(own());
         for (Kind kind : columnOrder())
-            totals_[static_cast<size_t>(kind)]->setText(formatTotal(sums.byKind[static_cast<size_t>(kind)]));
+            totals_[static_cast<size_t>(kind)]->setText(
+                formatTotal(sums.byKind[static_cast<size_t>(kind)]));
         grandTotal_->setText(formatTotal(sums.grandTotal));
         const qint64 rows = &bets() == &own() ? sums.rowCount : readBookSums(bets()).rowCount;
         rowCount_->setText(QString::number(rows));
@@ -45,15 +46,16 @@ void Tfminput::refreshAfterLine() {
     try {
         SettingsRecord settings(own());
         rowsShown_ = settings.rowsShown();
-        const qint64 lastId = bets().scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+        const qint64 lastId =
+            bets().scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
         GridMode mode = GridMode::Own;
         if (station_)
             mode = lanAuto_ ? GridMode::Lan : GridMode::Station;
         const GridQuery grid = gridQuery(mode, lastId, rowsShown_);
         // The grid's filter holds only the computed id, never typed text.
         bookGrid_->setFilter(grid.binds.isEmpty()
-                                ? QString()
-                                : QStringLiteral("id > %1").arg(grid.binds.first().toLongLong()));
+                                 ? QString()
+                                 : QStringLiteral("id > %1").arg(grid.binds.first().toLongLong()));
         bookGrid_->goLast();
         if (mode == GridMode::Lan) {
             SettingsRecord(bets()).set(Backc::back4, QStringLiteral("1"));
@@ -91,7 +93,9 @@ void Tfminput::setKindLimits(const QStringList& limits) {
     colourTotals();
 }
 
-void Tfminput::bookChanged() { refreshAfterLine(); }
+void Tfminput::bookChanged() {
+    refreshAfterLine();
+}
 
 void Tfminput::colourTotals() {
     try {
@@ -151,7 +155,9 @@ void Tfminput::rowsShownChanged(int index) {
 
 // ---- timers ----
 
-void Tfminput::onTimer1() { bannerOverlay_->setVisible(false); }
+void Tfminput::onTimer1() {
+    bannerOverlay_->setVisible(false);
+}
 
 void Tfminput::onTimer2() {
     clock_->setText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")));
@@ -179,7 +185,7 @@ void Tfminput::onTimer4() {
         QSqlQuery ref = own().exec(QStringLiteral("SELECT comname, total FROM ref"));
         if (ref.next()) {
             statusLine_->setText(ref.value(0).toString() + QStringLiteral(" ==>> ") +
-                             ref.value(1).toString() + QStringLiteral(" ##"));
+                                 ref.value(1).toString() + QStringLiteral(" ##"));
         } else {
             statusLine_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
         }

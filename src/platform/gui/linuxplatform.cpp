@@ -20,11 +20,41 @@
 #include <csignal>
 #include <ifaddrs.h>
 #include <netinet/in.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
 const QString procRoot = QStringLiteral("/proc");
+
+// The type of the FUSE mount holding path names a file system reached over the network.
+bool networkFuse(const QString& path) {
+    QFile mounts(QStringLiteral("/proc/self/mounts"));
+    if (!mounts.open(QIODevice::ReadOnly))
+        return false;
+    QString best;
+    QString type;
+    for (const QByteArray& line : mounts.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 3)
+            continue;
+        // A space in a mount point is written as \040.
+        const QString point = QString::fromLocal8Bit(fields.at(1))
+                                  .replace(QStringLiteral("\\040"), QStringLiteral(" "));
+        const QString inside = point.endsWith(QLatin1Char('/')) ? point : point + QLatin1Char('/');
+        if ((path == point || path.startsWith(inside)) && point.size() >= best.size()) {
+            best = point;
+            type = QString::fromLatin1(fields.at(2));
+        }
+    }
+    static const QStringList network = {
+        QStringLiteral("fuse.sshfs"),     QStringLiteral("fuse.rclone"),
+        QStringLiteral("fuse.s3fs"),      QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("fuse.glusterfs"), QStringLiteral("fuse.smbnetfs"),
+        QStringLiteral("fuse.curlftpfs"), QStringLiteral("fuse.cephfs"),
+        QStringLiteral("fuse.kio-fuse")};
+    return network.contains(type);
 }
+} // namespace
 
 LinuxPlatform::LinuxPlatform() = default;
 
@@ -35,7 +65,9 @@ LinuxPlatform::~LinuxPlatform() {
     qDeleteAll(sounds_);
 }
 
-QString LinuxPlatform::computerName() { return QSysInfo::machineHostName(); }
+QString LinuxPlatform::computerName() {
+    return QSysInfo::machineHostName();
+}
 
 QString LinuxPlatform::address() {
     ifaddrs* list = nullptr;
@@ -59,6 +91,34 @@ QString LinuxPlatform::address() {
     if (!first.isEmpty())
         return first;
     return loopback.isEmpty() ? QStringLiteral("No. IP Address") : loopback;
+}
+
+bool LinuxPlatform::onNetworkShare(const QString& path) {
+    // The nearest folder that exists tells the file system a new file would be made on.
+    QFileInfo info(path);
+    while (!info.exists() && info.absolutePath() != info.absoluteFilePath())
+        info = QFileInfo(info.absolutePath());
+    struct statfs fs {};
+    if (::statfs(QFile::encodeName(info.absoluteFilePath()).constData(), &fs) != 0)
+        return false;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case 0x6969:     // NFS
+    case 0x517B:     // SMB
+    case 0xFE534D42: // SMB2
+    case 0xFF534D42: // CIFS
+    case 0x5346414F: // AFS
+    case 0x01021997: // 9P
+    case 0x73757245: // Coda
+    case 0x564C:     // NCP
+    case 0x47504653: // GPFS
+    case 0x0BD00BD0: // Lustre
+    case 0x00C36400: // Ceph
+        return true;
+    case 0x65735546: // FUSE: local (ntfs-3g) or over the network, by its mount's type
+        return networkFuse(info.absoluteFilePath());
+    default:
+        return false;
+    }
 }
 
 double LinuxPlatform::freeDiskKilobytes(const QString& path) {
@@ -126,13 +186,25 @@ bool LinuxPlatform::openNetworkPanel() {
 
 // Adapters, the computer's name, restarting and the font set-up belong to the system's
 // administrator on Linux; the program does not change them.
-bool LinuxPlatform::setFixedAddress(const QString&) { return false; }
-bool LinuxPlatform::setAutomaticAddress() { return false; }
-bool LinuxPlatform::setComputerName(const QString&) { return false; }
-bool LinuxPlatform::restartComputer() { return false; }
-bool LinuxPlatform::applyThaiFontSettings() { return false; }
+bool LinuxPlatform::setFixedAddress(const QString&) {
+    return false;
+}
+bool LinuxPlatform::setAutomaticAddress() {
+    return false;
+}
+bool LinuxPlatform::setComputerName(const QString&) {
+    return false;
+}
+bool LinuxPlatform::restartComputer() {
+    return false;
+}
+bool LinuxPlatform::applyThaiFontSettings() {
+    return false;
+}
 
-void LinuxPlatform::beep() { QApplication::beep(); }
+void LinuxPlatform::beep() {
+    QApplication::beep();
+}
 
 void LinuxPlatform::playSound(const QString& wavFile) {
     if (!QFileInfo::exists(wavFile))
@@ -145,4 +217,6 @@ void LinuxPlatform::playSound(const QString& wavFile) {
     effect->play();
 }
 
-QString LinuxPlatform::defaultPrinter() { return QPrinterInfo::defaultPrinterName(); }
+QString LinuxPlatform::defaultPrinter() {
+    return QPrinterInfo::defaultPrinterName();
+}

@@ -16,6 +16,7 @@ public:
     QString computerName() override;
     QString address() override;
     double freeDiskKilobytes(const QString& path) override;
+    bool onNetworkShare(const QString& path) override;
     int sameProgramCount(const QString& executablePath, bool* ok) override;
     void endSameProgram(const QString& executablePath) override;
     QList<int> grabHotKeys(const QList<int>& qtKeys, std::function<void(int)> pressed) override;

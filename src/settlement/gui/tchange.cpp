@@ -44,4 +44,6 @@ void Tchange::onCloseTimer() {
     closeWithFrame(this);
 }
 
-void Tchange::saved() { desk_.ratesSaved(); }
+void Tchange::saved() {
+    desk_.ratesSaved();
+}

@@ -3,10 +3,10 @@
 #include "settlement/customerbook.h"
 #include "shell/desk.h"
 #include "store/database.h"
+#include "store/kindcaptions.h"
 #include "store/kinds.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
-#include "store/kindcaptions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
+#include "store/kindcaptions.h"
 #include "store/kinds.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
-#include "store/kindcaptions.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -36,13 +36,14 @@ Tcuss::Tcuss(Desk& desk)
     try {
         rates_ = customerbook::overallRates(*db());
         // A customer added in the grid gets the overall pay rates, as every new customer does.
-        connect(grid()->model(), &QSqlTableModel::primeInsert, this, [this](int, QSqlRecord& record) {
-            const QStringList& columns = customerbook::rateColumns();
-            for (int i = 0; i < columns.size() && i < rates_.size(); ++i) {
-                record.setValue(columns.at(i), rates_.at(i));
-                record.setGenerated(columns.at(i), true);
-            }
-        });
+        connect(grid()->model(), &QSqlTableModel::primeInsert, this,
+                [this](int, QSqlRecord& record) {
+                    const QStringList& columns = customerbook::rateColumns();
+                    for (int i = 0; i < columns.size() && i < rates_.size(); ++i) {
+                        record.setValue(columns.at(i), rates_.at(i));
+                        record.setGenerated(columns.at(i), true);
+                    }
+                });
         const bool byName = SettingsRecord(*db()).customersByName();
         // The box and the stored order agree from the start.
         if (byName != customerbook::orderedByName(*db()))
@@ -236,4 +237,6 @@ void Tcuss::check() {
     }
 }
 
-void Tcuss::closed() { desk().customersSaved(); }
+void Tcuss::closed() {
+    desk().customersSaved();
+}

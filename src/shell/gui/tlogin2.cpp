@@ -69,13 +69,16 @@ Tlogin2::Tlogin2(Desk& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
     grid->addWidget(button1, 0, 3);
     grid->addWidget(cb1_, 1, 1);
 
-    auto* repair1 = button(this, "BitBtn1", QStringLiteral("Repair 1"), QStringLiteral("แก้ปัญหาฐานข้อมูล"));
+    auto* repair1 =
+        button(this, "BitBtn1", QStringLiteral("Repair 1"), QStringLiteral("แก้ปัญหาฐานข้อมูล"));
     auto* repair2 = button(this, "BitBtn5", QStringLiteral("Repair 2"));
     auto* repair3 = button(this, "BitBtn7", QStringLiteral("Repair 3"));
     auto* backups = button(this, "BitBtn2", QStringLiteral("&แสดงฐานข้อมูลสำรอง"));
-    auto* winSetup = button(this, "BitBtn4", QStringLiteral("Win-Setup"), QStringLiteral("ตั้งค่าWindows8,10"));
+    auto* winSetup =
+        button(this, "BitBtn4", QStringLiteral("Win-Setup"), QStringLiteral("ตั้งค่าWindows8,10"));
     auto* update = button(this, "BitBtn6", QStringLiteral("&Update"));
-    auto* closeButton = button(this, "BitBtn3", QStringLiteral("&Close"), QStringLiteral("ออกจากโปรแกรม"));
+    auto* closeButton =
+        button(this, "BitBtn3", QStringLiteral("&Close"), QStringLiteral("ออกจากโปรแกรม"));
     grid->addWidget(repair1, 2, 0);
     grid->addWidget(repair2, 2, 1);
     grid->addWidget(repair3, 2, 2);
@@ -85,9 +88,12 @@ Tlogin2::Tlogin2(Desk& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
     grid->addWidget(closeButton, 3, 3);
 
     auto* images = new QHBoxLayout;
-    auto* image1 = image(this, "Image1", QStyle::SP_DesktopIcon, QStringLiteral("DownloadโปรแกรมAAV3"));
-    auto* image2 = image(this, "Image2", QStyle::SP_ComputerIcon, QStringLiteral("DownloadโปรแกรมTeamViewer"));
-    auto* image3 = image(this, "Image3", QStyle::SP_FileDialogDetailedView, QStringLiteral("ตั้งค่าPrinter"));
+    auto* image1 =
+        image(this, "Image1", QStyle::SP_DesktopIcon, QStringLiteral("DownloadโปรแกรมAAV3"));
+    auto* image2 =
+        image(this, "Image2", QStyle::SP_ComputerIcon, QStringLiteral("DownloadโปรแกรมTeamViewer"));
+    auto* image3 =
+        image(this, "Image3", QStyle::SP_FileDialogDetailedView, QStringLiteral("ตั้งค่าPrinter"));
     auto* image4 = image(this, "Image4", QStyle::SP_DriveNetIcon, QStringLiteral("ตั้งค่าระบบLAN"));
     for (QToolButton* b : {image1, image2, image3, image4})
         images->addWidget(b);
@@ -113,21 +119,27 @@ Tlogin2::Tlogin2(Desk& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
         else
             Dialogs::warning(this, QStringLiteral("ไม่พบโปรแกรมที่เปิดไฟล์ฐานข้อมูลได้ในเครื่องนี้"));
     });
-    connect(repair2, &QPushButton::clicked, this, [this] { startTool(QStringLiteral("db/repair"), true); });
-    connect(repair3, &QPushButton::clicked, this, [this] { startTool(QStringLiteral("autorepair"), true); });
-    connect(backups, &QPushButton::clicked, this, [this] { startTool(QStringLiteral("backupbrowser"), true); });
+    connect(repair2, &QPushButton::clicked, this,
+            [this] { startTool(QStringLiteral("db/repair"), true); });
+    connect(repair3, &QPushButton::clicked, this,
+            [this] { startTool(QStringLiteral("autorepair"), true); });
+    connect(backups, &QPushButton::clicked, this,
+            [this] { startTool(QStringLiteral("backupbrowser"), true); });
     connect(winSetup, &QPushButton::clicked, this, [this, folder] {
         Platform::instance().openWithShell(folder + QStringLiteral("db"));
         const bool repair = startTool(QStringLiteral("db/repair"), false);
         if (startTool(QStringLiteral("winsetup"), false) || repair)
             desk_.endProgram();
     });
-    connect(update, &QPushButton::clicked, this, [this] { startTool(QStringLiteral("updater"), false); });
+    connect(update, &QPushButton::clicked, this,
+            [this] { startTool(QStringLiteral("updater"), false); });
     connect(closeButton, &QPushButton::clicked, this, [this] { desk_.endProgram(); });
-    connect(image1, &QToolButton::clicked, this, [this] { startTool(QStringLiteral("AA_v3.exe"), false); });
+    connect(image1, &QToolButton::clicked, this,
+            [this] { startTool(QStringLiteral("AA_v3.exe"), false); });
     connect(image2, &QToolButton::clicked, this, [this] { tools::openTeamViewer(this, desk_); });
     connect(image3, &QToolButton::clicked, this, [this] {
-        Dialogs::info(this, QStringLiteral("เครื่องพิมพ์ปัจจุบัน: ") + Platform::instance().defaultPrinter());
+        Dialogs::info(this,
+                      QStringLiteral("เครื่องพิมพ์ปัจจุบัน: ") + Platform::instance().defaultPrinter());
     });
     connect(image4, &QToolButton::clicked, this, [this, folder] {
         if (!Platform::instance().showFolderProperties(folder + QStringLiteral("db")))
@@ -187,7 +199,9 @@ bool Tlogin2::startTool(const QString& relativePath, bool endAfter) {
     return tools::start(this, desk_, relativePath, endAfter);
 }
 
-void Tlogin2::reject() { close(); }
+void Tlogin2::reject() {
+    close();
+}
 
 void Tlogin2::closeEvent(QCloseEvent* event) {
     if (!loggedIn_ && usable_)

@@ -21,29 +21,28 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
 const int kPanelWidths[] = {220, 220, 250, 250, 350, 400, 100};
-const char kLowDisk[] = "พื้นที่Diskต่ำกว่า20GB กรุณาลบข้อมูล";
 } // namespace
 
 Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Tmain"));
     setWindowTitle(QStringLiteral("หน้าหลัก"));
     setEnabled(false);
-    setStyleSheet(QStringLiteral(
-        "Tmain, QMdiArea { background: black; }"
-        "QStatusBar { background: black; }"
-        "QStatusBar QLabel { color: #4f7dff; font-weight: bold; padding: 0 6px; }"
-        "QMenuBar { font-weight: bold; color: blue; }"));
+    setStyleSheet(
+        QStringLiteral("Tmain, QMdiArea { background: black; }"
+                       "QStatusBar { background: black; }"
+                       "QStatusBar QLabel { color: #4f7dff; font-weight: bold; padding: 0 6px; }"
+                       "QMenuBar { font-weight: bold; color: blue; }"));
 
     const QFileInfo exe(executablePath);
     RunValues run;
@@ -91,6 +90,9 @@ Tmain::Tmain(const QString& executablePath, QWidget* parent) : QMainWindow(paren
 
 Tmain::~Tmain() {
     Platform::instance().releaseHotKeys();
+    // Copies under way finish while the desk is whole, and say nothing to a frame going away.
+    desk_->disconnect(this);
+    desk_->copies().waitForDone();
     // The windows go before the desk they were given.
     delete mdi_;
     mdi_ = nullptr;
@@ -109,8 +111,9 @@ void Tmain::listen() {
     });
     connect(&desk, &Desk::damaged, this, [this](const QString& message) {
         Platform::instance().beep();
-        Dialogs::warning(this, message);
+        sayBetweenLines(message);
     });
+    connect(&desk, &Desk::copyNotWritten, this, &Tmain::sayBetweenLines);
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.
@@ -174,7 +177,9 @@ void Tmain::buildStatusBar() {
     }
 }
 
-QString Tmain::panelText(int panel) const { return panels_.value(panel)->text(); }
+QString Tmain::panelText(int panel) const {
+    return panels_.value(panel)->text();
+}
 
 void Tmain::prepare() {
     Platform& platform = Platform::instance();
@@ -225,12 +230,13 @@ void Tmain::prepare() {
     desk.setStatus(5, startup::diskFreeText(freeKb));
     if (startup::lowDisk(freeKb)) {
         platform.beep();
-        Dialogs::warning(this, QString::fromUtf8(kLowDisk));
+        Dialogs::warning(this, startup::lowDiskWarning());
         lowDiskSaid_ = QDateTime::currentDateTime();
     }
 
     try {
-        const std::optional<CopyResult> first = Backups(desk.own(), run.programFolder).firstRunBackup();
+        const std::optional<CopyResult> first =
+            Backups(desk.own(), run.programFolder).firstRunBackup();
         if (first && first->status == CopyResult::Damaged)
             desk.bookFoundDamaged();
         startup::applyServerName(desk.own(), run.computerName, run.programFolder);
@@ -261,22 +267,31 @@ bool Tmain::openOwnBook() {
             desk.releaseOwn();
             // Held by another program: the book is sound, so ask again rather than repair.
             if (error.kind() == StoreError::inUse) {
-                if (Dialogs::question(this, QStringLiteral("ฐานข้อมูล ") + book +
-                                                QStringLiteral(" กำลังถูกใช้งานโดยโปรแกรมอื่น "
-                                                               "(ฐานข้อมูลไม่ได้เสียหาย)\n"
-                                                               "ปิดโปรแกรมนั้นแล้วกด Yes เพื่อลองเปิดอีกครั้ง "
-                                                               "หรือกด No เพื่อออกจากโปรแกรม")))
+                if (Dialogs::question(this,
+                                      QStringLiteral("ฐานข้อมูล ") + book +
+                                          QStringLiteral(" กำลังถูกใช้งานโดยโปรแกรมอื่น "
+                                                         "(ฐานข้อมูลไม่ได้เสียหาย)\n"
+                                                         "ปิดโปรแกรมนั้นแล้วกด Yes เพื่อลองเปิดอีกครั้ง "
+                                                         "หรือกด No เพื่อออกจากโปรแกรม")))
                     continue;
                 damaged_ = true;
                 endProgram();
                 return false;
             }
             damaged_ = true;
-            Dialogs::info(this, QStringLiteral("ฐานข้อมูลมีปัญหาต้องกด Repair1  เพื่อซ่อมแซมโดยMsAccess2010\n") +
-                                    QStringLiteral("ไฟล์ ") + book +
-                                    QStringLiteral(" (โปรแกรมไม่ได้แก้ไขไฟล์นี้)\n"
-                                                   "สำเนาก่อนหน้าอยู่ในโฟลเดอร์ dbbackup, lastdb และ dbautotime\n") +
-                                    error.message());
+            // A full disk or a folder that cannot be written is said as it is: a repair of a
+            // sound book is never offered for it.
+            if (error.kind() != StoreError::damaged) {
+                Dialogs::warning(this, QStringLiteral("เปิดฐานข้อมูล ") + book +
+                                           QStringLiteral(" ไม่ได้\n") + error.message());
+                endProgram();
+                return false;
+            }
+            Dialogs::info(
+                this, QStringLiteral("ฐานข้อมูลมีปัญหาต้องกด Repair1  เพื่อซ่อมแซมโดยMsAccess2010\n") +
+                          QStringLiteral("ไฟล์ ") + book +
+                          QStringLiteral(" (โปรแกรมไม่ได้แก้ไขไฟล์นี้)\n"
+                                         "สำเนาก่อนหน้าอยู่ในโฟลเดอร์ dbbackup, lastdb และ dbautotime"));
             platform.openWithShell(run.programFolder + QStringLiteral("db"));
             platform.startProgram(run.programFolder + QStringLiteral("AA_v3.exe"), {});
             endProgram();
@@ -307,7 +322,6 @@ void Tmain::prepareShown() {
         Database& db = own();
         SettingsRecord settings(db);
         run.stationCeiling = startup::stationCeiling(db);
-        run.customerOrder = settings.number(Backc::back21);
         run.tran = startup::correctServerPath(db, run.programFolder);
         run.newsPage = settings.newsPage();
         startup::prepareRef(db);
@@ -323,23 +337,32 @@ void Tmain::updateSizes() {
     if (lowDiskWarnings_ < 5 && startup::lowDisk(freeKb)) {
         ++lowDiskWarnings_;
         Platform::instance().beep();
-        lowDiskDue_ = true;
+        // The box once within the hour.
+        const QDateTime now = QDateTime::currentDateTime();
+        if (!lowDiskSaid_.isValid() || lowDiskSaid_.secsTo(now) >= 3600) {
+            lowDiskSaid_ = now;
+            sayBetweenLines(startup::lowDiskWarning());
+        }
     }
-    sayLowDisk();
+    sayWaiting();
 }
 
-void Tmain::sayLowDisk() {
-    if (!lowDiskDue_ || lowDiskWarnings_ >= 5)
-        return;
+void Tmain::sayBetweenLines(const QString& message) {
+    if (!waiting_.contains(message))
+        waiting_ << message;
+    sayWaiting();
+}
+
+void Tmain::sayWaiting() {
     // A box in the middle of a line would take its keys: it waits for the line to be done.
+    if (waiting_.isEmpty() || hasEnded())
+        return;
     if (Tfminput* form = entryForm(); form && form->lineUnderWay())
         return;
-    lowDiskDue_ = false;
-    const QDateTime now = QDateTime::currentDateTime();
-    if (lowDiskSaid_.isValid() && lowDiskSaid_.secsTo(now) < 3600)
-        return;
-    lowDiskSaid_ = now;
-    Dialogs::warning(this, QString::fromUtf8(kLowDisk));
+    const QStringList messages = waiting_;
+    waiting_.clear();
+    for (const QString& message : messages)
+        Dialogs::warning(this, message);
 }
 
 void Tmain::onTimer1() {
@@ -491,8 +514,12 @@ void Tmain::finishClose() {
             settings.set(Backc::back2, QStringLiteral("1"));
         }
         desk_->copies().waitForDone();
-        if (Backups(db, run().programFolder).closeCopy().status == CopyResult::Damaged)
+        const CopyResult copy = Backups(db, run().programFolder).closeCopy();
+        if (copy.status == CopyResult::Damaged)
             desk_->bookFoundDamaged();
+        else if (copy.status == CopyResult::Failed)
+            desk_->copyFailed(copy.file + QStringLiteral(": ") + copy.detail);
+        sayWaiting();
         db.exec(QStringLiteral("DELETE FROM cusexe"));
         db.exec(QStringLiteral("DELETE FROM cusexe2"));
     } catch (const StoreError&) {
@@ -501,4 +528,6 @@ void Tmain::finishClose() {
     endProgram();
 }
 
-void Tmain::endProgram() { desk_->endProgram(); }
+void Tmain::endProgram() {
+    desk_->endProgram();
+}

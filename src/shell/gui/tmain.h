@@ -137,8 +137,9 @@ private:
     // The entry form in front is made again (it reads its settings when it is made).
     void renewEntryForm();
     void updateSizes();
-    // The low-disk box: between lines only, and not again within the hour.
-    void sayLowDisk();
+    // A box that must not take the keys of a line: shown now, or once the line is done.
+    void sayBetweenLines(const QString& message);
+    void sayWaiting();
 
     std::unique_ptr<Desk> desk_;
     QString placeProblem_; // why the book in the program folder cannot be used
@@ -151,8 +152,8 @@ private:
     QTimer* timer3_ = nullptr;
     int ticks_ = 0;
     int lowDiskWarnings_ = 0;
-    bool lowDiskDue_ = false;
     QDateTime lowDiskSaid_;
+    QStringList waiting_; // boxes waiting for the line under way
     bool damaged_ = false;
     bool shownOnce_ = false;
     bool closingFromLogin_ = false;

@@ -5,11 +5,11 @@
 #include "entry/stake.h"
 #include "shell/gui/tmain.h"
 #include "shell/settings.h"
+#include "shell/startup.h"
 #include "store/database.h"
 #include "store/defaults.h"
 #include "ui/dialogs.h"
 
-#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -32,14 +32,14 @@ void Tmain::runNumbers(Kind kind) {
         return;
     }
     bool ok = false;
-    const QString text = Dialogs::input(this, QStringLiteral("ป้อนจำนวน"), QStringLiteral("ป้อนจำนวน"),
-                                        QStringLiteral("0"), &ok);
+    const QString text = Dialogs::input(this, QStringLiteral("ป้อนจำนวน"),
+                                        QStringLiteral("ป้อนจำนวน"), QStringLiteral("0"), &ok);
     if (!ok)
         return;
     double stake = 0;
     if (text.trimmed().isEmpty() || !parseStake(text.trimmed(), &stake)) {
-        Dialogs::warning(this, QStringLiteral("จำนวนต้องเป็นตัวเลขจำนวนเต็มเท่านั้น ไม่เกิน ") +
-                                   QLocale(QLocale::English).toString(kMaxStake));
+        Dialogs::warning(this,
+                         QStringLiteral("จำนวนต้องเป็นตัวเลขจำนวนเต็มเท่านั้น ไม่เกิน ") + maxAmountText());
         return;
     }
     try {
@@ -72,10 +72,10 @@ void Tmain::setInputLimit() {
         SettingsRecord settings(own());
         const qint64 current = settings.inputLimit();
         bool ok = false;
-        const QString text = Dialogs::input(
-            this, QStringLiteral("ป้อนLimitการป้อนที่ต้องการ"),
-            QStringLiteral("ป้อนLimitการป้อนที่ต้องการค่าปัจจุบัน=") + QString::number(current),
-            QString::number(current), &ok);
+        const QString text = Dialogs::input(this, QStringLiteral("ป้อนLimitการป้อนที่ต้องการ"),
+                                            QStringLiteral("ป้อนLimitการป้อนที่ต้องการค่าปัจจุบัน=") +
+                                                QString::number(current),
+                                            QString::number(current), &ok);
         if (!ok)
             return;
         // A limit holds stakes, so it is held to what a stake can be.
@@ -86,8 +86,7 @@ void Tmain::setInputLimit() {
             return;
         }
         if (limit > kMaxStake) {
-            Dialogs::warning(this, QStringLiteral("Limitต้องไม่เกิน ") +
-                                       QLocale(QLocale::English).toString(kMaxStake));
+            Dialogs::warning(this, QStringLiteral("Limitต้องไม่เกิน ") + maxAmountText());
             return;
         }
         settings.set(InputLimit::l1, QString::number(limit));
@@ -101,8 +100,8 @@ void Tmain::setInputLimit() {
 }
 
 bool Tmain::askCode() {
-    return askSecret(QStringLiteral("ป้อนรหัส") + defaults::fourDigitCode(), defaults::fourDigitCode(),
-                     QStringLiteral("รหัสไม่ถูกต้อง"));
+    return askSecret(QStringLiteral("ป้อนรหัส") + defaults::fourDigitCode(),
+                     defaults::fourDigitCode(), QStringLiteral("รหัสไม่ถูกต้อง"));
 }
 
 void Tmain::setDigitSorting(bool separate) {
@@ -122,7 +121,8 @@ void Tmain::switchRefresh() {
     Tfminput* form = entryForm();
     if (!form || mdi_->activeSubWindow() == nullptr || mdi_->activeSubWindow()->widget() != form)
         return;
-    const bool on = Dialogs::question(this, QStringLiteral("คุณจะเปิดการRefressข้อมูลโดยอัตโนมัติหรือไม่ ?"));
+    const bool on =
+        Dialogs::question(this, QStringLiteral("คุณจะเปิดการRefressข้อมูลโดยอัตโนมัติหรือไม่ ?"));
     try {
         SettingsRecord(own()).setFlag(Backc::back4, on);
     } catch (const StoreError& error) {
@@ -132,6 +132,6 @@ void Tmain::switchRefresh() {
 
 void Tmain::stopWarnings() {
     lowDiskWarnings_ = 20;
-    lowDiskDue_ = false;
+    waiting_.removeAll(startup::lowDiskWarning());
     Dialogs::info(this, QStringLiteral("ปิดคำเตือนเรียบร้อย"));
 }

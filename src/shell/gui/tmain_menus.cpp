@@ -89,7 +89,8 @@ QVector<Tmain::Command> Tmain::commands() {
     addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode, false));
     addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode, false));
     addLater(rows, {totals},
-             {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"), QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
+             {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"),
+              QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
               QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"),
               QStringLiteral("11.ลำดับการป้อน(รวม)"), QStringLiteral("12.ลำดับการป้อน(แยกตามชื่อ)")});
     rows.push_back({{totals}, QStringLiteral("13.ข้อมูลทั้งหมดที่ส่งไปServer"), {}, run().isStation()});
@@ -108,7 +109,8 @@ QVector<Tmain::Command> Tmain::commands() {
               QStringLiteral("แสดงยอดส่งออกล่าสุด"), QStringLiteral("แสดงยอดลำดับการป้อน")});
     addLater(rows, {QStringLiteral("(5)ค้นหา")},
              {QStringLiteral("ค้นหาชื่อลูกค้าจากตัวเลข"), QStringLiteral("ค้นหาตัวเลขซ้ำซ้อน")});
-    addLater(rows, {QStringLiteral("(6)เพิ่มและส่งออกMsAccess")}, {QStringLiteral("รับยอดและส่งออกยอดเกิน")});
+    addLater(rows, {QStringLiteral("(6)เพิ่มและส่งออกMsAccess")},
+             {QStringLiteral("รับยอดและส่งออกยอดเกิน")});
 
     const QString cut = QStringLiteral("(7)การตัดยอด");
     addLater(rows, {cut}, {QStringLiteral("ตัดยอด+วิเคราะห์+คำนวณยอดเพิ่มทุน")});
@@ -129,7 +131,8 @@ QVector<Tmain::Command> Tmain::commands() {
               QStringLiteral("ลบข้อมูลตามเงื่อนไข")});
 
     const QStringList care = {QStringLiteral("(9)การบำรุงรักษา")};
-    add(care, QStringLiteral("Repair_Server"), [this] { startTool(QStringLiteral("db/repair"), true); });
+    add(care, QStringLiteral("Repair_Server"),
+        [this] { startTool(QStringLiteral("db/repair"), true); });
     addLater(rows, care, {QStringLiteral("Restart_Server")});
     add(care, QStringLiteral("Backupและนำเข้าฐานข้อมูล"), [this] {
         if (startTool(QStringLiteral("backup"), false))
@@ -181,13 +184,15 @@ QVector<Tmain::Command> Tmain::commands() {
     });
 
     // The pop-up menu.
-    auto popup = [&rows](const QString& caption, std::function<void()> run, bool separated = false) {
+    auto popup = [&rows](const QString& caption, std::function<void()> run,
+                         bool separated = false) {
         Command command{{}, caption, std::move(run)};
         command.separatorBefore = separated;
         rows.push_back(command);
     };
     popup(QStringLiteral("(1) ออกจากโปรแกรม"), [this] { close(); });
-    popup(QStringLiteral("(2) Edit-Font-Thai"), [this] { fixThaiFont(true); }, true);
+    popup(
+        QStringLiteral("(2) Edit-Font-Thai"), [this] { fixThaiFont(true); }, true);
     popup(QStringLiteral("(3) Setup-Printer"), {});
     popup(QStringLiteral("(4) Reset-to-Server"), [this] { resetToServer(); });
     popup(QStringLiteral("(5) Reset-to-Lan"), [this] { resetToLan(); });
@@ -196,12 +201,15 @@ QVector<Tmain::Command> Tmain::commands() {
     popup(QStringLiteral("(6) Reset-Ip-Address"), [this] { resetAddress(); });
     popup(QStringLiteral("(7) ตั้งค่า-Ip-Adress"), [this] { askAddress(); });
     popup(QStringLiteral("(8) Set-computer-name"), [this] { setComputerName(); });
-    popup(QStringLiteral("(9) ปิดคำเตือนการถ่ายโอน"), [this] { stopWarnings(); }, true);
+    popup(
+        QStringLiteral("(9) ปิดคำเตือนการถ่ายโอน"), [this] { stopWarnings(); }, true);
     popup(QStringLiteral("(10) Lanedit"),
           [folder] { Platform::instance().showFolderProperties(folder + QStringLiteral("db")); });
-    popup(QStringLiteral("(11) แยกกลุ่มตัวโต๊ด"), [this] { setDigitSorting(true); }, true);
+    popup(
+        QStringLiteral("(11) แยกกลุ่มตัวโต๊ด"), [this] { setDigitSorting(true); }, true);
     popup(QStringLiteral("(12)รวมกลุ่มตัวโต๊ด"), [this] { setDigitSorting(false); });
-    popup(QStringLiteral("(13) Run 00-99 บน"), [this] { runNumbers(Kind::h2); }, true);
+    popup(
+        QStringLiteral("(13) Run 00-99 บน"), [this] { runNumbers(Kind::h2); }, true);
     popup(QStringLiteral("(14) Run 00-99 ล่าง"), [this] { runNumbers(Kind::l2); });
     return rows;
 }
@@ -241,7 +249,8 @@ void Tmain::buildMenus() {
 }
 
 void Tmain::rebuildMenus() {
-    const QList<QMenu*> menus = menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QMenu*> menus =
+        menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
     menuBar()->clear();
     qDeleteAll(menus);
     delete popup_;
@@ -260,12 +269,24 @@ template <typename Window> void Tmain::openSingle() {
         showCentred(window);
 }
 
-void Tmain::openRates() { openSingle<Tchange>(); }
-void Tmain::openKindLimits() { openSingle<Tcu3>(); }
-void Tmain::openCustomers() { openSingle<Tcuss>(); }
-void Tmain::openCustomerRates() { openSingle<Tcuschange>(); }
-void Tmain::openNumberLimits() { openSingle<Tnumlimitf>(); }
-void Tmain::openClosedNumbers() { openSingle<Tnumlimitf2>(); }
+void Tmain::openRates() {
+    openSingle<Tchange>();
+}
+void Tmain::openKindLimits() {
+    openSingle<Tcu3>();
+}
+void Tmain::openCustomers() {
+    openSingle<Tcuss>();
+}
+void Tmain::openCustomerRates() {
+    openSingle<Tcuschange>();
+}
+void Tmain::openNumberLimits() {
+    openSingle<Tnumlimitf>();
+}
+void Tmain::openClosedNumbers() {
+    openSingle<Tnumlimitf2>();
+}
 
 void Tmain::contextMenuEvent(QContextMenuEvent* event) {
     if (popup_ && isEnabled())

@@ -31,9 +31,10 @@ void Tmain::resetToLan() {
         return;
     }
     bool ok = false;
-    const QString server = Dialogs::input(this, QStringLiteral("ป้อนชื่อเครื่องหรือ Ip"),
-                                          QStringLiteral("ป้อนชื่อเครื่องหรือ Ip"), QStringLiteral("SERVER"), &ok)
-                               .trimmed();
+    const QString server =
+        Dialogs::input(this, QStringLiteral("ป้อนชื่อเครื่องหรือ Ip"), QStringLiteral("ป้อนชื่อเครื่องหรือ Ip"),
+                       QStringLiteral("SERVER"), &ok)
+            .trimmed();
     if (!ok || server.isEmpty())
         return;
     try {

@@ -19,7 +19,9 @@ bool isAddress(const QString& text) {
 }
 } // namespace
 
-void Tmain::unsupported() { Dialogs::info(this, QString::fromUtf8(kUnsupported)); }
+void Tmain::unsupported() {
+    Dialogs::info(this, QString::fromUtf8(kUnsupported));
+}
 
 bool Tmain::startTool(const QString& relativePath, bool endAfter) {
     return tools::start(this, *desk_, relativePath, endAfter);
@@ -68,8 +70,9 @@ void Tmain::openNetworkPanel() {
 
 void Tmain::findServer() {
     bool ok = false;
-    const QString name = Dialogs::input(this, QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"),
-                                        QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"), QStringLiteral("SERVER"), &ok);
+    const QString name =
+        Dialogs::input(this, QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"), QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"),
+                       QStringLiteral("SERVER"), &ok);
     if (ok && !name.trimmed().isEmpty())
         Platform::instance().openComputerShares(name.trimmed());
 }
@@ -79,9 +82,10 @@ void Tmain::setFixedAddress() {
                    QStringLiteral("passwordไม่ถูกต้อง")))
         return;
     bool ok = false;
-    const QString address = Dialogs::input(this, QStringLiteral("ป้อนIp-Address"),
-                                           QStringLiteral("ป้อนค่าIp-Addressที่ต้องการ"),
-                                           QStringLiteral("192.168.0.1"), &ok).trimmed();
+    const QString address =
+        Dialogs::input(this, QStringLiteral("ป้อนIp-Address"),
+                       QStringLiteral("ป้อนค่าIp-Addressที่ต้องการ"), QStringLiteral("192.168.0.1"), &ok)
+            .trimmed();
     if (!ok)
         return;
     if (!isAddress(address)) {
@@ -103,7 +107,8 @@ void Tmain::askAddress() {
     const QString proposed = QStringLiteral("192.168.0.");
     bool ok = false;
     const QString address = Dialogs::input(this, QStringLiteral("ป้อนIp-Address"),
-                                           QStringLiteral("ป้อนค่าIp-Addressที่ต้องการ"), proposed, &ok).trimmed();
+                                           QStringLiteral("ป้อนค่าIp-Addressที่ต้องการ"), proposed, &ok)
+                                .trimmed();
     if (!ok)
         return;
     // The proposal left as it was asks for an automatic address.
@@ -122,7 +127,8 @@ void Tmain::setComputerName() {
         return;
     bool ok = false;
     const QString name = Dialogs::input(this, QStringLiteral("ป้อนชื่อ"), QStringLiteral("ป้อนชื่อ"),
-                                        QStringLiteral("SERVER"), &ok).trimmed();
+                                        QStringLiteral("SERVER"), &ok)
+                             .trimmed();
     if (!ok || name.isEmpty())
         return;
     Platform& platform = Platform::instance();
