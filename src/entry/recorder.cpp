@@ -20,7 +20,9 @@ void logLine(Database& db, qint64 rows) {
 }
 } // namespace
 
-bool Recorder::isScratchTable(const QString& name) { return kScratchTables.contains(name); }
+bool Recorder::isScratchTable(const QString& name) {
+    return kScratchTables.contains(name);
+}
 
 int Recorder::recordLine(const BetRecords& records, const QString& customer) {
     if (records.isEmpty())
@@ -49,12 +51,15 @@ int Recorder::recordSetLine(const QString& scratchTable, const BetRecords& recor
     Transaction transaction(db_);
     db_.exec(QStringLiteral("DELETE FROM %1").arg(scratchTable));
     const QString insert =
-        QStringLiteral("INSERT INTO %1 (num,h,cus,codeins,rep) VALUES (?,?,?,?,?)").arg(scratchTable);
+        QStringLiteral("INSERT INTO %1 (num,h,cus,codeins,rep) VALUES (?,?,?,?,?)")
+            .arg(scratchTable);
     for (const BetRecord& record : records)
-        db_.exec(insert, {record.number, record.stake, customer, kindCode(record.kind), record.stake});
+        db_.exec(insert,
+                 {record.number, record.stake, customer, kindCode(record.kind), record.stake});
     // Each record's stake goes to its own kind's column.
     for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
-        for (const QString& column : {QStringLiteral("h"), QStringLiteral("t"), QStringLiteral("l")}) {
+        for (const QString& column :
+             {QStringLiteral("h"), QStringLiteral("t"), QStringLiteral("l")}) {
             QStringList codes;
             for (Kind kind : columnOrder()) {
                 if (stakeColumn(kind) == column)
@@ -80,15 +85,24 @@ void Recorder::stampUnstamped() {
 }
 
 BookSums readBookSums(Database& db) {
+    // One statement: on a server every statement is a round trip.
+    QStringList parts;
+    for (Kind kind : columnOrder())
+        parts << QStringLiteral("(SELECT %1 FROM %2sum)").arg(stakeColumn(kind), kindCode(kind));
+    parts << QStringLiteral("(SELECT n FROM tballcount)")
+          << QStringLiteral("(SELECT max(id) FROM tball)");
+    QSqlQuery query = db.exec(QStringLiteral("SELECT ") + parts.join(QStringLiteral(", ")));
     BookSums sums;
+    if (!query.next())
+        return sums;
+    int column = 0;
     for (Kind kind : columnOrder()) {
-        const QString code = kindCode(kind);
-        const double value = db.scalar(QStringLiteral("SELECT %1 FROM %2sum").arg(stakeColumn(kind), code)).toDouble();
+        const double value = query.value(column++).toDouble();
         sums.byKind[static_cast<size_t>(kind)] = value;
         sums.grandTotal += value;
     }
-    sums.rowCount = db.scalar(QStringLiteral("SELECT n FROM tballcount")).toLongLong();
-    sums.lastId = db.scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+    sums.rowCount = query.value(column++).toLongLong();
+    sums.lastId = query.value(column).toLongLong();
     return sums;
 }
 

@@ -10,7 +10,8 @@
 namespace kindrow {
 
 QStringList read(Database& db, const QString& table) {
-    QSqlQuery query = db.exec(QStringLiteral("SELECT * FROM %1").arg(dialect::quoteIdentifier(table)));
+    QSqlQuery query =
+        db.exec(QStringLiteral("SELECT * FROM %1").arg(dialect::quoteIdentifier(table)));
     QStringList values;
     if (!query.next())
         return values;
@@ -43,6 +44,8 @@ void write(Database& db, const QString& table, int column, const QString& text) 
     transaction.commit();
 }
 
-QString shown(const QString& stored) { return shownWhole(stored); }
+QString shown(const QString& stored) {
+    return shownWhole(stored);
+}
 
 } // namespace kindrow
