@@ -1,5 +1,5 @@
-#include "support/testmain.h"
 #include "store/kindcaptions.h"
+#include "support/testmain.h"
 
 class KindCaptionsTest : public testing::Test {
     Q_OBJECT

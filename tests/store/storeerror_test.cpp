@@ -22,8 +22,8 @@ private slots:
     void byCode() {
         QFETCH(QString, code);
         QFETCH(int, kind);
-        const StoreError error =
-            StoreError::fromEngine(QSqlError("driver", "engine words", QSqlError::StatementError, code));
+        const StoreError error = StoreError::fromEngine(
+            QSqlError("driver", "engine words", QSqlError::StatementError, code));
         QCOMPARE(int(error.kind()), kind);
         if (kind == StoreError::other)
             QCOMPARE(error.message(), QString("engine words"));
@@ -32,9 +32,9 @@ private slots:
     }
 
     void byTextWhenTheCodeIsLost() {
-        const StoreError error = StoreError::fromEngine(
-            QSqlError("Unable to commit transaction", "database or disk is full",
-                      QSqlError::TransactionError));
+        const StoreError error = StoreError::fromEngine(QSqlError("Unable to commit transaction",
+                                                                  "database or disk is full",
+                                                                  QSqlError::TransactionError));
         QCOMPARE(error.kind(), StoreError::diskFull);
         QVERIFY(error.message().endsWith("(database or disk is full)"));
     }
