@@ -133,7 +133,8 @@ QString connectOptions(const Address& address, bool readOnly, bool withTimeZone)
     parameters << QStringLiteral("application_name=tabulox");
     // A row another computer holds gives a refusal within seconds, as a busy file does.
     QStringList settings{QStringLiteral("lock_timeout=5000"),
-                         QStringLiteral("standard_conforming_strings=on")};
+                         QStringLiteral("standard_conforming_strings=on"),
+                         QStringLiteral("client_min_messages=warning")};
     // Dates the server writes by default are this computer's local time, as in an SQLite book.
     const QByteArray zone = QTimeZone::systemTimeZoneId();
     if (withTimeZone && !zone.isEmpty())

@@ -33,6 +33,7 @@ private slots:
     void failingRowLeavesNothing();
     void stampingGroupsALine();
     void sumsAndGrid();
+    void runAndSampleRows();
 };
 
 void RecorderTest::setLineWritesBothTablesAndLog() {
@@ -131,6 +132,27 @@ void RecorderTest::sumsAndGrid() {
     QCOMPARE(rowsOf(book.db(), grid.sql.replace("*", "num"), grid.binds), (QStringList{"7", "99"}));
     QCOMPARE(gridQuery(GridMode::Lan, 100, 10).binds, QVariantList{50});
     QVERIFY(gridQuery(GridMode::Station, 100, 10).binds.isEmpty());
+}
+
+void RecorderTest::runAndSampleRows() {
+    TempBook book;
+    Database& db = book.db();
+    recordRun(db, Kind::l2, 5, "a");
+    QCOMPARE(rowsOf(db, "SELECT count(*), count(DISTINCT num), sum(l) FROM tballcus"),
+             QStringList{"100|100|500"});
+    QCOMPARE(rowsOf(db, "SELECT num FROM tball ORDER BY id LIMIT 3"),
+             (QStringList{"00", "01", "02"}));
+    QCOMPARE(rowsOf(db, "SELECT * FROM l2sum"), QStringList{"500"});
+    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tblog"), QStringList{"0"});
+
+    const int samples = loadSampleRows(db);
+    QCOMPARE(samples, db.scalar("SELECT count(*) FROM tballsave2").toInt());
+    QCOMPARE(readBookSums(db).rowCount, qint64(100 + samples));
+    QCOMPARE(rowsOf(db, "SELECT h FROM h3 WHERE num = '123'"), QStringList{"100"});
+    // A sample row is dated when it goes in.
+    QCOMPARE(db.scalar("SELECT count(*) FROM tball WHERE tim IS NULL OR tim NOT LIKE '20__-__-__ __:__:__'")
+                 .toInt(),
+             0);
 }
 
 TABULOX_TEST(RecorderTest)
