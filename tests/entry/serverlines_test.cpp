@@ -30,7 +30,9 @@ BetRecords lineOf(int computer, int i) {
     return records;
 }
 
-QString customerOf(int computer, int i) { return QStringLiteral("c%1-%2").arg(computer).arg(i); }
+QString customerOf(int computer, int i) {
+    return QStringLiteral("c%1-%2").arg(computer).arg(i);
+}
 } // namespace
 
 void ServerLinesTest::twoComputersAtOnce() {

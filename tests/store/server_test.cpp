@@ -54,8 +54,7 @@ void ServerTest::addresses() {
     QCOMPARE(bare.dbname, QString("shop"));
 
     // A parameter cannot smuggle in another keyword.
-    QVERIFY_THROWS_EXCEPTION(StoreError,
-                             pgdialect::parseAddress("postgresql://h/db?a%20host=x"));
+    QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::parseAddress("postgresql://h/db?a%20host=x"));
     const QString options = pgdialect::connectOptions(
         pgdialect::parseAddress("postgresql://h/db?application_name=x'%20host%3Dy"), false, false);
     QVERIFY(options.startsWith("application_name='x\\' host=y'"));
@@ -79,8 +78,9 @@ void ServerTest::valuesGoInAsTheyAre() {
     REQUIRE_SERVER();
     testing::ServerSchema place;
     std::unique_ptr<Database> db = location::createServerBook(place.address());
-    const QStringList names = {"O'Neil \"x\"", "back\\slash", "what?", "ลูกค้า ก'; DROP TABLE cus; --",
-                               "E'\\x41'", "$$ dollar $$"};
+    const QStringList names = {"O'Neil \"x\"", "back\\slash",
+                               "what?",        "ลูกค้า ก'; DROP TABLE cus; --",
+                               "E'\\x41'",     "$$ dollar $$"};
     for (const QString& name : names)
         db->exec("INSERT INTO cus (id, name, h3) VALUES (?, ?, ?)", {name, name, 0.1});
     QCOMPARE(rowsOf(*db, "SELECT name FROM cus ORDER BY id2"), names);

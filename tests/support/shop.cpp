@@ -20,7 +20,8 @@ Shop::Shop(const std::function<void(SettingsRecord&)>& setUp,
     Dialogs::clear();
     if (setUp) {
         const QString folder = dir.path() + "/";
-        std::unique_ptr<Database> book = location::openBook(location::ownDatabasePath(folder), folder);
+        std::unique_ptr<Database> book =
+            location::openBook(location::ownDatabasePath(folder), folder);
         SettingsRecord settings(*book);
         setUp(settings);
     }
@@ -49,7 +50,9 @@ QAction* findAction(QWidget* root, const QString& caption) {
     return standIn;
 }
 
-bool hasAction(QWidget* root, const QString& caption) { return actionOf(root, caption); }
+bool hasAction(QWidget* root, const QString& caption) {
+    return actionOf(root, caption);
+}
 
 QStringList menuCaptions(QMainWindow* main, const QStringList& path) {
     QList<QAction*> actions = main->menuBar()->actions();

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <type_traits>
 #include <memory>
+#include <type_traits>
 
 class FakePlatform;
 class QAction;
@@ -36,8 +36,9 @@ bool hasAction(QWidget* root, const QString& caption);
 template <typename T> T* child(QObject* root, const QString& name) {
     if (T* found = root->findChild<T*>(name))
         return found;
-    QTest::qFail(qPrintable(QStringLiteral("no %1 named %2").arg(T::staticMetaObject.className(), name)),
-                 __FILE__, __LINE__);
+    QTest::qFail(
+        qPrintable(QStringLiteral("no %1 named %2").arg(T::staticMetaObject.className(), name)),
+        __FILE__, __LINE__);
     if constexpr (std::is_default_constructible_v<T>) {
         static T* const standIn = new T;
         return standIn;

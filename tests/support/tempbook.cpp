@@ -7,8 +7,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-TempBook::TempBook(Contents contents) {
-    if (testing::engine() == Engine::postgres) {
+TempBook::TempBook(Contents contents) : TempBook(testing::engine(), contents) {}
+
+TempBook::TempBook(Engine engine, Contents contents) {
+    if (engine == Engine::postgres) {
         schema_ = std::make_unique<testing::ServerSchema>();
         if (contents == complete)
             db_ = location::createServerBook(schema_->address());

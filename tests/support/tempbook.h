@@ -16,6 +16,7 @@ class TempBook {
 public:
     enum Contents { complete, empty };
     explicit TempBook(Contents contents = complete);
+    explicit TempBook(Engine engine, Contents contents = complete);
     ~TempBook();
     QString folder() const; // ends with '/'
     // Where the book is: the file, or the server address.

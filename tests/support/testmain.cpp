@@ -24,7 +24,9 @@ FakePlatform& freshPlatform() {
     return *platform;
 }
 
-void Test::init() { Dialogs::reset(); }
+void Test::init() {
+    Dialogs::reset();
+}
 
 void Test::cleanup() {
     QStringList problems;
