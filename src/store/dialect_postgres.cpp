@@ -115,14 +115,14 @@ QString shownAddress(const QString& location) {
 
 QString connectOptions(const Address& address, bool readOnly, bool withTimeZone) {
     QStringList parameters;
-    QString options;
+    QString own;
     bool timeout = false;
     for (const QString& parameter : address.parameters) {
         if (parameter.startsWith(QLatin1String("options="))) {
-            // The address's own settings come first; the program's follow.
-            options = parameter.mid(9, parameter.size() - 10);
-            options.replace(QLatin1String("\\'"), QLatin1String("'"));
-            options.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+            // The address's own settings come after the program's, so they win.
+            own = parameter.mid(9, parameter.size() - 10);
+            own.replace(QLatin1String("\\'"), QLatin1String("'"));
+            own.replace(QLatin1String("\\\\"), QLatin1String("\\"));
             continue;
         }
         timeout = timeout || parameter.startsWith(QLatin1String("connect_timeout="));
@@ -141,8 +141,10 @@ QString connectOptions(const Address& address, bool readOnly, bool withTimeZone)
         settings << QStringLiteral("TimeZone=") + optionValue(QString::fromUtf8(zone));
     if (readOnly)
         settings << QStringLiteral("default_transaction_read_only=on");
+    QString options;
     for (const QString& setting : settings)
         options += QStringLiteral(" -c ") + setting;
+    options += QLatin1Char(' ') + own;
     parameters << QStringLiteral("options=") + conninfoValue(options.trimmed());
     return parameters.join(QLatin1Char(' '));
 }

@@ -4,6 +4,9 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
+#include <QElapsedTimer>
+#include <QUrl>
+#include <QUrlQuery>
 #include <algorithm>
 #include <thread>
 
@@ -14,6 +17,7 @@ class ServerLinesTest : public testing::Test {
 private slots:
     void twoComputersAtOnce();
     void connectionDiesInTheMiddleOfALine();
+    void heldBookGivesARefusalInSeconds();
 };
 
 namespace {
@@ -126,6 +130,42 @@ void ServerLinesTest::connectionDiesInTheMiddleOfALine() {
     QCOMPARE(rowsOf(*other, "SELECT * FROM h3sum"), QStringList{"60"});
     QCOMPARE(rowsOf(*other, "SELECT count(*) FROM tballcus"), QStringList{"7"});
     QCOMPARE(readBookSums(*db).rowCount, qint64(7));
+}
+
+void ServerLinesTest::heldBookGivesARefusalInSeconds() {
+    REQUIRE_SERVER();
+    testing::ServerSchema place;
+    location::createServerBook(place.address());
+    // Another computer is in the middle of a long write to the book.
+    std::unique_ptr<Database> other = Database::openExisting(place.address());
+    auto held = std::make_unique<Transaction>(*other);
+    other->exec("INSERT INTO tball (num, h, codeins) VALUES ('1', 1, 'h1')");
+
+    // This computer waits a moment (here a third of a second), then is told to try again.
+    QUrl address(place.address());
+    QUrlQuery query(address);
+    const QString options = query.queryItemValue("options", QUrl::FullyDecoded);
+    query.removeQueryItem("options");
+    query.addQueryItem("options", QString(QUrl::toPercentEncoding(options + " -c lock_timeout=300")));
+    address.setQuery(query);
+    std::unique_ptr<Database> db = Database::openExisting(address.toString(QUrl::FullyEncoded));
+    Recorder recorder(*db);
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        recorder.recordLine({{"123", Kind::h3, 10}}, "a");
+        QFAIL("a line went in while the book was held");
+    } catch (const StoreError& error) {
+        QCOMPARE(error.kind(), StoreError::inUse);
+        QVERIFY(error.message().startsWith(StoreError::thaiFor(StoreError::inUse)));
+    }
+    QVERIFY(timer.elapsed() < 3000);
+    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tballcus"), QStringList{"0"});
+
+    held->commit();
+    held.reset();
+    QCOMPARE(recorder.recordLine({{"123", Kind::h3, 10}}, "a"), 1);
+    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tball"), QStringList{"2"});
 }
 
 TABULOX_TEST(ServerLinesTest)

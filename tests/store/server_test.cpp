@@ -4,6 +4,7 @@
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
+#include <QDateTime>
 #include <QUrl>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -31,6 +32,7 @@ private slots:
     void addresses();
     void valuesGoInAsTheyAre();
     void refusalsAreSaidInThai();
+    void datesAreThisComputersTime();
 };
 
 void ServerTest::addresses() {
@@ -119,6 +121,21 @@ void ServerTest::refusalsAreSaidInThai() {
         QFAIL("opened a database that is not there");
     } catch (const StoreError& error) {
         QCOMPARE(error.kind(), StoreError::noServerBook);
+    }
+}
+
+void ServerTest::datesAreThisComputersTime() {
+    REQUIRE_SERVER();
+    TempBook book(Engine::postgres);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
+    book.db().exec("INSERT INTO tballsent (num, h, cus, codeins) VALUES ('123', 10, 'a', 'h3')");
+    book.db().exec("INSERT INTO tball (num, h, cus, codeins) VALUES ('123', 10, 'a', 'h3')");
+    const QDateTime after = QDateTime::currentDateTime().addSecs(2);
+    const QString format = "yyyy-MM-dd HH:mm:ss";
+    for (const char* sql : {"SELECT \"time\" FROM tballsent", "SELECT tim FROM tball"}) {
+        const QString stored = book.db().scalar(sql).toString();
+        const QDateTime read = QDateTime::fromString(stored, format);
+        QVERIFY2(read.isValid() && read >= before && read <= after, qPrintable(stored));
     }
 }
 
