@@ -1,5 +1,7 @@
-// Recording a bet line on a large book, with what the entry form re-reads after it.
-// Usage: bench_book [rows ...]   (default: 100000 1000000)
+// Recording a bet line on a large book, with what the entry form re-reads after it, on the
+// SQLite file and, when a server is named, on a PostgreSQL book over the network.
+// Usage: bench_book [--server postgresql://...] [rows ...]   (default: 100000 1000000; the
+// server defaults to TABULOX_TEST_PG)
 
 #include "entry/checks.h"
 #include "entry/recorder.h"
@@ -14,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -26,7 +29,37 @@ QString randomNumber(QRandomGenerator& random, int digits) {
     return number;
 }
 
+// On the server the rows are made there, the kept sums summed once after them.
+void fillServerBook(Database& db, int rows) {
+    Transaction transaction(db);
+    db.exec("ALTER TABLE tball DISABLE TRIGGER tball_sums");
+    const char* kinds = "ARRAY['h3','t3','l3','h2','t2','l2','h1','l1','h4','h5']";
+    const char* digits = "ARRAY[3,3,3,2,2,2,1,1,4,5]";
+    for (const char* table : {"tball", "tballcus"}) {
+        db.exec(
+            QString("INSERT INTO %1 (num,h,t,l,cus,codeins) SELECT lpad((floor(random() * "
+                    "10 ^ d))::bigint::text, d, '0'), CASE WHEN k IN ('h3','h2','h1','h4','h5') "
+                    "THEN s ELSE 0 END, CASE WHEN k IN ('t3','t2') THEN s ELSE 0 END, CASE "
+                    "WHEN k IN ('l3','l2','l1') THEN s ELSE 0 END, 'ลูกค้า' || (i % 40), k "
+                    "FROM (SELECT i, (%2)[i % 10 + 1] AS k, (%3)[i % 10 + 1] AS d, "
+                    "1 + floor(random() * 100) AS s FROM generate_series(0, ? - 1) i) g")
+                .arg(table, kinds, digits),
+            {rows});
+    }
+    db.exec("INSERT INTO tbtotals (codeins,num,h,t,l,n) SELECT codeins, num, sum(h), sum(t), "
+            "sum(l), count(*) FROM tball GROUP BY codeins, num");
+    db.exec("INSERT INTO tbkind (codeins,h,t,l,n,cnum) SELECT codeins, sum(h), sum(t), sum(l), "
+            "count(*), count(num) FROM tball GROUP BY codeins");
+    db.exec("ALTER TABLE tball ENABLE TRIGGER tball_sums");
+    transaction.commit();
+    db.exec("ANALYZE tball, tballcus, tbtotals, tbkind");
+}
+
 void fillBook(Database& db, int rows) {
+    if (db.engine() == Engine::postgres) {
+        fillServerBook(db, rows);
+        return;
+    }
     QRandomGenerator random(7);
     Transaction transaction(db);
     QSqlQuery insert(db.handle());
@@ -70,10 +103,12 @@ void recordRandomLine(Recorder& recorder, Database& db, QRandomGenerator& random
 // Copies of the book: the check of its pages, a copy written on the caller's thread (before an
 // operation, at close), and the timed copy asked for by the window and written by the copier
 // while lines go on being recorded.
-void copies(Database& db, const QString& folder, int rows) {
+void copies(Database& db, const QString& folder, int rows, const char* engine) {
+    // A server's book is copied into a new SQLite file row by row: fewer rounds.
+    const int rounds = db.engine() == Engine::postgres ? 1 : 3;
     Backups backups(db, folder);
     std::vector<double> check, direct;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < rounds; ++i) {
         QElapsedTimer timer;
         timer.start();
         if (!db.pageDamage().isEmpty())
@@ -86,10 +121,10 @@ void copies(Database& db, const QString& folder, int rows) {
     }
     const Figures a = summarize(check);
     const Figures b = summarize(direct);
-    std::printf("%8d rows: check of every page      median %.0f ms, worst %.0f ms\n", rows,
-                a.median, a.worst);
-    std::printf("%8d rows: copy on caller's thread  median %.0f ms, worst %.0f ms\n", rows,
-                b.median, b.worst);
+    std::printf("%-10s %8d rows: check of every page      median %.0f ms, worst %.0f ms\n", engine,
+                rows, a.median, a.worst);
+    std::printf("%-10s %8d rows: copy on caller's thread  median %.0f ms, worst %.0f ms\n", engine,
+                rows, b.median, b.worst);
 
     BackgroundCopies copier;
     Recorder recorder(db);
@@ -99,7 +134,7 @@ void copies(Database& db, const QString& folder, int rows) {
     QObject::connect(&copier, &BackgroundCopies::finished,
                      [&](const CopyResult& result) { written += result.written() ? 1 : 0; });
     const qint64 before = db.scalar(QStringLiteral("SELECT count(*) FROM tball")).toLongLong();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < rounds + 2; ++i) {
         int ticks = 29;
         QElapsedTimer timer;
         timer.start();
@@ -116,27 +151,54 @@ void copies(Database& db, const QString& folder, int rows) {
         copier.waitForDone();
     }
     const qint64 after = db.scalar(QStringLiteral("SELECT count(*) FROM tball")).toLongLong();
-    if (written != 5 || during.empty() || after != before + 2 * static_cast<qint64>(during.size()))
+    if (written != rounds + 2 || during.empty() ||
+        after != before + 2 * static_cast<qint64>(during.size()))
         qFatal("a line or a copy went missing");
     const Figures c = summarize(request);
     const Figures d = summarize(offThread);
     const Figures e = summarize(during);
-    std::printf("%8d rows: timed copy, caller blocked median %.3f ms, worst %.3f ms\n", rows,
-                c.median, c.worst);
-    std::printf("%8d rows: timed copy, off-thread   median %.0f ms, worst %.0f ms\n", rows,
-                d.median, d.worst);
-    std::printf("%8d rows, %zu lines: record + sums during a copy median %.3f ms, worst %.3f ms\n",
-                rows, during.size(), e.median, e.worst);
+    std::printf("%-10s %8d rows: timed copy, caller blocked median %.3f ms, worst %.3f ms\n",
+                engine, rows, c.median, c.worst);
+    std::printf("%-10s %8d rows: timed copy, off-thread   median %.0f ms, worst %.0f ms\n", engine,
+                rows, d.median, d.worst);
+    std::printf(
+        "%-10s %8d rows, %zu lines: record + sums during a copy median %.3f ms, worst %.3f ms\n",
+        engine, rows, during.size(), e.median, e.worst);
 }
 
-void run(int rows, int lines) {
+// A schema of its own on the server, dropped at the end.
+struct ServerPlace {
+    QString server;
+    QString schema;
+    QString address;
+    ServerPlace(const QString& serverAddress, int rows) : server(serverAddress) {
+        schema = QStringLiteral("bench_%1_%2").arg(QCoreApplication::applicationPid()).arg(rows);
+        Database::openServer(server)->exec(QStringLiteral("CREATE SCHEMA ") + schema);
+        address = server + (server.contains('?') ? '&' : '?') + QStringLiteral("options=") +
+                  QUrl::toPercentEncoding(QStringLiteral("-c search_path=") + schema);
+    }
+    ~ServerPlace() {
+        Database::openServer(server)->exec(QStringLiteral("DROP SCHEMA ") + schema +
+                                           QStringLiteral(" CASCADE"));
+    }
+};
+
+void run(int rows, int lines, const QString& server) {
     QTemporaryDir dir;
     const QString folder = location::withSlash(dir.path());
-    std::unique_ptr<Database> db = location::openBook(location::ownDatabasePath(folder), folder);
+    std::unique_ptr<ServerPlace> place;
+    std::unique_ptr<Database> db;
+    if (server.isEmpty()) {
+        db = location::openBook(location::ownDatabasePath(folder), folder);
+    } else {
+        place = std::make_unique<ServerPlace>(server, rows);
+        db = location::createServerBook(place->address);
+    }
+    const char* engine = server.isEmpty() ? "sqlite" : "postgresql";
     QElapsedTimer fill;
     fill.start();
     fillBook(*db, rows);
-    std::printf("book of %d rows built in %.1f s\n", rows, fill.elapsed() / 1000.0);
+    std::printf("%-10s book of %d rows built in %.1f s\n", engine, rows, fill.elapsed() / 1000.0);
 
     Recorder recorder(*db);
     QRandomGenerator random(11);
@@ -163,10 +225,10 @@ void run(int rows, int lines) {
     }
     const Figures a = summarize(record);
     const Figures b = summarize(refresh);
-    std::printf("%8d rows, %d lines: record + sums   median %.3f ms, worst %.3f ms\n", rows, lines,
-                a.median, a.worst);
-    std::printf("%8d rows, %d lines: whole refresh   median %.3f ms, worst %.3f ms\n", rows, lines,
-                b.median, b.worst);
+    std::printf("%-10s %8d rows, %d lines: record + sums   median %.3f ms, worst %.3f ms\n", engine,
+                rows, lines, a.median, a.worst);
+    std::printf("%-10s %8d rows, %d lines: whole refresh   median %.3f ms, worst %.3f ms\n", engine,
+                rows, lines, b.median, b.worst);
     // The entry form's over-limit marks, also asked for when the kind limits change.
     std::vector<double> tick;
     for (int i = 0; i < 200; ++i) {
@@ -179,20 +241,34 @@ void run(int rows, int lines) {
             qFatal("unexpected limits");
     }
     const Figures c = summarize(tick);
-    std::printf("%8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", rows, c.median,
-                c.worst);
-    copies(*db, folder, rows);
+    std::printf("%-10s %8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", engine,
+                rows, c.median, c.worst);
+    copies(*db, folder, rows, engine);
 }
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.push_back(QString::fromLocal8Bit(argv[i]).toInt());
+    QString server = qEnvironmentVariable("TABULOX_TEST_PG");
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--server") && i + 1 < argc)
+            server = QString::fromLocal8Bit(argv[++i]);
+        else
+            sizes.push_back(arg.toInt());
+    }
     if (sizes.empty())
         sizes = {100000, 1000000};
-    for (int rows : sizes)
-        run(rows, 2000);
+    try {
+        for (int rows : sizes) {
+            run(rows, 2000, QString());
+            if (!server.isEmpty())
+                run(rows, 2000, server);
+        }
+    } catch (const StoreError& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        return 1;
+    }
     return 0;
 }

@@ -10,9 +10,23 @@ const QStringList kScratchTables = {QStringLiteral("tball24"), QStringLiteral("t
                                     QStringLiteral("tball64"), QStringLiteral("tball120"),
                                     QStringLiteral("tball220")};
 
-QString insertRow(const QString& table, Kind kind) {
-    return QStringLiteral("INSERT INTO %1 (num,%2,cus,codeins,tim) VALUES (?,?,?,?,?)")
-        .arg(table, stakeColumn(kind));
+// The records' rows of table in one statement: on a server each statement is a round trip.
+// The rows get their ids in the order of the records.
+void insertRecords(Database& db, const QString& table, const BetRecords& records,
+                   const QString& customer, const QString& now) {
+    QStringList rows;
+    QVariantList binds;
+    for (const BetRecord& record : records) {
+        const QString column = stakeColumn(record.kind);
+        rows << QStringLiteral("(?,?,?,?,?,?,?)");
+        binds << record.number << (column == QLatin1String("h") ? record.stake : 0.0)
+              << (column == QLatin1String("t") ? record.stake : 0.0)
+              << (column == QLatin1String("l") ? record.stake : 0.0) << customer
+              << kindCode(record.kind) << now;
+    }
+    db.exec(QStringLiteral("INSERT INTO %1 (num,h,t,l,cus,codeins,tim) VALUES %2")
+                .arg(table, rows.join(QLatin1Char(','))),
+            binds);
 }
 
 void logLine(Database& db, qint64 rows) {
@@ -20,19 +34,17 @@ void logLine(Database& db, qint64 rows) {
 }
 } // namespace
 
-bool Recorder::isScratchTable(const QString& name) { return kScratchTables.contains(name); }
+bool Recorder::isScratchTable(const QString& name) {
+    return kScratchTables.contains(name);
+}
 
 int Recorder::recordLine(const BetRecords& records, const QString& customer) {
     if (records.isEmpty())
         return 0;
     const QString now = dialect::nowText();
     Transaction transaction(db_);
-    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
-        for (const BetRecord& record : records) {
-            db_.exec(insertRow(table, record.kind),
-                     {record.number, record.stake, customer, kindCode(record.kind), now});
-        }
-    }
+    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")})
+        insertRecords(db_, table, records, customer, now);
     logLine(db_, records.size());
     transaction.commit();
     return records.size();
@@ -49,12 +61,15 @@ int Recorder::recordSetLine(const QString& scratchTable, const BetRecords& recor
     Transaction transaction(db_);
     db_.exec(QStringLiteral("DELETE FROM %1").arg(scratchTable));
     const QString insert =
-        QStringLiteral("INSERT INTO %1 (num,h,cus,codeins,rep) VALUES (?,?,?,?,?)").arg(scratchTable);
+        QStringLiteral("INSERT INTO %1 (num,h,cus,codeins,rep) VALUES (?,?,?,?,?)")
+            .arg(scratchTable);
     for (const BetRecord& record : records)
-        db_.exec(insert, {record.number, record.stake, customer, kindCode(record.kind), record.stake});
+        db_.exec(insert,
+                 {record.number, record.stake, customer, kindCode(record.kind), record.stake});
     // Each record's stake goes to its own kind's column.
     for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
-        for (const QString& column : {QStringLiteral("h"), QStringLiteral("t"), QStringLiteral("l")}) {
+        for (const QString& column :
+             {QStringLiteral("h"), QStringLiteral("t"), QStringLiteral("l")}) {
             QStringList codes;
             for (Kind kind : columnOrder()) {
                 if (stakeColumn(kind) == column)
@@ -80,15 +95,24 @@ void Recorder::stampUnstamped() {
 }
 
 BookSums readBookSums(Database& db) {
+    // One statement: on a server every statement is a round trip.
+    QStringList parts;
+    for (Kind kind : columnOrder())
+        parts << QStringLiteral("(SELECT %1 FROM %2sum)").arg(stakeColumn(kind), kindCode(kind));
+    parts << QStringLiteral("(SELECT n FROM tballcount)")
+          << QStringLiteral("(SELECT max(id) FROM tball)");
+    QSqlQuery query = db.exec(QStringLiteral("SELECT ") + parts.join(QStringLiteral(", ")));
     BookSums sums;
+    if (!query.next())
+        return sums;
+    int column = 0;
     for (Kind kind : columnOrder()) {
-        const QString code = kindCode(kind);
-        const double value = db.scalar(QStringLiteral("SELECT %1 FROM %2sum").arg(stakeColumn(kind), code)).toDouble();
+        const double value = query.value(column++).toDouble();
         sums.byKind[static_cast<size_t>(kind)] = value;
         sums.grandTotal += value;
     }
-    sums.rowCount = db.scalar(QStringLiteral("SELECT n FROM tballcount")).toLongLong();
-    sums.lastId = db.scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+    sums.rowCount = query.value(column++).toLongLong();
+    sums.lastId = query.value(column).toLongLong();
     return sums;
 }
 
@@ -107,13 +131,12 @@ GridQuery gridQuery(GridMode mode, qint64 lastId, int rows) {
 
 void recordRun(Database& db, Kind kind, double stake, const QString& customer) {
     const QString now = dialect::nowText();
+    BetRecords records;
+    for (int n = 0; n < 100; ++n)
+        records.push_back({QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), kind, stake});
     Transaction transaction(db);
-    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
-        for (int n = 0; n < 100; ++n) {
-            db.exec(insertRow(table, kind), {QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')),
-                                             stake, customer, kindCode(kind), now});
-        }
-    }
+    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")})
+        insertRecords(db, table, records, customer, now);
     transaction.commit();
 }
 

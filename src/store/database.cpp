@@ -1,8 +1,10 @@
 #include "store/database.h"
 
 #include "store/dialect.h"
+#include "store/dialect_engines.h"
 
 #include <QAtomicInt>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSqlError>
 
@@ -13,52 +15,25 @@ QString engineText(const QSqlError& error) {
     QString text = error.databaseText();
     if (text.isEmpty())
         text = error.text();
-    return text;
+    return text.trimmed();
 }
 
-// The kind of an engine's refusal, by the text of an error that lost its code on the way.
-StoreError::Kind kindOfText(const QString& text) {
-    const QString lower = text.toLower();
-    if (lower.contains(QLatin1String("database is locked")) ||
-        lower.contains(QLatin1String("database table is locked")))
-        return StoreError::inUse;
-    if (lower.contains(QLatin1String("database or disk is full")))
-        return StoreError::diskFull;
-    if (lower.contains(QLatin1String("readonly database")))
-        return StoreError::readOnly;
-    if (lower.contains(QLatin1String("malformed")) || lower.contains(QLatin1String("not a database")))
-        return StoreError::damaged;
-    if (lower.contains(QLatin1String("unable to open database file")))
-        return StoreError::cannotOpen;
-    if (lower.contains(QLatin1String("disk i/o error")))
-        return StoreError::diskError;
-    return StoreError::other;
+QString newConnectionName() {
+    return QStringLiteral("tabulox-%1").arg(connectionSerial.fetchAndAddRelaxed(1));
 }
 
-// The kind of an SQLite result code (its primary part).
-StoreError::Kind kindOf(const QSqlError& error) {
-    bool number = false;
-    const int code = error.nativeErrorCode().toInt(&number) & 0xff;
-    if (!number)
-        return kindOfText(engineText(error));
-    switch (code) {
-    case 5: // SQLITE_BUSY
-    case 6: // SQLITE_LOCKED
-        return StoreError::inUse;
-    case 13: // SQLITE_FULL
-        return StoreError::diskFull;
-    case 8: // SQLITE_READONLY
-        return StoreError::readOnly;
-    case 11: // SQLITE_CORRUPT
-    case 26: // SQLITE_NOTADB
-        return StoreError::damaged;
-    case 14: // SQLITE_CANTOPEN
-        return StoreError::cannotOpen;
-    case 10: // SQLITE_IOERR
-        return StoreError::diskError;
-    default:
-        return StoreError::other;
+void removeConnection(const QString& name) {
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isOpen())
+            db.close();
     }
+    QSqlDatabase::removeDatabase(name);
+}
+
+StoreError withAddress(const StoreError& error, const QString& address) {
+    return StoreError(error.message() + QLatin1Char(' ') + pgdialect::shownAddress(address),
+                      error.kind());
 }
 } // namespace
 
@@ -79,80 +54,190 @@ QString StoreError::thaiFor(Kind kind) {
         return QStringLiteral("เปิดไฟล์ฐานข้อมูลไม่ได้ กรุณาตรวจสอบว่ามีไฟล์และมีสิทธิ์ใช้ไฟล์นี้");
     case diskError:
         return QStringLiteral("อ่านหรือเขียนดิสก์ไม่สำเร็จ ดิสก์อาจเต็มหรือเสีย");
+    case serverGone:
+        return QStringLiteral("ติดต่อเครื่องแม่ข่ายไม่ได้หรือการเชื่อมต่อขาดหาย ข้อมูลที่กำลังบันทึกจึงไม่ถูกบันทึก "
+                              "กรุณาตรวจสอบเครื่องแม่ข่ายและสายแลน แล้วลองใหม่");
+    case serverLogin:
+        return QStringLiteral("เครื่องแม่ข่ายไม่ยอมรับชื่อผู้ใช้หรือรหัสผ่าน กรุณาตรวจสอบที่อยู่ของเครื่องแม่ข่าย");
+    case noServerBook:
+        return QStringLiteral("ไม่พบฐานข้อมูลของร้านบนเครื่องแม่ข่าย กรุณาสร้างฐานข้อมูลบนเครื่องแม่ข่ายก่อน "
+                              "หรือตรวจสอบชื่อฐานข้อมูลในที่อยู่ของเครื่องแม่ข่าย");
     case other:
         break;
     }
     return QString();
 }
 
-StoreError StoreError::fromEngine(const QSqlError& error) {
-    const Kind kind = kindOf(error);
-    const QString engine = engineText(error);
+StoreError StoreError::fromEngine(const QSqlError& error, Engine engine) {
+    const Kind kind = dialect::kindOf(engine, error);
+    const QString engine_ = engineText(error);
     if (kind == other)
-        return StoreError(engine, kind);
-    return StoreError(thaiFor(kind) + QStringLiteral(" (") + engine + QLatin1Char(')'), kind);
+        return StoreError(engine_, kind);
+    return StoreError(thaiFor(kind) + QStringLiteral(" (") + engine_ + QLatin1Char(')'), kind);
 }
 
-Database::Database(const QString& path, const QString& connectionName)
-    : path_(path), connectionName_(connectionName) {}
+Database::Database(const QString& path, Engine engine, const QString& connectionName)
+    : path_(path), engine_(engine), connectionName_(connectionName) {}
 
-QString Database::connect(const QString& path, const QString& options) {
-    const QString name = QStringLiteral("tabulox-%1").arg(connectionSerial.fetchAndAddRelaxed(1));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(path);
-    db.setConnectOptions(options);
-    if (!db.open()) {
-        const StoreError error = StoreError::fromEngine(db.lastError());
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-        throw error;
+bool Database::isServerAddress(const QString& location) {
+    return pgdialect::isAddress(location);
+}
+
+std::unique_ptr<Database> Database::openSqlite(const QString& path, const QString& options) {
+    const QString name = newConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(options);
+        if (!db.open()) {
+            const StoreError error = StoreError::fromEngine(db.lastError());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw error;
+        }
     }
-    return name;
+    return std::unique_ptr<Database>(new Database(path, Engine::sqlite, name));
 }
 
-std::unique_ptr<Database> Database::openFile(const QString& path) {
-    std::unique_ptr<Database> result(
-        new Database(path, connect(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"))));
+void Database::connectServer() {
+    const pgdialect::Address address = pgdialect::parseAddress(path_);
+    QSqlDatabase db = handle();
+    db.setHostName(address.host);
+    db.setPort(address.port);
+    db.setDatabaseName(address.dbname);
+    db.setUserName(address.user);
+    db.setPassword(address.password);
+    db.setConnectOptions(pgdialect::connectOptions(address, readOnly_, true));
+    if (db.open())
+        return;
+    // A time zone the server does not know: its own, the offset set after.
+    if (db.lastError().text().contains(QLatin1String("TimeZone"))) {
+        db.setConnectOptions(pgdialect::connectOptions(address, readOnly_, false));
+        if (db.open()) {
+            const int minutes = QDateTime::currentDateTime().offsetFromUtc() / 60;
+            QSqlQuery(db).exec(QStringLiteral("SET TIME ZONE INTERVAL '%1%2:%3' HOUR TO MINUTE")
+                                   .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                   .arg(qAbs(minutes) / 60, 2, 10, QLatin1Char('0'))
+                                   .arg(qAbs(minutes) % 60, 2, 10, QLatin1Char('0')));
+            return;
+        }
+    }
+    StoreError error = StoreError::fromEngine(db.lastError(), Engine::postgres);
+    if (error.kind() == StoreError::other)
+        error = StoreError(StoreError::thaiFor(StoreError::serverGone) + QStringLiteral(" (") +
+                               db.lastError().text() + QLatin1Char(')'),
+                           StoreError::serverGone);
+    throw withAddress(error, path_);
+}
+
+std::unique_ptr<Database> Database::openPostgres(const QString& address, bool readOnly) {
+    pgdialect::parseAddress(address);
+    const QString name = newConnectionName();
+    if (!QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name).isValid()) {
+        QSqlDatabase::removeDatabase(name);
+        throw StoreError(QStringLiteral("โปรแกรมไม่มีตัวเชื่อมต่อ PostgreSQL (แพ็กเกจ libqt6sql6-psql)"),
+                         StoreError::cannotOpen);
+    }
+    std::unique_ptr<Database> result(new Database(address, Engine::postgres, name));
+    result->readOnly_ = readOnly;
+    result->connectServer();
     dialect::prepareConnection(*result);
     return result;
 }
 
-std::unique_ptr<Database> Database::openExisting(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + path);
-    return openFile(path);
+std::unique_ptr<Database> Database::openFile(const QString& path) {
+    std::unique_ptr<Database> result =
+        openSqlite(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    dialect::prepareConnection(*result);
+    return result;
 }
 
-std::unique_ptr<Database> Database::openExistingReadOnly(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + path);
-    std::unique_ptr<Database> result(new Database(
-        path, connect(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY"))));
+std::unique_ptr<Database> Database::openServer(const QString& address) {
+    return openPostgres(address, false);
+}
+
+namespace {
+// A server that answers but holds no book is never taken for an empty book.
+void requireServerBook(Database& db) {
+    if (!db.tableExists(QStringLiteral("backc"))) {
+        throw StoreError(StoreError::thaiFor(StoreError::noServerBook) + QStringLiteral(" (") +
+                             pgdialect::shownAddress(db.path()) + QLatin1Char(')'),
+                         StoreError::noServerBook);
+    }
+}
+} // namespace
+
+std::unique_ptr<Database> Database::openExisting(const QString& location) {
+    if (isServerAddress(location)) {
+        std::unique_ptr<Database> result = openPostgres(location, false);
+        requireServerBook(*result);
+        return result;
+    }
+    if (!QFileInfo(location).isFile())
+        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + location);
+    return openFile(location);
+}
+
+std::unique_ptr<Database> Database::openExistingReadOnly(const QString& location) {
+    if (isServerAddress(location)) {
+        std::unique_ptr<Database> result = openPostgres(location, true);
+        requireServerBook(*result);
+        return result;
+    }
+    if (!QFileInfo(location).isFile())
+        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + location);
+    std::unique_ptr<Database> result =
+        openSqlite(location, QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY"));
     // A file that is not a database fails here rather than half-way through a copy.
-    result->exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    result->tableExists(QStringLiteral("backc"));
     return result;
 }
 
 Database::~Database() {
-    {
-        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-        if (db.isOpen())
-            db.close();
-    }
-    QSqlDatabase::removeDatabase(connectionName_);
+    removeConnection(connectionName_);
 }
 
-QSqlDatabase Database::handle() const { return QSqlDatabase::database(connectionName_, false); }
+QSqlDatabase Database::handle() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+void Database::reconnectIfLost() {
+    if (!lost_ || transactions_ > 0)
+        return;
+    handle().close();
+    connectServer();
+    lost_ = false;
+    dialect::prepareConnection(*this);
+}
+
+void Database::fail(const QSqlError& error) {
+    const StoreError refusal = StoreError::fromEngine(error, engine_);
+    if (refusal.kind() == StoreError::serverGone)
+        lost_ = true;
+    if (transactions_ > 0)
+        failedInTransaction_ = true;
+    throw refusal;
+}
 
 QSqlQuery Database::exec(const QString& sql, const QVariantList& binds) {
+    reconnectIfLost();
     QSqlQuery query(handle());
+    if (engine_ == Engine::postgres) {
+        // The driver sends a bound statement as PREPARE, EXECUTE and DEALLOCATE, each a round
+        // trip to the server; the values quoted in one statement make it one. The whole
+        // result comes at once, so a caller may run other statements while reading it.
+        const QString statement = pgdialect::inlined(sql, binds);
+        if (!query.exec(statement))
+            fail(query.lastError());
+        return query;
+    }
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw StoreError::fromEngine(query.lastError());
+        fail(query.lastError());
     for (const QVariant& value : binds)
         query.addBindValue(value);
     if (!query.exec())
-        throw StoreError::fromEngine(query.lastError());
+        fail(query.lastError());
     return query;
 }
 
@@ -163,23 +248,37 @@ QVariant Database::scalar(const QString& sql, const QVariantList& binds) {
     return QVariant();
 }
 
-bool Database::tableExists(const QString& name) { return dialect::tableExists(*this, name); }
+bool Database::tableExists(const QString& name) {
+    return dialect::tableExists(*this, name);
+}
 
-bool Database::viewExists(const QString& name) { return dialect::viewExists(*this, name); }
+bool Database::viewExists(const QString& name) {
+    return dialect::viewExists(*this, name);
+}
+
+bool Database::indexExists(const QString& name) {
+    return dialect::indexExists(*this, name);
+}
 
 QStringList Database::columnNames(const QString& table) {
     return dialect::columnNames(*this, table);
 }
 
-QString Database::pageDamage() { return dialect::pageDamage(*this); }
+QString Database::pageDamage() {
+    return dialect::pageDamage(*this);
+}
 
 SnapshotResult Database::snapshotTo(const QString& newFile) {
     return dialect::snapshot(*this, newFile);
 }
 
 // Statements, not the driver's calls, so a refusal keeps the engine's code.
-Transaction::Transaction(Database& db) : db_(db) {
-    db_.exec(QStringLiteral("BEGIN"));
+Transaction::Transaction(Database& db, const QString& begin) : db_(db) {
+    if (db_.inTransaction())
+        throw StoreError(QStringLiteral("a transaction is already open"));
+    db_.exec(begin);
+    ++db_.transactions_;
+    db_.failedInTransaction_ = false;
     open_ = true;
 }
 
@@ -189,17 +288,56 @@ Transaction::~Transaction() {
 }
 
 void Transaction::rollback() {
-    QSqlQuery query(db_.handle());
-    query.exec(QStringLiteral("ROLLBACK"));
+    if (!db_.lost_) {
+        QSqlQuery query(db_.handle());
+        query.exec(QStringLiteral("ROLLBACK"));
+    }
+    --db_.transactions_;
     open_ = false;
 }
 
 void Transaction::commit() {
+    // A server ends a transaction at its first failure and takes a later COMMIT for a
+    // ROLLBACK: that is never said to be a success.
+    if (db_.failedInTransaction_ && db_.engine() == Engine::postgres) {
+        rollback();
+        throw StoreError(QStringLiteral("ไม่ได้บันทึก: คำสั่งหนึ่งของรายการนี้ไม่สำเร็จ"));
+    }
     try {
         db_.exec(QStringLiteral("COMMIT"));
     } catch (const StoreError&) {
         rollback();
         throw;
     }
+    --db_.transactions_;
     open_ = false;
+}
+
+Savepoint::Savepoint(Database& db) : db_(db) {
+    if (!db_.inTransaction())
+        return;
+    const QString name = QStringLiteral("keep%1").arg(db_.savepoints_ + 1);
+    db_.exec(QStringLiteral("SAVEPOINT ") + name);
+    ++db_.savepoints_;
+    name_ = name;
+    failedBefore_ = db_.failedInTransaction_;
+}
+
+Savepoint::~Savepoint() {
+    if (name_.isEmpty())
+        return;
+    QSqlQuery query(db_.handle());
+    if (query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name_)) {
+        query.exec(QStringLiteral("RELEASE SAVEPOINT ") + name_);
+        db_.failedInTransaction_ = failedBefore_;
+    }
+    --db_.savepoints_;
+}
+
+void Savepoint::release() {
+    if (name_.isEmpty())
+        return;
+    db_.exec(QStringLiteral("RELEASE SAVEPOINT ") + name_);
+    --db_.savepoints_;
+    name_.clear();
 }

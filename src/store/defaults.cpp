@@ -4,10 +4,18 @@
 
 namespace defaults {
 
-QString loginDefault() { return QStringLiteral("1234"); }
-QString fourDigitCode() { return loginDefault(); }
-QString setupPassword() { return QStringLiteral("tab2547"); }
-QString storedPassword() { return passwordTransform(loginDefault()); }
+QString loginDefault() {
+    return QStringLiteral("1234");
+}
+QString fourDigitCode() {
+    return loginDefault();
+}
+QString setupPassword() {
+    return QStringLiteral("tab2547");
+}
+QString storedPassword() {
+    return passwordTransform(loginDefault());
+}
 
 QStringList payRates() {
     return {QStringLiteral("500"), QStringLiteral("100"), QStringLiteral("100"),
@@ -30,6 +38,8 @@ QStringList discountRates() {
     return rates;
 }
 
-QString inputLimit() { return QStringLiteral("100000"); }
+QString inputLimit() {
+    return QStringLiteral("100000");
+}
 
 } // namespace defaults

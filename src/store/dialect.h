@@ -1,10 +1,11 @@
 #pragma once
 
+#include "store/database.h"
+
 #include <QString>
 #include <QStringList>
 
-class Database;
-struct SnapshotResult;
+class QSqlError;
 
 // Everything that differs between database engines lives here; the statements of the
 // windows and rules are written once, in portable SQL with bound values.
@@ -14,20 +15,38 @@ void prepareConnection(Database& db);
 
 bool tableExists(Database& db, const QString& name);
 bool viewExists(Database& db, const QString& name);
+bool indexExists(Database& db, const QString& name);
 QStringList columnNames(Database& db, const QString& table);
 QString quoteIdentifier(const QString& name);
 
 // Column definitions for the store's DDL.
-QString counterColumn();  // auto-increment key in insertion order
-QString nowDefault();     // default of a date column: the local time of the insert
-QString textType();       // text(50)
-QString numberType();     // double
-QString longType();       // 32-bit integer
+QString counterColumn(Engine engine); // auto-increment key in insertion order
+QString dateType(Engine engine);      // a date kept as 'YYYY-MM-DD HH:MM:SS' text
+QString nowDefault(Engine engine);    // default of a date column: the local time of the insert
+QString textType(Engine engine);      // text(50), compared byte by byte
+QString numberType(Engine engine);    // double
+QString longType(Engine engine);      // whole number
+// expr as a whole number, its fraction cut off (toward zero) on every engine.
+QString wholeOf(Engine engine, const QString& expr);
+
+// The triggers on tball that keep tbtotals and tbkind, and the statements that drop them.
+QString sumTriggers(Engine engine);
+QString dropSumTriggers(Engine engine);
+
+// The statement that empties table and restarts its counter at 1 where the table stays (a
+// server keeps the views over it); empty where the table is dropped and made again.
+QString emptyRestartingCounter(Engine engine, const QString& table);
+
+// The statements of a script separated by ";\n"; a trigger or function body stays whole.
+QStringList splitStatements(Engine engine, const QString& script);
 
 // The local time as the store writes it into date columns.
 QString nowText();
 
 void addTextColumn(Database& db, const QString& table, const QString& column);
+
+// The kind of an engine's refusal.
+StoreError::Kind kindOf(Engine engine, const QSqlError& error);
 
 // The quick check of every page: empty when sound, else the findings; throws StoreError
 // when the check cannot run.

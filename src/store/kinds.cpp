@@ -15,7 +15,9 @@ const std::array<KindInfo, kKindCount> kInfos = {{
 }};
 } // namespace
 
-const KindInfo& kindInfo(Kind kind) { return kInfos[static_cast<size_t>(kind)]; }
+const KindInfo& kindInfo(Kind kind) {
+    return kInfos[static_cast<size_t>(kind)];
+}
 
 const std::array<Kind, kKindCount>& columnOrder() {
     static const std::array<Kind, kKindCount> order = {Kind::h3, Kind::t3, Kind::l3, Kind::h2,
@@ -41,6 +43,10 @@ bool kindFromCode(const QString& code, Kind* out) {
     return false;
 }
 
-QString kindCode(Kind kind) { return QString::fromLatin1(kindInfo(kind).code); }
+QString kindCode(Kind kind) {
+    return QString::fromLatin1(kindInfo(kind).code);
+}
 
-QString stakeColumn(Kind kind) { return QString(QLatin1Char(kindInfo(kind).stakeColumn)); }
+QString stakeColumn(Kind kind) {
+    return QString(QLatin1Char(kindInfo(kind).stakeColumn));
+}

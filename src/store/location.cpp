@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace location {
 
@@ -98,6 +99,11 @@ Shared resolveShared(const QString& serverPath, const QString& ownPath) {
 }
 
 std::unique_ptr<Database> openBook(const QString& path, const QString& programFolder) {
+    if (Database::isServerAddress(path)) {
+        std::unique_ptr<Database> db = Database::openExisting(path);
+        schema::createMissing(*db, withSlash(programFolder));
+        return db;
+    }
     const BookFile file = bookFile(path);
     if (file == BookFile::empty || file == BookFile::notDatabase) {
         throw StoreError(StoreError::thaiFor(StoreError::damaged) + QStringLiteral(" (") + path +
@@ -109,6 +115,19 @@ std::unique_ptr<Database> openBook(const QString& path, const QString& programFo
     std::unique_ptr<Database> db = Database::openFile(path);
     schema::createMissing(*db, withSlash(programFolder));
     return db;
+}
+
+std::unique_ptr<Database> createServerBook(const QString& address) {
+    std::unique_ptr<Database> db = Database::openServer(address);
+    schema::createMissing(*db, address);
+    return db;
+}
+
+QString shownLocation(const QString& location) {
+    if (!Database::isServerAddress(location))
+        return location;
+    const QUrl url(location.trimmed());
+    return url.toString(QUrl::RemovePassword);
 }
 
 } // namespace location

@@ -38,14 +38,23 @@ QString ownDatabasePath(const QString& programFolder);
 QString serverDatabasePath(const QString& serverPath);
 
 struct Shared {
-    QString path;      // the database every shared window works on
-    bool serverFound;  // true when it is the server's file
+    QString path;     // the database every shared window works on
+    bool serverFound; // true when it is the server's file
 };
 Shared resolveShared(const QString& serverPath, const QString& ownPath);
 
 // Opens a database of this program, creating the db folder, the file and every missing table
-// and view; throws StoreError (kind damaged, the file untouched, for a damaged book).
+// and view; throws StoreError (kind damaged, the file untouched, for a damaged book). A server
+// address opens the server's book, which must exist (kind noServerBook otherwise); its
+// missing tables and views are added, nothing is seeded.
 std::unique_ptr<Database> openBook(const QString& path, const QString& programFolder);
+
+// Makes the shop's book on the server at address: every missing table and view, and the seeded
+// rows when it held no book (cstr2 then holds the address). Throws StoreError.
+std::unique_ptr<Database> createServerBook(const QString& address);
+
+// A location as it may be shown: a file path, or a server address without its password.
+QString shownLocation(const QString& location);
 
 } // namespace location
 

@@ -1,6 +1,7 @@
 #include "store/schema.h"
 
 #include "store/database.h"
+#include "store/dialect.h"
 
 namespace schema {
 
@@ -13,6 +14,14 @@ void createObjects(Database& db, const QVector<ObjectDef>& defs, bool views) {
     }
 }
 
+void createAll(Database& db) {
+    const Engine engine = db.engine();
+    createObjects(db, betTableDefs(engine), false);
+    createObjects(db, tableDefs(engine), false);
+    createObjects(db, betViewDefs(engine), true);
+    createObjects(db, viewDefs(engine), true);
+}
+
 QStringList names(const QVector<ObjectDef>& a, const QVector<ObjectDef>& b) {
     QStringList result;
     for (const ObjectDef& def : a)
@@ -23,20 +32,32 @@ QStringList names(const QVector<ObjectDef>& a, const QVector<ObjectDef>& b) {
 }
 } // namespace
 
-QStringList allTableNames() { return names(betTableDefs(), tableDefs()); }
+QStringList allTableNames() {
+    return names(betTableDefs(Engine::sqlite), tableDefs(Engine::sqlite));
+}
 
-QStringList allViewNames() { return names(betViewDefs(), viewDefs()); }
+QStringList allViewNames() {
+    return names(betViewDefs(Engine::sqlite), viewDefs(Engine::sqlite));
+}
 
 void createMissing(Database& db, const QString& programFolder) {
     Transaction transaction(db);
     const bool fresh = !db.tableExists(QStringLiteral("backc"));
-    createObjects(db, betTableDefs(), false);
-    createObjects(db, tableDefs(), false);
-    createObjects(db, betViewDefs(), true);
-    createObjects(db, viewDefs(), true);
+    createAll(db);
     if (fresh)
         seedFresh(db, programFolder);
     transaction.commit();
+}
+
+void createTablesAndViews(Database& db) {
+    Transaction transaction(db);
+    createAll(db);
+    transaction.commit();
+}
+
+void execScript(Database& db, const QString& sql) {
+    for (const QString& statement : dialect::splitStatements(db.engine(), sql))
+        db.exec(statement);
 }
 
 } // namespace schema

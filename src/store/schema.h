@@ -4,6 +4,7 @@
 #include <QVector>
 
 enum class Kind;
+enum class Engine;
 
 class Database;
 
@@ -14,13 +15,14 @@ struct ObjectDef {
     QString sql; // one statement, or several separated by ";\n" (a table with its triggers)
 };
 
+// The definitions on each engine.
 // The book: tball, tballcus, tblog and the sums kept beside tball.
-QVector<ObjectDef> betTableDefs();
+QVector<ObjectDef> betTableDefs(Engine engine);
 // Totals and sum views of the ten kinds, read from the kept sums.
-QVector<ObjectDef> betViewDefs();
+QVector<ObjectDef> betViewDefs(Engine engine);
 // Every other table, then every other view.
-QVector<ObjectDef> tableDefs();
-QVector<ObjectDef> viewDefs();
+QVector<ObjectDef> tableDefs(Engine engine);
+QVector<ObjectDef> viewDefs(Engine engine);
 
 // Names of everything a complete database holds.
 QStringList allTableNames();
@@ -28,6 +30,8 @@ QStringList allViewNames();
 
 // Creates every missing table and view; seeds the single-row and fixed tables of a new file.
 void createMissing(Database& db, const QString& programFolder);
+// Creates every missing table, then every missing view, without seeding anything.
+void createTablesAndViews(Database& db);
 
 // Seeds a database whose tables were just created (programFolder ends with '/').
 void seedFresh(Database& db, const QString& programFolder);
@@ -51,7 +55,7 @@ QString cusCodeIndex();
 // The index of tbtotals by kind and top total.
 QString totalsByAmountIndex();
 
-// Runs statements separated by ";\n"; trigger bodies (CREATE TRIGGER ... END) stay whole.
+// Runs statements separated by ";\n"; trigger and function bodies stay whole.
 void execScript(Database& db, const QString& sql);
 
 } // namespace schema

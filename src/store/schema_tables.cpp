@@ -24,23 +24,23 @@ struct Column {
 };
 using Columns = QVector<Column>;
 
-QString text() {
-    return dialect::textType();
+QString text(Engine e) {
+    return dialect::textType(e);
 }
-QString number() {
-    return dialect::numberType();
+QString number(Engine e) {
+    return dialect::numberType(e);
 }
-QString numberZero() {
-    return dialect::numberType() + QStringLiteral(" DEFAULT 0");
+QString numberZero(Engine e) {
+    return dialect::numberType(e) + QStringLiteral(" DEFAULT 0");
 }
-QString whole() {
-    return dialect::longType();
+QString whole(Engine e) {
+    return dialect::longType(e);
 }
-QString counter() {
-    return dialect::counterColumn();
+QString counter(Engine e) {
+    return dialect::counterColumn(e);
 }
-QString stamp() {
-    return QStringLiteral("DATETIME DEFAULT ") + dialect::nowDefault();
+QString stamp(Engine e) {
+    return dialect::dateType(e) + QStringLiteral(" DEFAULT ") + dialect::nowDefault(e);
 }
 
 ObjectDef table(const QString& name, const Columns& columns, const QString& extra = {}) {
@@ -54,15 +54,15 @@ ObjectDef table(const QString& name, const Columns& columns, const QString& extr
     return {name, sql};
 }
 
-Columns textColumns(const QStringList& names) {
+Columns textColumns(Engine e, const QStringList& names) {
     Columns columns;
     for (const QString& name : names)
-        columns.push_back({name, text()});
+        columns.push_back({name, text(e)});
     return columns;
 }
 
-ObjectDef textTable(const QString& name, const QStringList& names) {
-    return table(name, textColumns(names));
+ObjectDef textTable(Engine e, const QString& name, const QStringList& names) {
+    return table(name, textColumns(e, names));
 }
 
 QStringList kindCodes() {
@@ -76,26 +76,26 @@ QStringList kindCodes() {
 const Kind kListing[] = {Kind::h3, Kind::t3, Kind::l3, Kind::h2, Kind::l2,
                          Kind::t2, Kind::h1, Kind::l1, Kind::h4, Kind::h5};
 
-ObjectDef cusTable() {
+ObjectDef cusTable(Engine e) {
     // 0 name; 1, 4, ... 28 the discount percents, each followed by two spare columns;
     // 31 id; 32-41 the pay rates (h3 t3 l3 h2 t2 l2 h1 l1 h4 h5); id2 last.
-    Columns columns{{QStringLiteral("name"), text()}};
+    Columns columns{{QStringLiteral("name"), text(e)}};
     for (Kind kind : kListing) {
         const QString percent = percentColumn(kind);
-        columns.push_back({percent, number()});
-        columns.push_back({percent + QLatin1Char('2'), number()});
-        columns.push_back({percent + QLatin1Char('3'), number()});
+        columns.push_back({percent, number(e)});
+        columns.push_back({percent + QLatin1Char('2'), number(e)});
+        columns.push_back({percent + QLatin1Char('3'), number(e)});
     }
-    columns.push_back({QStringLiteral("id"), text()});
+    columns.push_back({QStringLiteral("id"), text(e)});
     for (Kind kind : columnOrder())
-        columns.push_back({kindCode(kind), number()});
-    columns.push_back({QStringLiteral("id2"), counter()});
+        columns.push_back({kindCode(kind), number(e)});
+    columns.push_back({QStringLiteral("id2"), counter(e)});
     // Two customers never share a code.
     return table(QStringLiteral("cus"), columns,
                  QStringLiteral("CREATE INDEX cus_name ON cus (name);\n") + cusCodeIndex());
 }
 
-ObjectDef emenuTable() {
+ObjectDef emenuTable(Engine e) {
     // 0-9 f1..f10 flags, 10-18 spare, 19-21 t2 t3 t4, 22-28 f1t..f7t, 29 t1, 30-32 f8t..f10t.
     QStringList names;
     for (int i = 1; i <= 10; ++i)
@@ -107,59 +107,59 @@ ObjectDef emenuTable() {
         names << QStringLiteral("f%1t").arg(i);
     names << QStringLiteral("t1") << QStringLiteral("f8t") << QStringLiteral("f9t")
           << QStringLiteral("f10t");
-    return textTable(QStringLiteral("emenu"), names);
+    return textTable(e, QStringLiteral("emenu"), names);
 }
 
-ObjectDef cusexe2Table() {
-    Columns columns{{QStringLiteral("cusid"), text()}, {QStringLiteral("name"), text()}};
+ObjectDef cusexe2Table(Engine e) {
+    Columns columns{{QStringLiteral("cusid"), text(e)}, {QStringLiteral("name"), text(e)}};
     // Triples in the stored order; t2 comes after the running digits and h5 before h4.
     const Kind order[] = {Kind::h3, Kind::t3, Kind::l3, Kind::h2, Kind::l2,
                           Kind::h1, Kind::l1, Kind::t2, Kind::h5, Kind::h4};
     for (Kind kind : order) {
         const QString code = kindCode(kind);
         const QString suffix = QString(code.at(1)) + code.at(0);
-        columns.push_back({percentColumn(kind), whole()});
-        columns.push_back({QStringLiteral("sum") + suffix, whole()});
-        columns.push_back({QStringLiteral("data") + suffix, whole()});
+        columns.push_back({percentColumn(kind), whole(e)});
+        columns.push_back({QStringLiteral("sum") + suffix, whole(e)});
+        columns.push_back({QStringLiteral("data") + suffix, whole(e)});
     }
     for (const char* name : {"sumall", "sumallper", "sumresuit"})
-        columns.push_back({QString::fromLatin1(name), whole()});
+        columns.push_back({QString::fromLatin1(name), whole(e)});
     return table(QStringLiteral("cusexe2"), columns);
 }
 
-ObjectDef cusexeTable() {
-    Columns columns{{QStringLiteral("cusid"), text()}, {QStringLiteral("name"), text()}};
+ObjectDef cusexeTable(Engine e) {
+    Columns columns{{QStringLiteral("cusid"), text(e)}, {QStringLiteral("name"), text(e)}};
     for (Kind kind : kListing) {
         const QString code = kindCode(kind);
-        columns.push_back({QStringLiteral("sum") + code.at(1) + code.at(0), whole()});
+        columns.push_back({QStringLiteral("sum") + code.at(1) + code.at(0), whole(e)});
     }
     for (Kind kind : kListing)
-        columns.push_back({percentColumn(kind), whole()});
+        columns.push_back({percentColumn(kind), whole(e)});
     return table(QStringLiteral("cusexe"), columns);
 }
 
-ObjectDef backcTable() {
+ObjectDef backcTable(Engine e) {
     QStringList names{QStringLiteral("back")};
     for (int i = 2; i <= 29; ++i)
         names << QStringLiteral("back%1").arg(i);
-    return textTable(QStringLiteral("backc"), names);
+    return textTable(e, QStringLiteral("backc"), names);
 }
 
-ObjectDef numlimitTable(const QString& name) {
-    return table(name, {{QStringLiteral("num"), text()},
-                        {QStringLiteral("h"), numberZero()},
-                        {QStringLiteral("codeins"), text()},
-                        {QStringLiteral("id"), counter()}});
+ObjectDef numlimitTable(Engine e, const QString& name) {
+    return table(name, {{QStringLiteral("num"), text(e)},
+                        {QStringLiteral("h"), numberZero(e)},
+                        {QStringLiteral("codeins"), text(e)},
+                        {QStringLiteral("id"), counter(e)}});
 }
 
 // The scratch tables of the prize check and the second sent tables of the analysis window.
-ObjectDef pairTable(const QString& name, const QString& stake, const QString& last) {
-    return table(name, {{QStringLiteral("num"), text()}, {stake, numberZero()}, {last, text()}});
+ObjectDef pairTable(Engine e, const QString& name, const QString& stake, const QString& last) {
+    return table(name, {{QStringLiteral("num"), text(e)}, {stake, numberZero(e)}, {last, text(e)}});
 }
 
 } // namespace
 
-QVector<ObjectDef> tableDefs() {
+QVector<ObjectDef> tableDefs(Engine e) {
     QVector<ObjectDef> defs;
     const QString num = QStringLiteral("num");
     const QString h = QStringLiteral("h");
@@ -170,122 +170,123 @@ QVector<ObjectDef> tableDefs() {
     const QString rep = QStringLiteral("rep");
 
     // Bet rows kept beside the book.
-    defs << table(QStringLiteral("tballsent"), {{num, text()},
-                                                {h, number()},
-                                                {t, number()},
-                                                {l, number()},
-                                                {cus, text()},
-                                                {codeins, text()},
-                                                {QStringLiteral("time"), stamp()}});
-    defs << table(QStringLiteral("tballsave2"), {{num, text()},
-                                                 {h, number()},
-                                                 {t, number()},
-                                                 {l, number()},
-                                                 {cus, text()},
-                                                 {codeins, text()}});
-    defs << table(QStringLiteral("2hh"), {{num, text()}});
-    defs << textTable(QStringLiteral("ref"),
+    defs << table(QStringLiteral("tballsent"), {{num, text(e)},
+                                                {h, number(e)},
+                                                {t, number(e)},
+                                                {l, number(e)},
+                                                {cus, text(e)},
+                                                {codeins, text(e)},
+                                                {QStringLiteral("time"), stamp(e)}});
+    defs << table(QStringLiteral("tballsave2"), {{num, text(e)},
+                                                 {h, number(e)},
+                                                 {t, number(e)},
+                                                 {l, number(e)},
+                                                 {cus, text(e)},
+                                                 {codeins, text(e)}});
+    defs << table(QStringLiteral("2hh"), {{num, text(e)}});
+    defs << textTable(e, QStringLiteral("ref"),
                       {QStringLiteral("ref1"), QStringLiteral("comname"), QStringLiteral("total")});
 
     // Kept and sent tables, one per kind.
     for (Kind kind : kListing) {
         const QString code = kindCode(kind);
         defs << table(code + QStringLiteral("cut"),
-                      {{num, text()}, {stakeColumn(kind), number()}, {codeins, text()}});
+                      {{num, text(e)}, {stakeColumn(kind), number(e)}, {codeins, text(e)}});
     }
     for (Kind kind : kListing) {
         const QString code = kindCode(kind);
         defs << table(code + QStringLiteral("sent"),
-                      {{num, text()}, {stakeColumn(kind), number()}, {rep, whole()}});
+                      {{num, text(e)}, {stakeColumn(kind), number(e)}, {rep, whole(e)}});
     }
     for (const char* code : {"h2", "h3", "t2", "t3", "l2", "l3"}) {
         const QString name = QString::fromLatin1(code);
-        defs << pairTable(name + QStringLiteral("sent2"), name.left(1), rep);
+        defs << pairTable(e, name + QStringLiteral("sent2"), name.left(1), rep);
     }
-    defs << pairTable(QStringLiteral("h4cut2"), h, codeins);
-    defs << pairTable(QStringLiteral("h5cut2"), h, codeins);
+    defs << pairTable(e, QStringLiteral("h4cut2"), h, codeins);
+    defs << pairTable(e, QStringLiteral("h5cut2"), h, codeins);
 
     // Logs of the cuts.
-    defs << table(QStringLiteral("sentall"), {{num, text()},
-                                              {h, number()},
-                                              {l, number()},
-                                              {t, number()},
-                                              {cus, text()},
-                                              {rep, whole()},
-                                              {QStringLiteral("cod"), text()},
-                                              {QStringLiteral("no"), text()},
-                                              {QStringLiteral("name"), text()}});
-    defs << table(QStringLiteral("sentall2"),
-                  {{num, text()}, {h, number()}, {t, number()}, {l, number()}, {rep, whole()}});
+    defs << table(QStringLiteral("sentall"), {{num, text(e)},
+                                              {h, number(e)},
+                                              {l, number(e)},
+                                              {t, number(e)},
+                                              {cus, text(e)},
+                                              {rep, whole(e)},
+                                              {QStringLiteral("cod"), text(e)},
+                                              {QStringLiteral("no"), text(e)},
+                                              {QStringLiteral("name"), text(e)}});
+    defs << table(
+        QStringLiteral("sentall2"),
+        {{num, text(e)}, {h, number(e)}, {t, number(e)}, {l, number(e)}, {rep, whole(e)}});
     defs << table(
         QStringLiteral("cutlog"),
-        {{num, text()}, {h, number()}, {codeins, text()}, {QStringLiteral("nn"), text()}});
-    defs << textTable(QStringLiteral("cutlogc"), kindCodes());
+        {{num, text(e)}, {h, number(e)}, {codeins, text(e)}, {QStringLiteral("nn"), text(e)}});
+    defs << textTable(e, QStringLiteral("cutlogc"), kindCodes());
 
     // Combined scratch tables of the summaries.
-    defs << table(QStringLiteral("ht3cut"), {{num, text()}, {h, number()}, {t, number()}});
+    defs << table(QStringLiteral("ht3cut"), {{num, text(e)}, {h, number(e)}, {t, number(e)}});
     defs << table(QStringLiteral("ht3sent"),
-                  {{num, text()}, {h, number()}, {t, number()}, {l, number()}});
+                  {{num, text(e)}, {h, number(e)}, {t, number(e)}, {l, number(e)}});
     defs << table(QStringLiteral("ht2sent"),
-                  {{num, text()}, {h, number()}, {t, number()}, {l, number()}});
-    defs << table(QStringLiteral("ht1sent"), {{num, text()}, {h, number()}, {l, number()}});
+                  {{num, text(e)}, {h, number(e)}, {t, number(e)}, {l, number(e)}});
+    defs << table(QStringLiteral("ht1sent"), {{num, text(e)}, {h, number(e)}, {l, number(e)}});
 
     // Limits.
-    defs << textTable(QStringLiteral("change2"), kindCodes());
-    defs << numlimitTable(QStringLiteral("numlimit"));
-    defs << numlimitTable(QStringLiteral("numlimit2"));
-    defs << table(QStringLiteral("limit"), {{QStringLiteral("l1"), number()}});
-    defs << textTable(QStringLiteral("autocut"), {QStringLiteral("ex"), QStringLiteral("tim")});
+    defs << textTable(e, QStringLiteral("change2"), kindCodes());
+    defs << numlimitTable(e, QStringLiteral("numlimit"));
+    defs << numlimitTable(e, QStringLiteral("numlimit2"));
+    defs << table(QStringLiteral("limit"), {{QStringLiteral("l1"), number(e)}});
+    defs << textTable(e, QStringLiteral("autocut"), {QStringLiteral("ex"), QStringLiteral("tim")});
 
     // Customers and settlement.
-    defs << cusTable();
-    defs << textTable(QStringLiteral("change"),
+    defs << cusTable(e);
+    defs << textTable(e, QStringLiteral("change"),
                       kindCodes() << QStringLiteral("hb") << QStringLiteral("lb"));
-    defs << textTable(QStringLiteral("change3"),
+    defs << textTable(e, QStringLiteral("change3"),
                       kindCodes() << QStringLiteral("hb") << QStringLiteral("lb"));
-    defs << textTable(QStringLiteral("checkdata"),
+    defs << textTable(e, QStringLiteral("checkdata"),
                       {QStringLiteral("h3"), QStringLiteral("l2"), QStringLiteral("l31"),
                        QStringLiteral("l32"), QStringLiteral("l33"), QStringLiteral("l34")});
-    defs << table(QStringLiteral("checkcus"), {{num, text()},
-                                               {h, number()},
-                                               {cus, text()},
-                                               {QStringLiteral("name"), text()},
-                                               {QStringLiteral("ch3"), whole()},
-                                               {QStringLiteral("thai"), text()},
-                                               {QStringLiteral("c3hp"), number()}});
-    defs << cusexeTable();
-    defs << cusexe2Table();
+    defs << table(QStringLiteral("checkcus"), {{num, text(e)},
+                                               {h, number(e)},
+                                               {cus, text(e)},
+                                               {QStringLiteral("name"), text(e)},
+                                               {QStringLiteral("ch3"), whole(e)},
+                                               {QStringLiteral("thai"), text(e)},
+                                               {QStringLiteral("c3hp"), number(e)}});
+    defs << cusexeTable(e);
+    defs << cusexe2Table(e);
 
     // Customer views' scratch rows.
-    defs << table(QStringLiteral("tbycus"), {{QStringLiteral("num3"), text()},
-                                             {QStringLiteral("num2"), text()},
-                                             {QStringLiteral("num1"), text()},
-                                             {QStringLiteral("num4"), text()},
-                                             {QStringLiteral("num50"), text()},
-                                             {h, whole()},
-                                             {t, whole()},
-                                             {l, whole()},
-                                             {cus, text()},
-                                             {QStringLiteral("name"), text()},
-                                             {QStringLiteral("id"), counter()}});
+    defs << table(QStringLiteral("tbycus"), {{QStringLiteral("num3"), text(e)},
+                                             {QStringLiteral("num2"), text(e)},
+                                             {QStringLiteral("num1"), text(e)},
+                                             {QStringLiteral("num4"), text(e)},
+                                             {QStringLiteral("num50"), text(e)},
+                                             {h, whole(e)},
+                                             {t, whole(e)},
+                                             {l, whole(e)},
+                                             {cus, text(e)},
+                                             {QStringLiteral("name"), text(e)},
+                                             {QStringLiteral("id"), counter(e)}});
 
     // Entry support.
     for (const char* size : {"24", "60", "64", "120", "220"}) {
         defs << table(
             QStringLiteral("tball") + QString::fromLatin1(size),
-            {{num, text()}, {h, number()}, {cus, text()}, {codeins, text()}, {rep, number()}});
+            {{num, text(e)}, {h, number(e)}, {cus, text(e)}, {codeins, text(e)}, {rep, number(e)}});
     }
-    defs << textTable(QStringLiteral("h1000"), {num});
-    defs << textTable(QStringLiteral("tot"), {num});
+    defs << textTable(e, QStringLiteral("h1000"), {num});
+    defs << textTable(e, QStringLiteral("tot"), {num});
 
     // Settings and small single-row tables.
-    defs << backcTable();
-    defs << textTable(QStringLiteral("cstr"), {QStringLiteral("cstr2"), QStringLiteral("tran")});
-    defs << emenuTable();
-    defs << textTable(QStringLiteral("pass"), {QStringLiteral("pass")});
-    defs << textTable(QStringLiteral("disp"),
+    defs << backcTable(e);
+    defs << textTable(e, QStringLiteral("cstr"), {QStringLiteral("cstr2"), QStringLiteral("tran")});
+    defs << emenuTable(e);
+    defs << textTable(e, QStringLiteral("pass"), {QStringLiteral("pass")});
+    defs << textTable(e, QStringLiteral("disp"),
                       {QStringLiteral("disp1"), QStringLiteral("disp2"), QStringLiteral("disp3")});
-    defs << textTable(QStringLiteral("auto"), {QStringLiteral("disp1")});
+    defs << textTable(e, QStringLiteral("auto"), {QStringLiteral("disp1")});
     return defs;
 }
 

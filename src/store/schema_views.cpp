@@ -1,3 +1,4 @@
+#include "store/dialect.h"
 #include "store/kinds.h"
 #include "store/schema.h"
 
@@ -178,7 +179,7 @@ void addCutViews(QVector<ObjectDef>& views) {
                                     "BY num")});
 }
 
-void addSettlementViews(QVector<ObjectDef>& views) {
+void addSettlementViews(QVector<ObjectDef>& views, Engine engine) {
     // One row per entered line of a listed customer; h is the stake whatever the kind.
     for (Kind kind : listingOrder()) {
         const QString code = kindCode(kind);
@@ -186,11 +187,11 @@ void addSettlementViews(QVector<ObjectDef>& views) {
         views.push_back(
             {code + QStringLiteral("cus"),
              QStringLiteral("CREATE VIEW %1cus AS SELECT c.name AS name, b.cus AS cus, b.num AS "
-                            "num, b.%2 AS h, CAST(c.%1 AS INTEGER) AS ch3, %3 AS thai, c.%4 AS "
-                            "%4 FROM tballcus b JOIN cus c ON c.name = b.cus WHERE b.codeins=%5 "
-                            "ORDER BY b.id")
+                            "num, b.%2 AS h, %6 AS ch3, %3 AS thai, c.%4 AS %4 FROM tballcus b "
+                            "JOIN cus c ON c.name = b.cus WHERE b.codeins=%5 ORDER BY b.id")
                  .arg(code, stakeColumn(kind), quoted(QString::fromUtf8(kindInfo(kind).caption)),
-                      percent, quoted(code))});
+                      percent, quoted(code),
+                      dialect::wholeOf(engine, QStringLiteral("c.") + code))});
     }
 
     QStringList sums;
@@ -244,11 +245,11 @@ void addEntryViews(QVector<ObjectDef>& views) {
 
 } // namespace
 
-QVector<ObjectDef> viewDefs() {
+QVector<ObjectDef> viewDefs(Engine engine) {
     QVector<ObjectDef> views;
     addTotalsViews(views);
     addCutViews(views);
-    addSettlementViews(views);
+    addSettlementViews(views, engine);
     addCustomerViews(views);
     addEntryViews(views);
     return views;

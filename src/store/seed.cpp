@@ -3,9 +3,6 @@
 #include "store/dialect.h"
 #include "store/schema.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace schema {
 
 namespace {
@@ -67,16 +64,21 @@ const SampleRow kSample[] = {
     {"12345", 10, 0, 0, "h5"}, {"01389", 5, 0, 0, "h5"},
 };
 
-// Runs one prepared insert for every row of values.
-void insertRows(Database& db, const QString& sql, const QVector<QVariantList>& rows) {
-    QSqlQuery query(db.handle());
-    if (!query.prepare(sql))
-        throw StoreError(query.lastError().text());
-    for (const QVariantList& row : rows) {
-        for (int i = 0; i < row.size(); ++i)
-            query.bindValue(i, row.at(i));
-        if (!query.exec())
-            throw StoreError(query.lastError().text());
+// Inserts the rows a few hundred to a statement: "INSERT INTO t (a,b) VALUES" and the rows.
+void insertRows(Database& db, const QString& insert, const QVector<QVariantList>& rows) {
+    const int perStatement = 250;
+    for (int first = 0; first < rows.size(); first += perStatement) {
+        QStringList tuples;
+        QVariantList binds;
+        for (int i = first; i < rows.size() && i < first + perStatement; ++i) {
+            QStringList marks;
+            for (const QVariant& value : rows.at(i)) {
+                marks << QStringLiteral("?");
+                binds << value;
+            }
+            tuples << QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+        }
+        db.exec(insert + QLatin1Char(' ') + tuples.join(QLatin1Char(',')), binds);
     }
 }
 
@@ -137,7 +139,7 @@ void seedFresh(Database& db, const QString& programFolder) {
     QVector<QVariantList> rows;
     for (int i = 0; i < 1000; ++i)
         rows.push_back({QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0'))});
-    insertRows(db, QStringLiteral("INSERT INTO h1000 (num) VALUES (?)"), rows);
+    insertRows(db, QStringLiteral("INSERT INTO h1000 (num) VALUES"), rows);
 
     // One tod form per group of arrangements: the digits in ascending order.
     rows.clear();
@@ -147,12 +149,12 @@ void seedFresh(Database& db, const QString& programFolder) {
                 rows.push_back({QStringLiteral("%1%2%3").arg(a).arg(b).arg(c)});
         }
     }
-    insertRows(db, QStringLiteral("INSERT INTO tot (num) VALUES (?)"), rows);
+    insertRows(db, QStringLiteral("INSERT INTO tot (num) VALUES"), rows);
 
     rows.clear();
     for (const char* num : {"1", "2", "3"})
         rows.push_back({QString::fromLatin1(num)});
-    insertRows(db, QStringLiteral("INSERT INTO \"2hh\" (num) VALUES (?)"), rows);
+    insertRows(db, QStringLiteral("INSERT INTO \"2hh\" (num) VALUES"), rows);
 
     rows.clear();
     const QString customer = QStringLiteral("แบบรวม");
@@ -160,10 +162,7 @@ void seedFresh(Database& db, const QString& programFolder) {
         rows.push_back({QString::fromLatin1(row.num), double(row.h), double(row.t), double(row.l),
                         customer, QString::fromLatin1(row.kind)});
     }
-    insertRows(db,
-               QStringLiteral("INSERT INTO tballsave2 (num,h,t,l,cus,codeins) VALUES "
-                              "(?,?,?,?,?,?)"),
-               rows);
+    insertRows(db, QStringLiteral("INSERT INTO tballsave2 (num,h,t,l,cus,codeins) VALUES"), rows);
 }
 
 } // namespace schema

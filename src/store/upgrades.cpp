@@ -11,15 +11,18 @@ struct AddedColumn {
     QString value;
 };
 
-// Adds each column and sets it in the single row; the first failure ends the sequence.
+// Adds each column and sets it in the single row; the first failure ends the sequence (what
+// was added before it stays).
 void addColumns(Database& db, const QString& table, const QVector<AddedColumn>& columns) {
     try {
         for (const AddedColumn& column : columns) {
+            Savepoint kept(db);
             dialect::addTextColumn(db, table, column.name);
             db.exec(
                 QStringLiteral("UPDATE %1 SET %2=?")
                     .arg(dialect::quoteIdentifier(table), dialect::quoteIdentifier(column.name)),
                 {column.value});
+            kept.release();
         }
     } catch (const StoreError&) {
     }
@@ -59,14 +62,16 @@ QStringList upgradeOldLayout(Database& db) {
     }
 
     QStringList messages;
-    const QVector<ObjectDef> defs = tableDefs();
+    const QVector<ObjectDef> defs = tableDefs(db.engine());
     for (const char* name : {"numlimit2", "h4cut2", "h5cut2", "h2sent2", "h3sent2", "t2sent2",
                              "t3sent2", "l2sent2", "l3sent2"}) {
         const ObjectDef* def = findTable(defs, QString::fromLatin1(name));
         if (def == nullptr || db.tableExists(def->name))
             continue;
         try {
+            Savepoint kept(db);
             execScript(db, def->sql);
+            kept.release();
         } catch (const StoreError& error) {
             messages << error.message();
         }
@@ -74,7 +79,9 @@ QStringList upgradeOldLayout(Database& db) {
     // Rows that already share a code keep the index out; the customers window shows them.
     if (db.tableExists(QStringLiteral("cus"))) {
         try {
+            Savepoint kept(db);
             db.exec(cusCodeIndex());
+            kept.release();
         } catch (const StoreError&) {
         }
     }
@@ -90,7 +97,9 @@ void upgradeRef(Database& db) {
     QString failure;
     for (const char* column : {"comname", "total"}) {
         try {
+            Savepoint kept(db);
             dialect::addTextColumn(db, QStringLiteral("ref"), QString::fromLatin1(column));
+            kept.release();
         } catch (const StoreError& error) {
             if (failure.isEmpty())
                 failure = error.message();

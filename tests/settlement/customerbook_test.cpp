@@ -1,6 +1,7 @@
 #include "settlement/customerbook.h"
 #include "settlement/customers.h"
 #include "store/database.h"
+#include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
@@ -32,7 +33,7 @@ void addRaw(Database& db, const QString& id, const QString& name) {
 }
 } // namespace
 
-class CustomerBookTest : public testing::Test {
+class CustomerBookTest : public testing::BothEngines {
     Q_OBJECT
 private slots:
     void addingStoresNamesAsTypedAndRefusesTakenOnes();

@@ -2,11 +2,12 @@
 #include "shell/settingsload.h"
 #include "store/defaults.h"
 #include "support/tempbook.h"
+#include "support/engines.h"
 #include "support/testmain.h"
 
 #include <functional>
 
-class SettingsTest : public testing::Test {
+class SettingsTest : public testing::BothEngines {
     Q_OBJECT
 private slots:
     void numbersReadAsWholeNumbers();

@@ -1,18 +1,18 @@
 #include "store/schema.h"
+#include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
 namespace {
 bool hasIndex(Database& db, const QString& name) {
-    return db.scalar("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", {name})
-               .toInt() == 1;
+    return db.indexExists(name);
 }
 bool hasCodeIndex(Database& db) {
     return hasIndex(db, "cus_id");
 }
 } // namespace
 
-class CusCodeTest : public testing::Test {
+class CusCodeTest : public testing::BothEngines {
     Q_OBJECT
 private slots:
     void olderBookGainsItsIndexes();

@@ -1,11 +1,13 @@
 #include "store/kindrow.h"
+#include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QUrl>
 
-class KindRowTest : public testing::Test {
+class KindRowTest : public testing::BothEngines {
     Q_OBJECT
 private slots:
     void writesOneColumnOfTheRow();
@@ -51,6 +53,21 @@ void KindRowTest::showsStoredTextAsWholeNumber() {
 }
 
 void KindRowTest::sharedBookIsNeverCreated() {
+    if (testing::engine() == Engine::postgres) {
+        // A server that holds no book is said so; nothing is made on it.
+        testing::ServerSchema place;
+        try {
+            Database::openExisting(place.address());
+            QFAIL("a server without a book was opened");
+        } catch (const StoreError& error) {
+            QCOMPARE(error.kind(), StoreError::noServerBook);
+            QVERIFY(error.message().startsWith("ไม่พบฐานข้อมูลของร้านบนเครื่องแม่ข่าย"));
+            const QString password = QUrl(place.address()).password();
+            QVERIFY(password.isEmpty() || !error.message().contains(password));
+        }
+        QVERIFY(!Database::openServer(place.address())->tableExists("backc"));
+        return;
+    }
     QTemporaryDir dir;
     const QString path = dir.path() + "/db/tabulox.mde";
     QVERIFY_THROWS_EXCEPTION(StoreError, Database::openExisting(path));

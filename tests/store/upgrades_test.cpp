@@ -1,10 +1,12 @@
+#include "store/dialect.h"
 #include "store/schema.h"
+#include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
 #include <QTemporaryDir>
 
-class UpgradesTest : public testing::Test {
+class UpgradesTest : public testing::BothEngines {
     Q_OBJECT
 private slots:
     void oldLayoutIsBroughtUpToDate();
@@ -28,7 +30,7 @@ void createWithRow(Database& db, const QString& table, const QStringList& column
     QStringList marks;
     QVariantList values;
     for (const QString& column : columns) {
-        defs << column + " TEXT(50)";
+        defs << column + " " + dialect::textType(db.engine());
         marks << "?";
         values << column + "-v";
     }
@@ -51,7 +53,7 @@ void makeOld(Database& db) {
         db.exec(QString("DROP TABLE %1").arg(table));
     createWithRow(db, "backc", oldBackc());
     createWithRow(db, "emenu", oldEmenu());
-    db.exec("CREATE TABLE ref (ref1 TEXT(50))");
+    db.exec("CREATE TABLE ref (ref1 " + dialect::textType(db.engine()) + ")");
 }
 
 const QStringList kLateTables = {"numlimit2", "h4cut2",  "h5cut2",  "h2sent2", "h3sent2",
@@ -103,8 +105,8 @@ void UpgradesTest::existingTablesKeepTheirRows() {
 void UpgradesTest::columnSequenceStopsAtFirstFailure() {
     // A damaged backc of 19 columns that already holds back22: back20 and back21 are added,
     // back22 fails and nothing after it is tried; no message.
-    QTemporaryDir dir;
-    std::unique_ptr<Database> db = Database::openFile(dir.filePath("old.mde"));
+    TempBook book(TempBook::empty);
+    Database* db = &book.db();
     QStringList columns = oldBackc();
     columns.last() = "back22";
     createWithRow(*db, "backc", columns);
@@ -114,8 +116,8 @@ void UpgradesTest::columnSequenceStopsAtFirstFailure() {
 }
 
 void UpgradesTest::failingCreationIsReportedAndTheRestGoesOn() {
-    QTemporaryDir dir;
-    std::unique_ptr<Database> db = Database::openFile(dir.filePath("old.mde"));
+    TempBook book(TempBook::empty);
+    Database* db = &book.db();
     db->exec("CREATE VIEW h4cut2 AS SELECT 1 AS num");
     const QStringList messages = schema::upgradeOldLayout(*db);
     QCOMPARE(messages.size(), 1);
@@ -129,8 +131,9 @@ void UpgradesTest::failingCreationIsReportedAndTheRestGoesOn() {
 void UpgradesTest::refGainsItsColumnsOnce() {
     TempBook book;
     Database& db = book.db();
+    const QString text = dialect::textType(db.engine());
     db.exec("DROP TABLE ref");
-    db.exec("CREATE TABLE ref (ref1 TEXT(50))");
+    db.exec("CREATE TABLE ref (ref1 " + text + ")");
     db.exec("INSERT INTO ref VALUES ('b1')");
     schema::upgradeRef(db);
     QCOMPARE(db.columnNames("ref"), (QStringList{"ref1", "comname", "total"}));
@@ -140,7 +143,7 @@ void UpgradesTest::refGainsItsColumnsOnce() {
 
     // A ref of another width is left alone.
     db.exec("DROP TABLE ref");
-    db.exec("CREATE TABLE ref (ref1 TEXT(50), comname TEXT(50))");
+    db.exec("CREATE TABLE ref (ref1 " + text + ", comname " + text + ")");
     schema::upgradeRef(db);
     QCOMPARE(db.columnNames("ref").size(), 2);
 }

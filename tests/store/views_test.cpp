@@ -1,8 +1,9 @@
 #include "store/schema.h"
+#include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
-class ViewsTest : public testing::Test {
+class ViewsTest : public testing::BothEngines {
     Q_OBJECT
 private slots:
     void everyViewOpens();

@@ -5,18 +5,30 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// A fresh program folder with a new database, removed when the test ends.
+namespace testing {
+class ServerSchema;
+}
+
+// A fresh program folder with a new book, removed when the test ends. The book is an SQLite
+// file in the folder, or on a test of both engines' PostgreSQL row a book of its own on the
+// test server.
 class TempBook {
 public:
-    TempBook();
-    QString folder() const;   // ends with '/'
+    enum Contents { complete, empty };
+    explicit TempBook(Contents contents = complete);
+    explicit TempBook(Engine engine, Contents contents = complete);
+    ~TempBook();
+    QString folder() const; // ends with '/'
+    // Where the book is: the file, or the server address.
     QString dbPath() const;
     Database& db() { return *db_; }
+    Engine engine() const;
     // Reopens the database (as a new start of the program would).
     void reopen();
 
 private:
     QTemporaryDir dir_;
+    std::unique_ptr<testing::ServerSchema> schema_;
     std::unique_ptr<Database> db_;
 };
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "store/database.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+class QSqlError;
+
+// The two engines' own halves of the dialect; only the store includes this.
+
+namespace sqlitedialect {
+void prepareConnection(Database& db);
+bool objectExists(Database& db, const char* type, const QString& name);
+QStringList columnNames(Database& db, const QString& table);
+StoreError::Kind kindOf(const QSqlError& error);
+QString pageDamage(Database& db);
+SnapshotResult snapshot(Database& db, const QString& newFile);
+} // namespace sqlitedialect
+
+namespace pgdialect {
+// The parts of a server address; what is empty is left to libpq (PG* variables, ~/.pgpass).
+struct Address {
+    QString host;
+    int port = -1;
+    QString dbname;
+    QString user;
+    QString password;
+    QStringList parameters; // further libpq keywords, "key='value'"
+};
+bool isAddress(const QString& location);
+// Throws StoreError for an address it cannot read.
+Address parseAddress(const QString& location);
+// The address without its password, for messages.
+QString shownAddress(const QString& location);
+// libpq keywords of a connection of this program (session settings included).
+QString connectOptions(const Address& address, bool readOnly, bool withTimeZone);
+// The statement with each ? outside quotes replaced by the value as a quoted literal.
+QString inlined(const QString& sql, const QVariantList& binds);
+void prepareConnection(Database& db);
+bool objectExists(Database& db, const char* type, const QString& name);
+QStringList columnNames(Database& db, const QString& table);
+StoreError::Kind kindOf(const QSqlError& error);
+// A copy of the server's book into a new SQLite file of the same layout.
+SnapshotResult snapshot(Database& db, const QString& newFile);
+} // namespace pgdialect

@@ -1,0 +1,250 @@
+#include "store/dialect.h"
+#include "store/dialect_engines.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimeZone>
+#include <QUrl>
+#include <QUrlQuery>
+#include <cmath>
+
+namespace {
+
+QString quotedText(QString text) {
+    // Nothing of the text can end the literal: the session keeps standard_conforming_strings
+    // on, so a backslash is a plain character and a quote is doubled.
+    if (text.contains(QChar(0)))
+        throw StoreError(QStringLiteral("ข้อความมีอักขระที่บันทึกไม่ได้ (NUL)"));
+    text.replace(QLatin1Char('\''), QLatin1String("''"));
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+// A bound value as the literal the server reads in its place: always quoted, so it takes the
+// type of the column or expression it meets, as a parameter of a prepared statement would.
+QString literal(const QVariant& value) {
+    if (value.isNull())
+        return QStringLiteral("NULL");
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+        // As SQLite keeps it.
+        return value.toBool() ? QStringLiteral("'1'") : QStringLiteral("'0'");
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (std::isnan(number))
+            return QStringLiteral("'NaN'");
+        if (std::isinf(number))
+            return number > 0 ? QStringLiteral("'Infinity'") : QStringLiteral("'-Infinity'");
+        return quotedText(QString::number(number, 'g', 17));
+    }
+    case QMetaType::QDateTime:
+        return quotedText(value.toDateTime().toString(Qt::ISODateWithMs));
+    case QMetaType::QDate:
+        return quotedText(value.toDate().toString(Qt::ISODate));
+    case QMetaType::QTime:
+        return quotedText(value.toTime().toString(Qt::ISODateWithMs));
+    case QMetaType::QByteArray:
+        return quotedText(QStringLiteral("\\x") + QString::fromLatin1(value.toByteArray().toHex()));
+    default:
+        return quotedText(value.toString());
+    }
+}
+
+QString conninfoValue(QString value) {
+    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    value.replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+// A -c setting inside libpq's options: spaces and backslashes escaped.
+QString optionValue(QString value) {
+    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    value.replace(QLatin1Char(' '), QLatin1String("\\ "));
+    return value;
+}
+
+bool textHas(const QString& lower, std::initializer_list<const char*> words) {
+    for (const char* word : words) {
+        if (lower.contains(QLatin1String(word)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+namespace pgdialect {
+
+bool isAddress(const QString& location) {
+    const QString trimmed = location.trimmed();
+    return trimmed.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+           trimmed.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+Address parseAddress(const QString& location) {
+    const QUrl url(location.trimmed(), QUrl::StrictMode);
+    if (!isAddress(location) || !url.isValid()) {
+        throw StoreError(QStringLiteral("ที่อยู่ของเครื่องแม่ข่ายไม่ถูกต้อง: ") + shownAddress(location),
+                         StoreError::cannotOpen);
+    }
+    Address address;
+    address.host = url.host(QUrl::FullyDecoded);
+    address.port = url.port(-1);
+    address.dbname = url.path(QUrl::FullyDecoded).mid(1);
+    address.user = url.userName(QUrl::FullyDecoded);
+    address.password = url.password(QUrl::FullyDecoded);
+    for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
+        // Keywords are plain words; anything else would not be one.
+        bool word = !key.isEmpty();
+        for (const QChar c : key)
+            word = word && (c.isLetterOrNumber() || c == QLatin1Char('_'));
+        if (!word)
+            throw StoreError(QStringLiteral("ที่อยู่ของเครื่องแม่ข่ายไม่ถูกต้อง: ") + key,
+                             StoreError::cannotOpen);
+        address.parameters << key + QLatin1Char('=') + conninfoValue(value);
+    }
+    return address;
+}
+
+QString shownAddress(const QString& location) {
+    const QUrl url(location.trimmed());
+    return url.isValid() ? url.toString(QUrl::RemovePassword) : QStringLiteral("postgresql://...");
+}
+
+QString connectOptions(const Address& address, bool readOnly, bool withTimeZone) {
+    QStringList parameters;
+    QString own;
+    bool timeout = false;
+    for (const QString& parameter : address.parameters) {
+        if (parameter.startsWith(QLatin1String("options="))) {
+            // The address's own settings come after the program's, so they win.
+            own = parameter.mid(9, parameter.size() - 10);
+            own.replace(QLatin1String("\\'"), QLatin1String("'"));
+            own.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+            continue;
+        }
+        timeout = timeout || parameter.startsWith(QLatin1String("connect_timeout="));
+        parameters << parameter;
+    }
+    if (!timeout)
+        parameters << QStringLiteral("connect_timeout=10");
+    parameters << QStringLiteral("application_name=tabulox");
+    // A row another computer holds gives a refusal within seconds, as a busy file does.
+    QStringList settings{QStringLiteral("lock_timeout=5000"),
+                         QStringLiteral("standard_conforming_strings=on"),
+                         QStringLiteral("client_min_messages=warning")};
+    // Dates the server writes by default are this computer's local time, as in an SQLite book.
+    const QByteArray zone = QTimeZone::systemTimeZoneId();
+    if (withTimeZone && !zone.isEmpty())
+        settings << QStringLiteral("TimeZone=") + optionValue(QString::fromUtf8(zone));
+    if (readOnly)
+        settings << QStringLiteral("default_transaction_read_only=on");
+    QString options;
+    for (const QString& setting : settings)
+        options += QStringLiteral(" -c ") + setting;
+    options += QLatin1Char(' ') + own;
+    parameters << QStringLiteral("options=") + conninfoValue(options.trimmed());
+    return parameters.join(QLatin1Char(' '));
+}
+
+QString inlined(const QString& sql, const QVariantList& binds) {
+    if (binds.isEmpty())
+        return sql;
+    QString result;
+    result.reserve(sql.size() + 16 * binds.size());
+    int next = 0;
+    QChar quote;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            quote = c;
+        } else if (c == QLatin1Char('?')) {
+            if (next >= binds.size())
+                throw StoreError(QStringLiteral("too few bound values: ") + sql);
+            result += literal(binds.at(next++));
+            continue;
+        }
+        result += c;
+    }
+    if (next != binds.size())
+        throw StoreError(QStringLiteral("too many bound values: ") + sql);
+    return result;
+}
+
+void prepareConnection(Database&) {
+    // Everything the session needs came with the connection's options.
+}
+
+bool objectExists(Database& db, const char* type, const QString& name) {
+    const QString kind = QString::fromLatin1(type);
+    if (kind == QLatin1String("index")) {
+        return db.scalar(QStringLiteral("SELECT count(*) FROM pg_indexes WHERE schemaname = "
+                                        "current_schema() AND indexname = lower(?)"),
+                         {name})
+                   .toInt() > 0;
+    }
+    return db.scalar(QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE "
+                                    "table_schema = current_schema() AND table_type = ? AND "
+                                    "table_name = lower(?)"),
+                     {kind == QLatin1String("view") ? QStringLiteral("VIEW")
+                                                    : QStringLiteral("BASE TABLE"),
+                      name})
+               .toInt() > 0;
+}
+
+QStringList columnNames(Database& db, const QString& table) {
+    QStringList names;
+    QSqlQuery query = db.exec(QStringLiteral("SELECT column_name FROM information_schema.columns "
+                                             "WHERE table_schema = current_schema() AND "
+                                             "table_name = lower(?) ORDER BY ordinal_position"),
+                              {table});
+    while (query.next())
+        names << query.value(0).toString();
+    return names;
+}
+
+StoreError::Kind kindOf(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") ||
+        code == QLatin1String("57P02") || code == QLatin1String("57P03"))
+        return StoreError::serverGone;
+    if (code.startsWith(QLatin1String("28")))
+        return StoreError::serverLogin;
+    if (code == QLatin1String("3D000"))
+        return StoreError::noServerBook;
+    if (code == QLatin1String("55P03") || code == QLatin1String("40P01") ||
+        code == QLatin1String("40001") || code == QLatin1String("55006"))
+        return StoreError::inUse;
+    if (code == QLatin1String("53100"))
+        return StoreError::diskFull;
+    if (code == QLatin1String("25006"))
+        return StoreError::readOnly;
+    if (code == QLatin1String("XX001") || code == QLatin1String("XX002"))
+        return StoreError::damaged;
+    if (code == QLatin1String("58030"))
+        return StoreError::diskError;
+    if (!code.isEmpty())
+        return StoreError::other;
+    // libpq's own failures carry no code.
+    const QString lower = (error.databaseText() + QLatin1Char(' ') + error.driverText()).toLower();
+    if (textHas(lower, {"password authentication failed", "no password supplied",
+                        "authentication failed"}))
+        return StoreError::serverLogin;
+    if (lower.contains(QLatin1String("database \"")) &&
+        lower.contains(QLatin1String("does not exist")))
+        return StoreError::noServerBook;
+    if (textHas(lower, {"could not connect", "connection refused", "server closed the connection",
+                        "no connection to the server", "terminating connection",
+                        "connection to server", "timeout expired", "could not translate host",
+                        "could not send data", "could not receive data", "lost synchronization",
+                        "unable to connect", "connection not open", "the server is not"}))
+        return StoreError::serverGone;
+    return StoreError::other;
+}
+
+} // namespace pgdialect
