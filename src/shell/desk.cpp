@@ -51,12 +51,10 @@ std::unique_ptr<Database> Desk::openShared() const {
     return Database::openExisting(run_.sharedPath);
 }
 
-std::unique_ptr<Database> Desk::openBets(bool lanAuto) const {
+QString Desk::betsLocation(bool lanAuto) const {
     const QString path =
         location::betDatabasePath(run_.ownPath(), run_.sharedPath, run_.isStation(), lanAuto);
-    if (path == run_.ownPath())
-        return nullptr;
-    return location::openBook(path, run_.programFolder);
+    return path == run_.ownPath() ? QString() : path;
 }
 
 QString Desk::status(int panel) const {

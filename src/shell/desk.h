@@ -36,7 +36,8 @@ public:
     std::unique_ptr<Database> openShared() const;
     // The book the entry form writes bet lines to: the server's on a station in automatic
     // LAN mode, none (nullptr: the own book) otherwise.
-    std::unique_ptr<Database> openBets(bool lanAuto) const;
+    // Where the entry form's lines go: empty for the own book, else the shared book's location.
+    QString betsLocation(bool lanAuto) const;
 
     // Copies of the own book written off the window's thread.
     BackgroundCopies& copies() { return copies_; }

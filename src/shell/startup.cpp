@@ -15,7 +15,10 @@ void probe(Database& own) {
 QString correctServerPath(Database& own, const QString& programFolder) {
     SettingsRecord settings(own);
     const QString tran = settings.text(Cstr::tran);
-    if (!SettingsRecord::isStation(tran) && settings.text(Cstr::cstr2) != programFolder)
+    // A server keeps its own folder here, unless the shared book is on a database server.
+    const QString serverPath = settings.text(Cstr::cstr2);
+    if (!SettingsRecord::isStation(tran) && serverPath != programFolder &&
+        !Database::isServerAddress(serverPath))
         settings.set(Cstr::cstr2, programFolder);
     return tran;
 }
@@ -29,7 +32,8 @@ void applyServerName(Database& own, const QString& computerName, const QString& 
         return;
     SettingsRecord settings(own);
     try {
-        settings.set(Cstr::cstr2, programFolder);
+        if (!Database::isServerAddress(settings.text(Cstr::cstr2)))
+            settings.set(Cstr::cstr2, programFolder);
     } catch (const StoreError&) {
     }
     try {

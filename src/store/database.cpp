@@ -1,5 +1,6 @@
 #include "store/database.h"
 
+#include "platform/platform.h"
 #include "store/dialect.h"
 #include "store/dialect_engines.h"
 
@@ -84,6 +85,10 @@ bool Database::isServerAddress(const QString& location) {
 }
 
 std::unique_ptr<Database> Database::openSqlite(const QString& path, const QString& options) {
+    // Even a reader writes the engine's shared-memory file beside the book: nothing of it goes
+    // over a share.
+    if (Platform::instance().onNetworkShare(path))
+        throw StoreError(networkShareText(path), StoreError::readOnly);
     const QString name = newConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -143,6 +148,14 @@ std::unique_ptr<Database> Database::openPostgres(const QString& address, bool re
     result->connectServer();
     dialect::prepareConnection(*result);
     return result;
+}
+
+QString Database::networkShareText(const QString& path) {
+    return QStringLiteral("ฐานข้อมูล ") + path +
+           QStringLiteral(" อยู่บนไดรฟ์เครือข่าย โปรแกรมจะไม่เปิดไฟล์ฐานข้อมูลผ่านเครือข่าย "
+                          "เพราะไฟล์จะเสียหายเมื่อหลายเครื่องบันทึกพร้อมกัน\n"
+                          "กรุณาเก็บฐานข้อมูลร่วมไว้บนเครื่องแม่ข่าย PostgreSQL แล้วตั้งที่อยู่เครื่องแม่ข่ายเป็น "
+                          "postgresql://ผู้ใช้:รหัสผ่าน@เครื่องแม่ข่าย:5432/tabulox แทนโฟลเดอร์ที่แชร์");
 }
 
 std::unique_ptr<Database> Database::openFile(const QString& path) {

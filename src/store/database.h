@@ -62,8 +62,12 @@ class Database {
 public:
     static bool isServerAddress(const QString& location);
 
-    // Opens (and creates when missing) the SQLite file at path; throws StoreError.
+    // Opens (and creates when missing) the SQLite file at path; throws StoreError. A file on a
+    // network share is never opened (the engine's locks do not hold over a share): the refusal
+    // points to a server's address instead.
     static std::unique_ptr<Database> openFile(const QString& path);
+    // The Thai words for a book file on a network share.
+    static QString networkShareText(const QString& path);
     // Connects to the server at address, whether or not it holds a book yet; throws
     // StoreError.
     static std::unique_ptr<Database> openServer(const QString& address);

@@ -91,7 +91,16 @@ QString serverDatabasePath(const QString& serverPath) {
     return withSlash(serverPath) + QStringLiteral("db/tabulox.mde");
 }
 
+QString sharedLocation(const QString& serverPath) {
+    if (Database::isServerAddress(serverPath))
+        return serverPath.trimmed();
+    return serverDatabasePath(serverPath);
+}
+
 Shared resolveShared(const QString& serverPath, const QString& ownPath) {
+    // A server's book is reached when it is used; a missing one is said then.
+    if (Database::isServerAddress(serverPath))
+        return {serverPath.trimmed(), true};
     const QString server = serverDatabasePath(serverPath);
     if (!serverPath.trimmed().isEmpty() && QFileInfo(server).isFile())
         return {server, true};
@@ -136,6 +145,8 @@ namespace location {
 QString betDatabasePath(const QString& ownPath, const QString& sharedPath, bool station,
                         bool lanAuto) {
     if (station && lanAuto)
+        return sharedPath;
+    if (!station && Database::isServerAddress(sharedPath))
         return sharedPath;
     return ownPath;
 }

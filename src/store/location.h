@@ -37,9 +37,12 @@ QString ownDatabasePath(const QString& programFolder);
 // The server's database under a server path ("/srv/tabulox/", "\\SERVER").
 QString serverDatabasePath(const QString& serverPath);
 
+// The shared book a server path names: a server address as it is, else the server's file.
+QString sharedLocation(const QString& serverPath);
+
 struct Shared {
     QString path;     // the database every shared window works on
-    bool serverFound; // true when it is the server's file
+    bool serverFound; // true when it is the server's file or a server address
 };
 Shared resolveShared(const QString& serverPath, const QString& ownPath);
 
@@ -59,8 +62,8 @@ QString shownLocation(const QString& location);
 } // namespace location
 
 namespace location {
-// The database a bet line is written to: the server's on a station in automatic LAN mode,
-// the own one otherwise.
+// The database a bet line is written to: the shared one on a station in automatic LAN mode
+// and wherever the shared book is on a server (a server address), the own one otherwise.
 QString betDatabasePath(const QString& ownPath, const QString& sharedPath, bool station,
                         bool lanAuto);
 } // namespace location

@@ -108,11 +108,15 @@ void DataGrid::open(const QSqlDatabase& db, const QString& table, const QList<Co
 }
 
 void DataGrid::setFilter(const QString& filter, bool fetchAll) {
+    if (!model_)
+        return;
     model_->setFilter(filter);
     reselect(fetchAll);
 }
 
 void DataGrid::reselect(bool fetchAll) {
+    if (!model_)
+        return;
     if (!model_->select()) {
         qWarning("grid %s: %s", qPrintable(view_->objectName()),
                  qPrintable(model_->lastError().text()));

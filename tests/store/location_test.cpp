@@ -11,6 +11,7 @@ private slots:
     void serverPaths();
     void sharedFallsBackToOwn();
     void betConnection();
+    void serverAddressIsTheSharedBook();
 };
 
 void LocationTest::serverPaths() {
@@ -39,6 +40,23 @@ void LocationTest::betConnection() {
     QCOMPARE(location::betDatabasePath("own", "server", true, true), QString("server"));
     QCOMPARE(location::betDatabasePath("own", "server", true, false), QString("own"));
     QCOMPARE(location::betDatabasePath("own", "server", false, true), QString("own"));
+}
+
+void LocationTest::serverAddressIsTheSharedBook() {
+    const QString address = "postgresql://shop:pw@10.0.0.5:5432/tabulox";
+    // Reached when used: nothing is looked for on the disk, spaces around it are left out.
+    const location::Shared shared = location::resolveShared(" " + address + " ", "own");
+    QCOMPARE(shared.path, address);
+    QVERIFY(shared.serverFound);
+    QCOMPARE(location::sharedLocation(address), address);
+    QCOMPARE(location::sharedLocation("/srv/book"), QString("/srv/book/db/tabulox.mde"));
+    // A server computer's lines go to the database server too; a station's only in LAN mode.
+    for (bool lanAuto : {false, true}) {
+        QCOMPARE(location::betDatabasePath("own", address, false, lanAuto), address);
+        QCOMPARE(location::betDatabasePath("own", address, true, lanAuto),
+                 lanAuto ? address : QString("own"));
+    }
+    QCOMPARE(location::shownLocation(address), QString("postgresql://shop@10.0.0.5:5432/tabulox"));
 }
 
 TABULOX_TEST(LocationTest)

@@ -159,7 +159,7 @@ void NumberListForm::copyFromServer() {
     try {
         // The server's file named by cstr2; one that cannot be opened leaves the list alone.
         std::unique_ptr<Database> server =
-            Database::openExistingReadOnly(location::serverDatabasePath(desk_.run().serverPath));
+            Database::openExistingReadOnly(location::sharedLocation(desk_.run().serverPath));
         outcome = ::copyFromServer(*db_, *server, list_, [this](int percent) {
             progress_->setValue(percent);
             progress_->repaint();

@@ -6,6 +6,7 @@
 #include "shell/settings.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
+#include "store/location.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
 
@@ -71,7 +72,7 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     try {
         ownDb_ = desk.openOwn();
         lanAuto_ = SettingsRecord(*ownDb_).lanAuto();
-        betsDb_ = desk.openBets(lanAuto_);
+        betsLocation_ = desk.betsLocation(lanAuto_);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -79,7 +80,13 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     buildWidgets();
     readOptions();
     applyMenuLayout();
-    openGrids();
+    try {
+        bets();
+        if (!gridsOpen_)
+            openGrids();
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
 
     bannerTimer_ = timer(this, "Timer1", 6000);
     bannerTimer_->setSingleShot(true);
@@ -99,11 +106,15 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     // Station or server, in the status bar.
     if (station_) {
         desk.setStatus(2, lanAuto_ ? QStringLiteral("ระบบLan=Auto") : QStringLiteral("ระบบLan"));
-        desk.setStatus(1, QStringLiteral("Db=") + run.serverPath.mid(2, 20));
+        desk.setStatus(1, QStringLiteral("Db=") + (Database::isServerAddress(run.serverPath)
+                                                       ? location::shownLocation(run.serverPath)
+                                                       : run.serverPath.mid(2, 20)));
         rowsShownBox_->setEnabled(false);
     } else {
         desk.setStatus(2, QStringLiteral("ระบบServer"));
-        desk.setStatus(1, QStringLiteral("Db=Local ") + run.ownPath());
+        desk.setStatus(1, !betsLocation_.isEmpty()
+                              ? QStringLiteral("Db=") + location::shownLocation(betsLocation_)
+                              : QStringLiteral("Db=Local ") + run.ownPath());
     }
 
     // Default mode of the normal page (or the stock page when it is the only one shown).
@@ -159,7 +170,15 @@ Database& Tfminput::own() {
 }
 
 Database& Tfminput::bets() {
-    return betsDb_ ? *betsDb_ : own();
+    if (betsDb_)
+        return *betsDb_;
+    if (betsLocation_.isEmpty())
+        return own();
+    // Lines wait for the shared book; they never go to the own book in its place.
+    betsDb_ = Database::openExisting(betsLocation_);
+    if (!gridsOpen_)
+        openGrids();
+    return *betsDb_;
 }
 
 void Tfminput::setDigitSorting(bool separate) {
@@ -462,7 +481,7 @@ void Tfminput::readOptions() {
         warnClosed_ = settings.closedWarning();
         inputLimit_ = static_cast<double>(settings.inputLimit());
         customerBox_->addItem(customers::combined());
-        customerBox_->addItems(customers::names(own(), settings.customersByName()));
+        customerBox_->addItems(customers::names(bets(), settings.customersByName()));
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -539,7 +558,9 @@ void Tfminput::openGrids() {
                                              {QStringLiteral("cus"), QStringLiteral("รหัส")},
                                              {QStringLiteral("tim"), QStringLiteral("เวลาที่ป้อน")},
                                              {QStringLiteral("id"), QStringLiteral("ลำดับ")}};
-    bookGrid_->open(bets().handle(), QStringLiteral("tball"), columns, QStringLiteral("id"));
+    Database& book = bets();
+    gridsOpen_ = true;
+    bookGrid_->open(book.handle(), QStringLiteral("tball"), columns, QStringLiteral("id"));
     bookGrid_->setCellColours([this](int row, int column) { return cellColours(row, column); });
     bookGrid_->setFilter(QStringLiteral("id > 0 AND id < 0"));
     if (station_) {
@@ -547,7 +568,7 @@ void Tfminput::openGrids() {
         enteredGrid_->setVisible(false);
         return;
     }
-    enteredGrid_->open(own().handle(), QStringLiteral("tballcus"), columns, QStringLiteral("id"));
+    enteredGrid_->open(book.handle(), QStringLiteral("tballcus"), columns, QStringLiteral("id"));
     enteredGrid_->reselect();
 }
 

@@ -118,7 +118,9 @@ private:
 
     Desk& desk_;
     std::unique_ptr<Database> ownDb_;  // the form's own connection to the own database
-    std::unique_ptr<Database> betsDb_; // when bets go to another database than the own
+    QString betsLocation_;             // the shared book the lines go to; empty for the own
+    std::unique_ptr<Database> betsDb_; // open while betsLocation_ can be reached
+    bool gridsOpen_ = false;
     std::optional<NormalMode> mode_;
     ModeLayout layout_;
     int arrow_ = 0;

@@ -549,7 +549,7 @@ void Tfminput::sheetPicked(int index) {
     }
     const QString sheet = customer_ + sheetBox_->itemText(index);
     try {
-        customers::ensureSheet(own(), customer_, sheet);
+        customers::ensureSheet(bets(), customer_, sheet);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
         return;

@@ -30,13 +30,13 @@ QString formatTotal(double value) {
 
 void Tfminput::readSums() {
     try {
-        const BookSums sums = readBookSums(own());
+        // The totals of the book the lines go to.
+        const BookSums sums = readBookSums(bets());
         for (Kind kind : columnOrder())
             totals_[static_cast<size_t>(kind)]->setText(
                 formatTotal(sums.byKind[static_cast<size_t>(kind)]));
         grandTotal_->setText(formatTotal(sums.grandTotal));
-        const qint64 rows = &bets() == &own() ? sums.rowCount : readBookSums(bets()).rowCount;
-        rowCount_->setText(QString::number(rows));
+        rowCount_->setText(QString::number(sums.rowCount));
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
@@ -100,7 +100,7 @@ void Tfminput::bookChanged() {
 void Tfminput::colourTotals() {
     try {
         const std::array<bool, kKindCount> over =
-            kindLimits_.isEmpty() ? kindsOverLimit(own()) : kindsOverLimit(own(), kindLimits_);
+            kindLimits_.isEmpty() ? kindsOverLimit(bets()) : kindsOverLimit(bets(), kindLimits_);
         for (Kind kind : columnOrder()) {
             QLabel* total = totals_[static_cast<size_t>(kind)];
             total->setStyleSheet(over[static_cast<size_t>(kind)]
