@@ -12,13 +12,6 @@
 namespace {
 QAtomicInt connectionSerial;
 
-QString engineText(const QSqlError& error) {
-    QString text = error.databaseText();
-    if (text.isEmpty())
-        text = error.text();
-    return text.trimmed();
-}
-
 QString newConnectionName() {
     return QStringLiteral("tabulox-%1").arg(connectionSerial.fetchAndAddRelaxed(1));
 }
@@ -67,6 +60,11 @@ QString StoreError::thaiFor(Kind kind) {
         break;
     }
     return QString();
+}
+
+QString engineText(const QSqlError& error) {
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.trimmed();
 }
 
 StoreError StoreError::fromEngine(const QSqlError& error, Engine engine) {

@@ -10,6 +10,9 @@ class QSqlError;
 
 // The two engines' own halves of the dialect; only the store includes this.
 
+// The engine's own words of an error (the driver's where the engine gave none).
+QString engineText(const QSqlError& error);
+
 namespace sqlitedialect {
 void prepareConnection(Database& db);
 bool objectExists(Database& db, const char* type, const QString& name);

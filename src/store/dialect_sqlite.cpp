@@ -15,10 +15,6 @@ bool isDamage(const QSqlError& error) {
     return number && (code == 11 || code == 26);
 }
 
-QString engineText(const QSqlError& error) {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
-}
-
 // A half-written copy and whatever journal the engine gave it.
 void removeWritten(const QString& file) {
     for (const char* suffix : {"", "-journal", "-wal", "-shm"})
