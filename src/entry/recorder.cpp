@@ -59,6 +59,7 @@ int Recorder::recordSetLine(const QString& scratchTable, const BetRecords& recor
     const QString view = QLatin1Char('q') + scratchTable;
     const QString now = dialect::nowText();
     Transaction transaction(db_);
+    dialect::holdBets(db_);
     db_.exec(QStringLiteral("DELETE FROM %1").arg(scratchTable));
     const QString insert =
         QStringLiteral("INSERT INTO %1 (num,h,cus,codeins,rep) VALUES (?,?,?,?,?)")

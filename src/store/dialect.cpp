@@ -125,6 +125,13 @@ QStringList splitStatements(Engine engine, const QString& script) {
     return result;
 }
 
+void holdBets(Database& db) {
+    // An SQLite book has one writer at a time already.
+    if (onServer(db))
+        db.exec(
+            QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(current_schema() || '.tball'))"));
+}
+
 QString nowText() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }

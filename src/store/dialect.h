@@ -40,6 +40,10 @@ QString emptyRestartingCounter(Engine engine, const QString& table);
 // The statements of a script separated by ";\n"; a trigger or function body stays whole.
 QStringList splitStatements(Engine engine, const QString& script);
 
+// Inside a transaction: holds the book's bet tables for this transaction alone, as the kept
+// sums do, so that a line's scratch rows are never mixed with another computer's line.
+void holdBets(Database& db);
+
 // The local time as the store writes it into date columns.
 QString nowText();
 

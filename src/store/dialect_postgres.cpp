@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimeZone>
@@ -13,18 +14,39 @@
 namespace {
 
 QString quotedText(QString text) {
-    // Nothing of the text can end the literal: the session keeps standard_conforming_strings
-    // on, so a backslash is a plain character and a quote is doubled.
+    // An escape string reads the same whatever the session's settings: a backslash and a
+    // quote are both doubled, so nothing of the text can end the literal.
     if (text.contains(QChar(0)))
         throw StoreError(QStringLiteral("ข้อความมีอักขระที่บันทึกไม่ได้ (NUL)"));
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     text.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
+    return QStringLiteral("E'") + text + QLatin1Char('\'');
+}
+
+// Null as the SQLite driver takes it: a null text or bytes, an invalid date or time.
+bool isNullValue(const QVariant& value) {
+    if (value.isNull())
+        return true;
+    switch (value.metaType().id()) {
+    case QMetaType::QString:
+        return value.toString().isNull();
+    case QMetaType::QByteArray:
+        return value.toByteArray().isNull();
+    case QMetaType::QDateTime:
+        return !value.toDateTime().isValid();
+    case QMetaType::QDate:
+        return !value.toDate().isValid();
+    case QMetaType::QTime:
+        return !value.toTime().isValid();
+    default:
+        return false;
+    }
 }
 
 // A bound value as the literal the server reads in its place: always quoted, so it takes the
 // type of the column or expression it meets, as a parameter of a prepared statement would.
 QString literal(const QVariant& value) {
-    if (value.isNull())
+    if (isNullValue(value))
         return QStringLiteral("NULL");
     switch (value.metaType().id()) {
     case QMetaType::Bool:
@@ -37,7 +59,7 @@ QString literal(const QVariant& value) {
             return QStringLiteral("'NaN'");
         if (std::isinf(number))
             return number > 0 ? QStringLiteral("'Infinity'") : QStringLiteral("'-Infinity'");
-        return quotedText(QString::number(number, 'g', 17));
+        return quotedText(QString::number(number, 'g', QLocale::FloatingPointShortest));
     }
     case QMetaType::QDateTime:
         return quotedText(value.toDateTime().toString(Qt::ISODateWithMs));
@@ -109,14 +131,26 @@ Address parseAddress(const QString& location) {
 }
 
 QString shownAddress(const QString& location) {
-    const QUrl url(location.trimmed());
-    return url.isValid() ? url.toString(QUrl::RemovePassword) : QStringLiteral("postgresql://...");
+    QUrl url(location.trimmed());
+    if (!url.isValid())
+        return QStringLiteral("postgresql://...");
+    // A password may also come as a setting of the address.
+    QUrlQuery query(url);
+    for (const QString& key : {QStringLiteral("password"), QStringLiteral("sslpassword")}) {
+        if (query.hasQueryItem(key)) {
+            query.removeAllQueryItems(key);
+            query.addQueryItem(key, QStringLiteral("***"));
+        }
+    }
+    url.setQuery(query);
+    return url.toString(QUrl::RemovePassword);
 }
 
 QString connectOptions(const Address& address, bool readOnly, bool withTimeZone) {
     QStringList parameters;
     QString own;
     bool timeout = false;
+    bool keepalive = false;
     for (const QString& parameter : address.parameters) {
         if (parameter.startsWith(QLatin1String("options="))) {
             // The address's own settings come after the program's, so they win.
@@ -126,10 +160,19 @@ QString connectOptions(const Address& address, bool readOnly, bool withTimeZone)
             continue;
         }
         timeout = timeout || parameter.startsWith(QLatin1String("connect_timeout="));
+        keepalive = keepalive || parameter.startsWith(QLatin1String("keepalives")) ||
+                    parameter.startsWith(QLatin1String("tcp_user_timeout="));
         parameters << parameter;
     }
     if (!timeout)
         parameters << QStringLiteral("connect_timeout=10");
+    // A server that went away without a word (power, cable) is noticed within seconds.
+    if (!keepalive) {
+        parameters << QStringLiteral("keepalives=1") << QStringLiteral("keepalives_idle=5")
+                   << QStringLiteral("keepalives_interval=2")
+                   << QStringLiteral("keepalives_count=3")
+                   << QStringLiteral("tcp_user_timeout=15000");
+    }
     parameters << QStringLiteral("application_name=tabulox");
     // A row another computer holds gives a refusal within seconds, as a busy file does.
     QStringList settings{QStringLiteral("lock_timeout=5000"),
@@ -163,6 +206,16 @@ QString inlined(const QString& sql, const QVariantList& binds) {
                 quote = QChar();
         } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
             quote = c;
+        } else if (c == QLatin1Char('$') || c == QLatin1Char('\\') ||
+                   sql.mid(i, 2) == QLatin1String("--") || sql.mid(i, 2) == QLatin1String("/*") ||
+                   ((c == QLatin1Char('E') || c == QLatin1Char('e')) && i + 1 < sql.size() &&
+                    sql.at(i + 1) == QLatin1Char('\'') &&
+                    (i == 0 ||
+                     !(sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == QLatin1Char('_'))))) {
+            // Where a ? could hide from this scan, values are never placed.
+            throw StoreError(QStringLiteral("a statement with values holds a comment, a dollar "
+                                            "quote or an escape string: ") +
+                             sql);
         } else if (c == QLatin1Char('?')) {
             if (next >= binds.size())
                 throw StoreError(QStringLiteral("too few bound values: ") + sql);

@@ -1,6 +1,7 @@
 #include "store/location.h"
 
 #include "store/database.h"
+#include "store/dialect_engines.h"
 #include "store/schema.h"
 
 #include <QDir>
@@ -135,8 +136,7 @@ std::unique_ptr<Database> createServerBook(const QString& address) {
 QString shownLocation(const QString& location) {
     if (!Database::isServerAddress(location))
         return location;
-    const QUrl url(location.trimmed());
-    return url.toString(QUrl::RemovePassword);
+    return pgdialect::shownAddress(location);
 }
 
 } // namespace location

@@ -5,8 +5,6 @@
 #include "support/testmain.h"
 
 #include <QElapsedTimer>
-#include <QUrl>
-#include <QUrlQuery>
 #include <algorithm>
 #include <thread>
 
@@ -18,6 +16,7 @@ private slots:
     void twoComputersAtOnce();
     void connectionDiesInTheMiddleOfALine();
     void heldBookGivesARefusalInSeconds();
+    void setLinesOfTwoComputersStayApart();
 };
 
 namespace {
@@ -142,13 +141,8 @@ void ServerLinesTest::heldBookGivesARefusalInSeconds() {
     other->exec("INSERT INTO tball (num, h, codeins) VALUES ('1', 1, 'h1')");
 
     // This computer waits a moment (here a third of a second), then is told to try again.
-    QUrl address(place.address());
-    QUrlQuery query(address);
-    const QString options = query.queryItemValue("options", QUrl::FullyDecoded);
-    query.removeQueryItem("options");
-    query.addQueryItem("options", QString(QUrl::toPercentEncoding(options + " -c lock_timeout=300")));
-    address.setQuery(query);
-    std::unique_ptr<Database> db = Database::openExisting(address.toString(QUrl::FullyEncoded));
+    std::unique_ptr<Database> db =
+        Database::openExisting(testing::withSetting(place.address(), "lock_timeout=300"));
     Recorder recorder(*db);
     QElapsedTimer timer;
     timer.start();
@@ -166,6 +160,52 @@ void ServerLinesTest::heldBookGivesARefusalInSeconds() {
     held.reset();
     QCOMPARE(recorder.recordLine({{"123", Kind::h3, 10}}, "a"), 1);
     QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tball"), QStringList{"2"});
+}
+
+void ServerLinesTest::setLinesOfTwoComputersStayApart() {
+    REQUIRE_SERVER();
+    testing::ServerSchema place;
+    location::createServerBook(place.address());
+    // Each line goes through the same scratch table of the shared book: six distinct numbers
+    // of three digits, the first computer's from 1, 2, 3 and the second's from 4, 5, 6.
+    const int lines = 150;
+    auto setOf = [](const QString& digits) {
+        BetRecords records;
+        for (const QString n : {"012", "021", "102", "120", "201", "210"})
+            records.push_back({QString(digits[n[0].digitValue()]) + digits[n[1].digitValue()] +
+                                   digits[n[2].digitValue()],
+                               Kind::h3, 10});
+        return records;
+    };
+    QStringList failures[2];
+    auto computer = [&](int which) {
+        try {
+            std::unique_ptr<Database> db = Database::openExisting(place.address());
+            Recorder recorder(*db);
+            for (int i = 0; i < lines; ++i) {
+                const int count = recorder.recordSetLine(
+                    "tball24", setOf(which == 0 ? "123" : "456"), customerOf(which, i));
+                if (count != 6)
+                    failures[which] << QString("line %1 gave %2 rows").arg(i).arg(count);
+            }
+        } catch (const StoreError& error) {
+            failures[which] << error.message();
+        }
+    };
+    std::thread first(computer, 0);
+    std::thread second(computer, 1);
+    first.join();
+    second.join();
+    QCOMPARE(failures[0], QStringList());
+    QCOMPARE(failures[1], QStringList());
+    std::unique_ptr<Database> db = Database::openExisting(place.address());
+    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tball"), QStringList{QString::number(12 * lines)});
+    // No line took in a number of the other computer's.
+    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tball WHERE (cus LIKE 'c0-%' AND num > '400') OR "
+                         "(cus LIKE 'c1-%' AND num < '400')"),
+             QStringList{"0"});
+    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tballcus"),
+             QStringList{QString::number(12 * lines)});
 }
 
 TABULOX_TEST(ServerLinesTest)

@@ -4,8 +4,19 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QUrl>
+#include <QUrlQuery>
 
 namespace testing {
+
+QString withSetting(const QString& address, const QString& setting) {
+    QUrl url(address);
+    QUrlQuery query(url);
+    const QString options = query.queryItemValue("options", QUrl::FullyDecoded);
+    query.removeAllQueryItems("options");
+    query.addQueryItem("options", QString(QUrl::toPercentEncoding(options + " -c " + setting)));
+    url.setQuery(query);
+    return url.toString(QUrl::FullyEncoded);
+}
 
 namespace {
 Engine current = Engine::sqlite;

@@ -25,6 +25,9 @@ protected slots:
     void cleanup();
 };
 
+// The address with a server setting added to its options ("lock_timeout=300").
+QString withSetting(const QString& address, const QString& setting);
+
 // A schema of its own on the test server, dropped with everything in it at the end.
 class ServerSchema {
 public:
