@@ -316,8 +316,15 @@ void Transaction::commit() {
     }
     try {
         db_.exec(QStringLiteral("COMMIT"));
-    } catch (const StoreError&) {
+    } catch (const StoreError& error) {
         rollback();
+        // The server may have kept the work before the connection went: never say it did not.
+        if (error.kind() == StoreError::serverGone)
+            throw StoreError(QStringLiteral("การเชื่อมต่อกับเครื่องแม่ข่ายขาดหายขณะยืนยันการบันทึก "
+                                            "ข้อมูลนี้อาจบันทึกแล้วหรือยังไม่ได้บันทึก "
+                                            "กรุณาตรวจสอบในตารางข้อมูลก่อนป้อนซ้ำ (") +
+                                 error.message() + QLatin1Char(')'),
+                             StoreError::serverGone);
         throw;
     }
     --db_.transactions_;

@@ -65,7 +65,7 @@ void copyTable(Database& server, Database& copy, const QString& table) {
     server.exec(QStringLiteral("CLOSE copyrows"));
 }
 
-void writeCopy(Database& server, const QString& newFile) {
+void writeCopy(Database& server, const QString& newFile, const QStringList& tables) {
     std::unique_ptr<Database> copy = Database::openFile(newFile);
     // The finished file is flushed to the disk by the caller, in one piece.
     copy->exec(QStringLiteral("PRAGMA journal_mode=OFF"));
@@ -75,10 +75,8 @@ void writeCopy(Database& server, const QString& newFile) {
     schema::execScript(*copy, dialect::dropSumTriggers(Engine::sqlite));
     {
         Transaction transaction(*copy);
-        for (const QString& table : tableNames()) {
-            if (server.tableExists(table))
-                copyTable(server, *copy, table);
-        }
+        for (const QString& table : tables)
+            copyTable(server, *copy, table);
         transaction.commit();
     }
     schema::execScript(*copy, dialect::sumTriggers(Engine::sqlite));
@@ -102,8 +100,20 @@ SnapshotResult snapshot(Database& db, const QString& newFile) {
     }
     try {
         // Every table as of one moment, while lines go on being recorded.
+        QStringList tables;
+        QStringList quoted;
+        for (const QString& table : tableNames()) {
+            if (db.tableExists(table)) {
+                tables << table;
+                quoted << dialect::quoteIdentifier(table);
+            }
+        }
         Transaction moment(db, QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
-        writeCopy(db, newFile);
+        // Held before the moment is taken: a table emptied at once (TRUNCATE) waits for the
+        // copy rather than showing it empty beside its old sums.
+        db.exec(QStringLiteral("LOCK TABLE %1 IN ACCESS SHARE MODE")
+                    .arg(quoted.join(QStringLiteral(", "))));
+        writeCopy(db, newFile, tables);
         moment.commit();
     } catch (const StoreError& error) {
         removeWritten(newFile);

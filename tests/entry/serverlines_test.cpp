@@ -129,6 +129,22 @@ void ServerLinesTest::connectionDiesInTheMiddleOfALine() {
     QCOMPARE(rowsOf(*other, "SELECT * FROM h3sum"), QStringList{"60"});
     QCOMPARE(rowsOf(*other, "SELECT count(*) FROM tballcus"), QStringList{"7"});
     QCOMPARE(readBookSums(*db).rowCount, qint64(7));
+
+    // Cut off between the last row and the commit: the server may or may not have kept it,
+    // and the message says so rather than that nothing was saved.
+    {
+        Transaction transaction(*db);
+        db->exec("INSERT INTO tblog (s) VALUES ('1')");
+        other->exec("SELECT pg_terminate_backend(?)", {db->scalar("SELECT pg_backend_pid()")});
+        try {
+            transaction.commit();
+            QFAIL("a commit over a dead connection was said to be done");
+        } catch (const StoreError& error) {
+            QCOMPARE(error.kind(), StoreError::serverGone);
+            QVERIFY(error.message().contains("อาจบันทึกแล้ว"));
+        }
+    }
+    QCOMPARE(recorder.recordLine({{"11", Kind::h2, 5}}, "a"), 1);
 }
 
 void ServerLinesTest::heldBookGivesARefusalInSeconds() {
