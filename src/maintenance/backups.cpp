@@ -7,7 +7,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-Backups::Backups(Database& own, const QString& programFolder) : db_(own), folder_(programFolder) {}
+Backups::Backups(Database& own, const QString& programFolder, const QString& book)
+    : db_(own), folder_(programFolder), book_(book) {}
+
+QString Backups::bookPath() const {
+    return book_.isEmpty() ? db_.path() : book_;
+}
 
 QString Backups::paddedCounter(const QString& counter) {
     if (counter.size() == 1)
@@ -33,7 +38,17 @@ CopyResult Backups::run(const CopyJob& job) {
         result.detail = QStringLiteral("no copy");
         return result;
     }
-    return runCopy(db_, job);
+    if (book_.isEmpty())
+        return runCopy(db_, job);
+    try {
+        std::unique_ptr<Database> book = Database::openExistingReadOnly(book_);
+        return runCopy(*book, job);
+    } catch (const StoreError& error) {
+        CopyResult result;
+        result.file = job.target;
+        result.detail = error.message();
+        return result;
+    }
 }
 
 CopyResult Backups::copyTo(const QString& relativePath) {
@@ -66,7 +81,7 @@ CopyResult Backups::numberedCopy(const QString& prefix) {
 
 bool Backups::requestNumberedCopy(const QString& prefix, BackgroundCopies& copies) {
     const CopyJob job = numberedJob(prefix);
-    return !job.isEmpty() && copies.request(db_.path(), job);
+    return !job.isEmpty() && copies.request(bookPath(), job);
 }
 
 CopyJob Backups::autoTimeJob(int& ticks) {
@@ -82,7 +97,7 @@ CopyJob Backups::autoTimeJob(int& ticks) {
 
 QString Backups::autoTimeTick(int& ticks, BackgroundCopies& copies) {
     const CopyJob job = autoTimeJob(ticks);
-    return !job.isEmpty() && copies.request(db_.path(), job) ? job.target : QString();
+    return !job.isEmpty() && copies.request(bookPath(), job) ? job.target : QString();
 }
 
 QString Backups::autoTimeTick(int& ticks) {

@@ -14,7 +14,9 @@ class Database;
 // last good one stays. The operation goes on after a copy that failed.
 class Backups {
 public:
-    Backups(Database& own, const QString& programFolder);
+    // book: the location copied when it is not the own database (a server's book whose lines
+    // this computer writes); the counters stay in the own database.
+    Backups(Database& own, const QString& programFolder, const QString& book = QString());
 
     // dbbackup/<prefix><counter>.mde (and lastdb/lastdatab.mde except for prefix D, a file copy
     // of the same snapshot), then the counter moves on. Written before the call returns: an
@@ -49,6 +51,9 @@ public:
 private:
     CopyResult run(const CopyJob& job);
 
+    QString bookPath() const;
+
     Database& db_;
     QString folder_;
+    QString book_;
 };

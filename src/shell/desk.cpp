@@ -51,6 +51,10 @@ std::unique_ptr<Database> Desk::openShared() const {
     return Database::openExisting(run_.sharedPath);
 }
 
+Backups Desk::backups() {
+    return Backups(own(), run_.programFolder, run_.isStation() ? QString() : betsLocation(false));
+}
+
 QString Desk::betsLocation(bool lanAuto) const {
     const QString path =
         location::betDatabasePath(run_.ownPath(), run_.sharedPath, run_.isStation(), lanAuto);

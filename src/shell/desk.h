@@ -1,6 +1,7 @@
 #pragma once
 
 #include "maintenance/backgroundcopies.h"
+#include "maintenance/backups.h"
 #include "shell/runvalues.h"
 
 #include <QObject>
@@ -41,6 +42,9 @@ public:
 
     // Copies of the own book written off the window's thread.
     BackgroundCopies& copies() { return copies_; }
+    // The copies of this computer's book: the book its lines go to on a server computer whose
+    // shared book is on a database server, the own book otherwise.
+    Backups backups();
     // A copy was refused because the book is damaged; said once per run.
     void bookFoundDamaged();
     // A copy could not be written (a full disk, a folder); said once per run.

@@ -70,6 +70,12 @@ void ServerDeskTest::serverComputerWorksOnTheServersBook() {
     QCOMPARE(label(form, "Label16"), QString("2"));
     QCOMPARE(testing::child<QTableView>(form, "DBGrid1")->model()->rowCount(), 2);
 
+    // Its copies are of the book its lines are in.
+    const CopyResult copy = shop.main->desk().backups().closeCopy();
+    QVERIFY2(copy.written(), qPrintable(copy.detail));
+    QCOMPARE(rowsOf(*Database::openExisting(copy.file), "SELECT num, h, t FROM tball ORDER BY id"),
+             (QStringList{"123|10|0", "123|0|5"}));
+
     // The limit and customer windows open the same book.
     Tcu3 limits(shop.main->desk());
     QCOMPARE(limits.db().engine(), Engine::postgres);

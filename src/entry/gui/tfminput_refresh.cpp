@@ -64,8 +64,7 @@ void Tfminput::refreshAfterLine() {
                 // Rows came from a station: a copy of the book before going on.
                 Platform::instance().playSound(desk_.run().programFolder +
                                                QStringLiteral("sound/sound.wav"));
-                Backups(own(), desk_.run().programFolder)
-                    .requestNumberedCopy(QStringLiteral("L"), desk_.copies());
+                desk_.backups().requestNumberedCopy(QStringLiteral("L"), desk_.copies());
             }
             settings.set(Backc::back4, QStringLiteral("0"));
         }

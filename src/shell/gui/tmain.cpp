@@ -367,7 +367,7 @@ void Tmain::sayWaiting() {
 
 void Tmain::onTimer1() {
     try {
-        Backups(own(), run().programFolder).autoTimeTick(ticks_, desk_->copies());
+        desk_->backups().autoTimeTick(ticks_, desk_->copies());
     } catch (const StoreError&) {
         ++ticks_;
     }
@@ -514,7 +514,7 @@ void Tmain::finishClose() {
             settings.set(Backc::back2, QStringLiteral("1"));
         }
         desk_->copies().waitForDone();
-        const CopyResult copy = Backups(db, run().programFolder).closeCopy();
+        const CopyResult copy = desk_->backups().closeCopy();
         if (copy.status == CopyResult::Damaged)
             desk_->bookFoundDamaged();
         else if (copy.status == CopyResult::Failed)
