@@ -65,7 +65,12 @@ make_cluster() {
     folder=$(cd "$folder" && pwd)
     data="$folder/data"
     if [ -n "${TABULOX_PG_PASSWORD:-}" ]; then
-        printf '%s\n' "$TABULOX_PG_PASSWORD" >"$folder/password"
+        # Letters and digits only: the password goes into the address as it is.
+        if printf '%s' "$TABULOX_PG_PASSWORD" | grep -q '[^A-Za-z0-9]'; then
+            echo "TABULOX_PG_PASSWORD may hold letters and digits only" >&2
+            exit 1
+        fi
+        (umask 077 && printf '%s\n' "$TABULOX_PG_PASSWORD" >"$folder/password")
     elif [ ! -s "$folder/password" ]; then
         # Letters and digits only: the password goes into the address as it is.
         (umask 077 && head -c 64 /dev/urandom | od -An -tx1 | tr -dc 'a-f0-9' | head -c 24 \
@@ -80,8 +85,9 @@ make_cluster() {
             exit 1
         fi
     fi
-    # A byte-wise collation: text sorts as in the program's own SQLite book.
-    as_owner "$bindir/initdb" -D "$data" -U postgres --pwfile="$folder/password" \
+    # A byte-wise collation: text sorts as in the program's own SQLite book. The superuser is the
+    # user the server runs as, with no password: it logs in on this computer's socket only.
+    as_owner "$bindir/initdb" -D "$data" -U "$owner" \
         --encoding=UTF8 --locale=C --auth-local=peer --auth-host=scram-sha-256 >"$folder/initdb.log"
     cat >>"$data/postgresql.conf" <<EOF
 listen_addresses = '${TABULOX_PG_LISTEN:-127.0.0.1}'
@@ -89,13 +95,14 @@ unix_socket_directories = '$folder/socket'
 password_encryption = 'scram-sha-256'
 EOF
     if [ -n "${TABULOX_PG_LISTEN:-}" ]; then
-        echo "host all all samenet scram-sha-256" >>"$data/pg_hba.conf"
+        # The other computers reach the shop's book as its role, and nothing else.
+        echo "host $book $role samenet scram-sha-256" >>"$data/pg_hba.conf"
     fi
 }
 
 psql_admin() {
     as_owner "$bindir/psql" -X -q -v ON_ERROR_STOP=1 -h "$folder/socket" -p "$(cat "$folder/port")" \
-        -U postgres -d postgres "$@"
+        -U "$owner" -d postgres "$@"
 }
 
 case "$command" in
@@ -113,10 +120,11 @@ start)
             -o "-p $(cat "$folder/port")" start >/dev/null
     fi
     password=$(cat "$folder/password")
+    # The password goes on standard input, never on a command line others can read.
     if [ "$(psql_admin -tA -c "SELECT count(*) FROM pg_roles WHERE rolname = '$role'")" = 0 ]; then
-        psql_admin -c "CREATE ROLE $role LOGIN PASSWORD '$password'"
+        echo "CREATE ROLE $role LOGIN PASSWORD '$password'" | psql_admin
     else
-        psql_admin -c "ALTER ROLE $role PASSWORD '$password'"
+        echo "ALTER ROLE $role PASSWORD '$password'" | psql_admin
     fi
     if [ "$(psql_admin -tA -c "SELECT count(*) FROM pg_database WHERE datname = '$book'")" = 0 ]; then
         psql_admin -c "CREATE DATABASE $book OWNER $role ENCODING 'UTF8' LC_COLLATE 'C' LC_CTYPE 'C' TEMPLATE template0"

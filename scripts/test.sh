@@ -16,6 +16,9 @@ if [ "${1:-}" = "--sanitize" ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 
+cmake -S . -B "$dir" -G Ninja $flags >/dev/null
+cmake --build "$dir"
+
 if [ -z "${TABULOX_TEST_PG:-}" ]; then
     folder=$(mktemp -d)
     stop_server() {
@@ -41,7 +44,5 @@ if [ -z "${TABULOX_TEST_PG:-}" ]; then
     export TABULOX_TEST_PG
 fi
 
-cmake -S . -B "$dir" -G Ninja $flags >/dev/null
-cmake --build "$dir"
 cd "$dir"
 ctest --output-on-failure -j2
