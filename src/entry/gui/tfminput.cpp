@@ -174,8 +174,18 @@ Database& Tfminput::bets() {
         return *betsDb_;
     if (betsLocation_.isEmpty())
         return own();
-    // Lines wait for the shared book; they never go to the own book in its place.
-    betsDb_ = Database::openExisting(betsLocation_);
+    // Lines wait for the shared book; they never go to the own book in its place. A server
+    // that did not answer is asked again after a pause, not at every refresh.
+    if (betsRefusal_ && betsRetry_.isValid() && betsRetry_.elapsed() < kBetsRetryMs)
+        throw *betsRefusal_;
+    try {
+        betsDb_ = Database::openExisting(betsLocation_);
+    } catch (const StoreError& error) {
+        betsRefusal_ = error;
+        betsRetry_.start();
+        throw;
+    }
+    betsRefusal_.reset();
     if (!gridsOpen_)
         openGrids();
     return *betsDb_;

@@ -2,7 +2,9 @@
 
 #include "entry/normallayout.h"
 #include "entry/recorder.h"
+#include "store/database.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -121,6 +123,9 @@ private:
     QString betsLocation_;             // the shared book the lines go to; empty for the own
     std::unique_ptr<Database> betsDb_; // open while betsLocation_ can be reached
     bool gridsOpen_ = false;
+    static constexpr qint64 kBetsRetryMs = 15000;
+    std::optional<StoreError> betsRefusal_; // why betsLocation_ could not be had, and since when
+    QElapsedTimer betsRetry_;
     std::optional<NormalMode> mode_;
     ModeLayout layout_;
     int arrow_ = 0;
