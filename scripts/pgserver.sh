@@ -93,6 +93,8 @@ make_cluster() {
 listen_addresses = '${TABULOX_PG_LISTEN:-127.0.0.1}'
 unix_socket_directories = '$folder/socket'
 password_encryption = 'scram-sha-256'
+# The kept sums are rewritten at every line: their old versions are cleaned up soon.
+autovacuum_naptime = 10s
 EOF
     if [ -n "${TABULOX_PG_LISTEN:-}" ]; then
         # The other computers reach the shop's book as its role, and nothing else.

@@ -82,6 +82,15 @@ QString wholeOf(Engine engine, const QString& expr) {
                             : QStringLiteral("CAST(%1 AS INTEGER)").arg(expr);
 }
 
+QString keptSumsStorage(Engine engine, const QString& table) {
+    if (!onServer(engine))
+        return QString();
+    return QStringLiteral(";\nALTER TABLE %1 SET (autovacuum_vacuum_scale_factor = 0, "
+                          "autovacuum_vacuum_threshold = 1000, autovacuum_vacuum_cost_delay = 0, "
+                          "autovacuum_analyze_scale_factor = 0.02)")
+        .arg(quoteIdentifier(table));
+}
+
 QString emptyRestartingCounter(Engine engine, const QString& table) {
     return onServer(engine)
                ? QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(quoteIdentifier(table))

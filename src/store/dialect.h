@@ -33,6 +33,10 @@ QString wholeOf(Engine engine, const QString& expr);
 QString sumTriggers(Engine engine);
 QString dropSumTriggers(Engine engine);
 
+// What follows the making of a table of kept sums ("" or ";\n" and statements): a server
+// rewrites such a row at every line, so it cleans up the old versions early.
+QString keptSumsStorage(Engine engine, const QString& table);
+
 // The statement that empties table and restarts its counter at 1 where the table stays (a
 // server keeps the views over it); empty where the table is dropped and made again.
 QString emptyRestartingCounter(Engine engine, const QString& table);

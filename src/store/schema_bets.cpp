@@ -35,11 +35,13 @@ QVector<ObjectDef> betTableDefs(Engine engine) {
          QStringLiteral("CREATE TABLE tbtotals (codeins %1 NOT NULL, num %1 NOT NULL, h %2, t "
                         "%2, l %2, n INTEGER, PRIMARY KEY (codeins, num))")
                  .arg(text, number) +
-             QStringLiteral(";\n") + totalsByAmountIndex()},
+             QStringLiteral(";\n") + totalsByAmountIndex() +
+             dialect::keptSumsStorage(engine, QStringLiteral("tbtotals"))},
         {QStringLiteral("tbkind"),
          QStringLiteral("CREATE TABLE tbkind (codeins %1 PRIMARY KEY NOT NULL, h %2, t %2, l %2, "
                         "n INTEGER, cnum INTEGER)")
-             .arg(text, number)},
+                 .arg(text, number) +
+             dialect::keptSumsStorage(engine, QStringLiteral("tbkind"))},
         {QStringLiteral("tball"), betTableSql(QStringLiteral("tball"), engine) +
                                       QStringLiteral(";\n") + dialect::sumTriggers(engine)},
         {QStringLiteral("tballcus"), betTableSql(QStringLiteral("tballcus"), engine)},
