@@ -7,12 +7,15 @@
 #include "entry/recorder.h"
 #include "maintenance/backgroundcopies.h"
 #include "maintenance/backups.h"
+#include "printing/reportpainter.h"
 #include "store/database.h"
 #include "store/kindrow.h"
 #include "store/location.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -166,6 +169,52 @@ void copies(Database& db, const QString& folder, int rows, const char* engine) {
         engine, rows, during.size(), e.median, e.worst);
 }
 
+// A report of 1,000 numbers in five columns, as the totals views print them: laid out, its first
+// page painted, and the whole of it written as a PDF.
+void reportFigures() {
+    printing::Report report;
+    report.heading = QStringLiteral("สรุปยอด3ตัวบน");
+    report.columns = {{QStringLiteral("เลข")}, {QStringLiteral("จำนวน"), 1.4, true}};
+    report.across = 5;
+    for (int i = 0; i < 1000; ++i) {
+        const double amount = (i * 37) % 500;
+        report.rows.push_back(
+            {{{QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')),
+               printing::bold | (i % 7 ? 0u : printing::underline)},
+              {printing::amountText(amount), i % 7 ? printing::plain : printing::redUnderline}},
+             amount});
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    std::vector<double> layout, first, whole;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const printing::ReportPainter painter(report);
+        layout.push_back(timer.nsecsElapsed() / 1e6);
+        {
+            QPdfWriter writer(pdf);
+            painter.setUp(writer);
+            if (!painter.paint(writer, 1, 1))
+                qFatal("no first page");
+        }
+        first.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        if (!printing::writePdf(report, pdf))
+            qFatal("no PDF");
+        whole.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const Figures a = summarize(layout);
+    const Figures b = summarize(first);
+    const Figures c = summarize(whole);
+    std::printf("report of 1000 rows: layout             median %.3f ms, worst %.3f ms\n", a.median,
+                a.worst);
+    std::printf("report of 1000 rows: layout + 1st page  median %.1f ms, worst %.1f ms\n", b.median,
+                b.worst);
+    std::printf("report of 1000 rows: whole PDF          median %.1f ms, worst %.1f ms\n", c.median,
+                c.worst);
+}
+
 // A schema of its own on the server, dropped at the end.
 struct ServerPlace {
     QString server;
@@ -248,7 +297,10 @@ void run(int rows, int lines, const QString& server) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Reports need fonts, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     std::vector<int> sizes;
     QString server = qEnvironmentVariable("TABULOX_TEST_PG");
     for (int i = 1; i < argc; ++i) {
@@ -260,6 +312,7 @@ int main(int argc, char** argv) {
     }
     if (sizes.empty())
         sizes = {100000, 1000000};
+    reportFigures();
     try {
         for (int rows : sizes) {
             run(rows, 2000, QString());
