@@ -3,6 +3,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QVector>
+#include <algorithm>
 
 namespace printing {
 
@@ -58,8 +59,16 @@ void drawPlainText(QPainter& painter, const QFont& shaped, const QRawFont& font,
     run.setRawFont(font);
     run.setGlyphIndexes(g.indexes);
     run.setPositions(g.positions);
-    run.setUnderline(shaped.underline());
     painter.drawGlyphRun(QPointF(x, baseline), run);
+    // Drawn here: a glyph run's own underline lands astray on a scaled raster painter.
+    if (shaped.underline()) {
+        const double thickness = std::max(0.5, font.lineThickness());
+        const double y = baseline + std::max(font.underlinePosition(), thickness) + thickness / 2;
+        painter.save();
+        painter.setPen(QPen(painter.pen().color(), thickness));
+        painter.drawLine(QPointF(x, y), QPointF(x + g.width, y));
+        painter.restore();
+    }
 }
 
 } // namespace printing

@@ -1,13 +1,14 @@
 #include "printing/reportpainter.h"
+#include "support/pdftext.h"
 #include "support/testmain.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace printing;
+using testing::pdfPageCount;
+using testing::pdfPageText;
 
 namespace {
 Report totals(int count) {
@@ -21,24 +22,6 @@ Report totals(int count) {
         report.rows.push_back({{{number, bold}, {amountText(i + 1)}}, double(i + 1)});
     }
     return report;
-}
-
-// The text of one page (1-based) of a PDF, as a reader copies it out.
-QString pageText(const QString& pdf, int page) {
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                QString::number(page), QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-int pageCount(const QString& pdf) {
-    int pages = 0;
-    while (!pageText(pdf, pages + 1).isEmpty())
-        ++pages;
-    return pages;
 }
 
 // Pixels of a colour on one page drawn at twice the points.
@@ -68,7 +51,7 @@ class PdfTest : public testing::Test {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        if (!testing::hasPdfText())
             QFAIL("pdftotext (poppler-utils) is not installed; scripts/deps.sh installs it");
     }
 
@@ -81,9 +64,9 @@ private slots:
         QVERIFY(pages > 1);
         QString error;
         QVERIFY2(writePdf(report, pdf, &error), qPrintable(error));
-        QCOMPARE(pageCount(pdf), pages);
+        QCOMPARE(pdfPageCount(pdf), pages);
 
-        const QString first = pageText(pdf, 1);
+        const QString first = pdfPageText(pdf, 1);
         QVERIFY2(first.contains(QStringLiteral("สรุปยอด3ตัวบน")), qPrintable(first.left(400)));
         QVERIFY(first.contains(QStringLiteral("เลข")));
         QVERIFY2(first.contains(QStringLiteral("จำนวน")), qPrintable(first.left(1500)));
@@ -100,7 +83,7 @@ private slots:
             QRegularExpression(QStringLiteral("\\b") + nextFirst + QStringLiteral("\\s+") +
                                amountText(perPage + 1) + QStringLiteral("\\b"))));
 
-        const QString last = pageText(pdf, pages);
+        const QString last = pdfPageText(pdf, pages);
         QVERIFY(last.contains(QStringLiteral("สรุปยอด3ตัวบน")));
         QVERIFY(last.contains(QStringLiteral("ยอดรวม=500,500")));
         QVERIFY(last.contains(QStringLiteral("หน้าที่ %1").arg(pages)));
@@ -116,18 +99,18 @@ private slots:
         report.pageNumbers = PageNumbers::ofCount;
         report.summary = {QStringLiteral("ลูกค้า นายสมชาย รวมทั้งสิ้น 6 บาท")};
         QVERIFY(writePdf(report, pdf));
-        const QString text = pageText(pdf, 1);
+        const QString text = pdfPageText(pdf, 1);
         QVERIFY(text.contains(QStringLiteral("หน้าที่ 1/1")));
         QVERIFY(text.contains(QStringLiteral("ลูกค้า นายสมชาย รวมทั้งสิ้น 6 บาท")));
         QVERIFY(text.contains(QStringLiteral("ยอดรวม=6")));
-        QCOMPARE(pageCount(pdf), 1);
+        QCOMPARE(pdfPageCount(pdf), 1);
     }
 
     void emptyReportStillPrintsItsPage() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("empty.pdf"));
         QVERIFY(writePdf(totals(0), pdf));
-        const QString text = pageText(pdf, 1);
+        const QString text = pdfPageText(pdf, 1);
         QVERIFY(text.contains(QStringLiteral("สรุปยอด3ตัวบน")));
         QVERIFY(text.contains(QStringLiteral("ยอดรวม=0")));
         QVERIFY(text.contains(QStringLiteral("หน้าที่ 1")));
