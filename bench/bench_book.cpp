@@ -8,6 +8,8 @@
 #include "maintenance/backgroundcopies.h"
 #include "maintenance/backups.h"
 #include "printing/reportpainter.h"
+#include "reports/gui/totalsreport.h"
+#include "reports/totalsviews.h"
 #include "store/database.h"
 #include "store/kindrow.h"
 #include "store/location.h"
@@ -15,6 +17,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -215,6 +219,51 @@ void reportFigures() {
                 c.worst);
 }
 
+// A totals view as its command shows it: read with its marks, laid out, its first page drawn at
+// the preview's size; and the h3 view written as a PDF.
+void totalsFigures(Database& db, int rows, const char* engine) {
+    for (const char* name : {"Tshowh3", "Th5re"}) {
+        totals::Request request;
+        request.view = totals::view(QLatin1String(name));
+        request.redWarning = true;
+        request.watchNumbers = true;
+        std::vector<double> first, pdf;
+        int lines = 0;
+        int pages = 0;
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            const printing::Report report = totals::report(totals::read(db, request));
+            const printing::ReportPainter painter(report);
+            QImage image((painter.geometry().page * 1.3).toSize(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.scale(1.3, 1.3);
+            painter.paintPage(p, 0);
+            p.end();
+            first.push_back(timer.nsecsElapsed() / 1e6);
+            lines = static_cast<int>(report.rows.size());
+            pages = painter.layout().pageCount();
+            if (QLatin1String(name) == QLatin1String("Tshowh3")) {
+                QTemporaryDir dir;
+                timer.restart();
+                if (!printing::writePdf(report, dir.filePath(QStringLiteral("h3.pdf"))))
+                    qFatal("no PDF");
+                pdf.push_back(timer.nsecsElapsed() / 1e6);
+            }
+        }
+        const Figures a = summarize(first);
+        std::printf("%-10s %8d rows: %s view (%d numbers, %d pages) first page median %.1f ms, "
+                    "worst %.1f ms\n",
+                    engine, rows, name, lines, pages, a.median, a.worst);
+        if (!pdf.empty()) {
+            const Figures b = summarize(pdf);
+            std::printf("%-10s %8d rows: %s view as a PDF       median %.1f ms, worst %.1f ms\n",
+                        engine, rows, name, b.median, b.worst);
+        }
+    }
+}
+
 // A schema of its own on the server, dropped at the end.
 struct ServerPlace {
     QString server;
@@ -292,6 +341,7 @@ void run(int rows, int lines, const QString& server) {
     const Figures c = summarize(tick);
     std::printf("%-10s %8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", engine,
                 rows, c.median, c.worst);
+    totalsFigures(*db, rows, engine);
     copies(*db, folder, rows, engine);
 }
 } // namespace
