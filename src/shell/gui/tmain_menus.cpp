@@ -27,11 +27,9 @@ void addLater(QVector<Tmain::Command>& rows, const QStringList& menu, const QStr
         rows.push_back({menu, caption, {}});
 }
 
-// The kinds in listing order under their menu captions, with "3ตัวบน+โต๊ด" first when asked.
-QStringList kindCommands(int mode, bool withCombined) {
+// The kinds in listing order under their menu captions.
+QStringList kindCommands(int mode) {
     QStringList captions;
-    if (withCombined)
-        captions << QStringLiteral("3ตัวบน+โต๊ด");
     for (Kind kind : listingOrder())
         captions << menuCaption(kind, mode);
     return captions;
@@ -107,8 +105,8 @@ QVector<Tmain::Command> Tmain::commands() {
              {QStringLiteral("3.ยอดรวมแยกตามชื่อ"), QStringLiteral("4.ยอดหักเปอร์เซ็นต์"),
               QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ")});
     const QStringList pairs = {QStringLiteral("3ตัวบน+โต๊ด"), QStringLiteral("2ตัวบน+ล่าง")};
-    addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode, false));
-    addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode, false));
+    addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode));
+    addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode));
     addLater(rows, {totals},
              {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"),
               QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
