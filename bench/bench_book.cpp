@@ -7,12 +7,19 @@
 #include "entry/recorder.h"
 #include "maintenance/backgroundcopies.h"
 #include "maintenance/backups.h"
+#include "printing/reportpainter.h"
+#include "reports/gui/totalsreport.h"
+#include "reports/totalsviews.h"
 #include "store/database.h"
 #include "store/kindrow.h"
 #include "store/location.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -166,6 +173,97 @@ void copies(Database& db, const QString& folder, int rows, const char* engine) {
         engine, rows, during.size(), e.median, e.worst);
 }
 
+// A report of 1,000 numbers in five columns, as the totals views print them: laid out, its first
+// page painted, and the whole of it written as a PDF.
+void reportFigures() {
+    printing::Report report;
+    report.heading = QStringLiteral("สรุปยอด3ตัวบน");
+    report.columns = {{QStringLiteral("เลข")}, {QStringLiteral("จำนวน"), 1.4, true}};
+    report.across = 5;
+    for (int i = 0; i < 1000; ++i) {
+        const double amount = (i * 37) % 500;
+        report.rows.push_back(
+            {{{QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')),
+               printing::bold | (i % 7 ? 0u : printing::underline)},
+              {printing::amountText(amount), i % 7 ? printing::plain : printing::redUnderline}},
+             amount});
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    std::vector<double> layout, first, whole;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const printing::ReportPainter painter(report);
+        layout.push_back(timer.nsecsElapsed() / 1e6);
+        {
+            QPdfWriter writer(pdf);
+            painter.setUp(writer);
+            if (!painter.paint(writer, 1, 1))
+                qFatal("no first page");
+        }
+        first.push_back(timer.nsecsElapsed() / 1e6);
+        timer.restart();
+        if (!printing::writePdf(report, pdf))
+            qFatal("no PDF");
+        whole.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const Figures a = summarize(layout);
+    const Figures b = summarize(first);
+    const Figures c = summarize(whole);
+    std::printf("report of 1000 rows: layout             median %.3f ms, worst %.3f ms\n", a.median,
+                a.worst);
+    std::printf("report of 1000 rows: layout + 1st page  median %.1f ms, worst %.1f ms\n", b.median,
+                b.worst);
+    std::printf("report of 1000 rows: whole PDF          median %.1f ms, worst %.1f ms\n", c.median,
+                c.worst);
+}
+
+// A totals view as its command shows it: read with its marks, laid out, its first page drawn at
+// the preview's size; and the h3 view written as a PDF.
+void totalsFigures(Database& db, int rows, const char* engine) {
+    for (const char* name : {"Tshowh3", "Th5re"}) {
+        totals::Request request;
+        request.view = totals::view(QLatin1String(name));
+        request.redWarning = true;
+        request.watchNumbers = true;
+        std::vector<double> first, pdf;
+        int lines = 0;
+        int pages = 0;
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            const printing::Report report = totals::report(totals::read(db, request));
+            const printing::ReportPainter painter(report);
+            QImage image((painter.geometry().page * 1.3).toSize(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.scale(1.3, 1.3);
+            painter.paintPage(p, 0);
+            p.end();
+            first.push_back(timer.nsecsElapsed() / 1e6);
+            lines = static_cast<int>(report.rows.size());
+            pages = painter.layout().pageCount();
+            if (QLatin1String(name) == QLatin1String("Tshowh3")) {
+                QTemporaryDir dir;
+                timer.restart();
+                if (!printing::writePdf(report, dir.filePath(QStringLiteral("h3.pdf"))))
+                    qFatal("no PDF");
+                pdf.push_back(timer.nsecsElapsed() / 1e6);
+            }
+        }
+        const Figures a = summarize(first);
+        std::printf("%-10s %8d rows: %s view (%d numbers, %d pages) first page median %.1f ms, "
+                    "worst %.1f ms\n",
+                    engine, rows, name, lines, pages, a.median, a.worst);
+        if (!pdf.empty()) {
+            const Figures b = summarize(pdf);
+            std::printf("%-10s %8d rows: %s view as a PDF       median %.1f ms, worst %.1f ms\n",
+                        engine, rows, name, b.median, b.worst);
+        }
+    }
+}
+
 // A schema of its own on the server, dropped at the end.
 struct ServerPlace {
     QString server;
@@ -243,12 +341,16 @@ void run(int rows, int lines, const QString& server) {
     const Figures c = summarize(tick);
     std::printf("%-10s %8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", engine,
                 rows, c.median, c.worst);
+    totalsFigures(*db, rows, engine);
     copies(*db, folder, rows, engine);
 }
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Reports need fonts, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     std::vector<int> sizes;
     QString server = qEnvironmentVariable("TABULOX_TEST_PG");
     for (int i = 1; i < argc; ++i) {
@@ -260,6 +362,7 @@ int main(int argc, char** argv) {
     }
     if (sizes.empty())
         sizes = {100000, 1000000};
+    reportFigures();
     try {
         for (int rows : sizes) {
             run(rows, 2000, QString());

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, when any is missing. Safe to run again.
 set -e
-PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev fonts-thai-tlwg"
+PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev fonts-thai-tlwg poppler-utils"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -69,6 +69,9 @@ public:
     void ratesSaved() { emit ratesChanged(); }
     void bookWritten(BookChange change) { emit bookChanged(change); }
     void settingsLoadedFrom(const QString& file) { emit settingsLoaded(file); }
+    // A report's preview opens and closes; the main window steps aside meanwhile.
+    void previewOpened() { emit previewShown(true); }
+    void previewClosed() { emit previewShown(false); }
 
 signals:
     void statusChanged(int panel, const QString& text);
@@ -89,6 +92,7 @@ signals:
     void ratesChanged();
     void bookChanged(BookChange change);
     void settingsLoaded(const QString& file);
+    void previewShown(bool shown);
 
 private:
     RunValues run_;

@@ -99,6 +99,19 @@ QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
+QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                              const QString& filter) {
+    if (state().testMode) {
+        record(QStringLiteral("file"), caption, filter, proposed);
+        if (state().files.isEmpty()) {
+            noteUnanswered();
+            return QString();
+        }
+        return state().files.dequeue();
+    }
+    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
 void Dialogs::setTestMode(bool on) {
     state().testMode = on;
 }

@@ -25,6 +25,9 @@ public:
                          const QString& proposed, bool* ok);
     // An open-file dialog; empty when cancelled.
     static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+    // A save-file dialog proposing a name; empty when cancelled. Answered from the file queue.
+    static QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                                const QString& filter);
 
     static void setTestMode(bool on);
     static void setNextAnswer(bool yes);

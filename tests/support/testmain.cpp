@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
 #include "platform/fakeplatform.h"
+#include "printing/gui/reportpreview.h"
 #include "ui/dialogs.h"
 #include "ui/guardedapplication.h"
 
@@ -26,6 +27,7 @@ FakePlatform& freshPlatform() {
 
 void Test::init() {
     Dialogs::reset();
+    printing::ReportPreview::reset();
 }
 
 void Test::cleanup() {
@@ -51,6 +53,7 @@ int main(int argc, char** argv) {
     }
     testing::freshPlatform();
     Dialogs::setTestMode(true);
+    printing::ReportPreview::setTestMode(true);
     std::unique_ptr<QObject> test(testing::registry().front()());
     const int failures = QTest::qExec(test.get(), argc, argv);
     test.reset();

@@ -15,7 +15,8 @@ struct Registrar {
 
 // Every test class derives from this. Each test starts with no dialog answer queued, and
 // fails when it leaves a queued answer unused or when a question, input box or file dialog
-// was asked that it did not answer. A class with its own init() or cleanup() calls these.
+// was asked that it did not answer; it starts with no report shown (ReportPreview::shown()).
+// A class with its own init() or cleanup() calls these.
 class Test : public QObject {
     Q_OBJECT
 protected slots:

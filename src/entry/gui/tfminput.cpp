@@ -457,6 +457,8 @@ QWidget* Tfminput::buildTotals() {
         value->setMinimumWidth(110);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setAutoFillBackground(true);
+        value->setCursor(Qt::PointingHandCursor);
+        value->installEventFilter(this);
         grid->addWidget(caption, static_cast<int>(i / 2), static_cast<int>(i % 2) * 2);
         grid->addWidget(value, static_cast<int>(i / 2), static_cast<int>(i % 2) * 2 + 1);
         totals_[static_cast<size_t>(kind)] = value;

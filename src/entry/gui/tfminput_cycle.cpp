@@ -4,6 +4,7 @@
 #include "entry/digits.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
+#include "reports/gui/totalsreport.h"
 #include "settlement/customers.h"
 #include "shell/desk.h"
 #include "shell/settings.h"
@@ -168,6 +169,16 @@ void Tfminput::dropStake(int fieldNumber) {
 // ---- keys ----
 
 bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a kind's total shows that kind's totals view.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (Kind kind : columnOrder()) {
+            if (watched == totals_[static_cast<size_t>(kind)]) {
+                const totals::View* view = totals::viewOf(kind, totals::Order::byNumber);
+                totals::show(desk_, QLatin1String(view->className));
+                return true;
+            }
+        }
+    }
     if (watched == customerCaption_ && event->type() == QEvent::MouseButtonPress) {
         customerBox_->setFocus();
         return false;

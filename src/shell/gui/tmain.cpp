@@ -114,6 +114,12 @@ void Tmain::listen() {
         sayBetweenLines(message);
     });
     connect(&desk, &Desk::copyNotWritten, this, &Tmain::sayBetweenLines);
+    connect(&desk, &Desk::previewShown, this, [this](bool shown) {
+        if (shown)
+            showMinimized();
+        else
+            showMaximized();
+    });
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.

@@ -4,6 +4,7 @@
 #include "cutting/gui/tnumlimitf.h"
 #include "cutting/gui/tnumlimitf2.h"
 #include "platform/platform.h"
+#include "reports/gui/totalsreport.h"
 #include "settlement/gui/tchange.h"
 #include "settlement/gui/tcuschange.h"
 #include "settlement/gui/tcuss.h"
@@ -26,11 +27,9 @@ void addLater(QVector<Tmain::Command>& rows, const QStringList& menu, const QStr
         rows.push_back({menu, caption, {}});
 }
 
-// The kinds in listing order under their menu captions, with "3ตัวบน+โต๊ด" first when asked.
-QStringList kindCommands(int mode, bool withCombined) {
+// The kinds in listing order under their menu captions.
+QStringList kindCommands(int mode) {
     QStringList captions;
-    if (withCombined)
-        captions << QStringLiteral("3ตัวบน+โต๊ด");
     for (Kind kind : listingOrder())
         captions << menuCaption(kind, mode);
     return captions;
@@ -72,22 +71,42 @@ QVector<Tmain::Command> Tmain::commands() {
     add(setup, QStringLiteral("18.Loadข้อมูลการตั้งค่า"), [this] { openLoadSettings(); });
 
     const QString totals = QStringLiteral("(3)แสดงยอด");
-    addLater(rows, {totals, QStringLiteral("1.ยอดปัจจุบันเรียงตามเลข")}, kindCommands(mode, true));
+    // The totals views by kind, from their table.
+    auto view = [this](const totals::View* v, totals::Mode viewMode = totals::Mode::all,
+                       bool sorted = false) -> std::function<void()> {
+        const QString name = QLatin1String(v->className);
+        return [this, name, viewMode, sorted] { totals::show(desk(), name, viewMode, sorted); };
+    };
+    const QStringList byNumber = {totals, QStringLiteral("1.ยอดปัจจุบันเรียงตามเลข")};
+    add(byNumber, QStringLiteral("3ตัวบน+โต๊ด"), view(totals::view(QStringLiteral("Tshowht3"))));
+    for (Kind kind : listingOrder())
+        add(byNumber, menuCaption(kind, mode), view(totals::viewOf(kind, totals::Order::byNumber)));
     const QStringList byAmount = {totals, QStringLiteral("2.ยอดปัจจุบันเรียงตามจำนวน")};
-    addLater(rows, byAmount,
-             {QStringLiteral("3ตัวบน"), QStringLiteral("3ตัวโต๊ด"), QStringLiteral("3ตัวล่าง"),
-              QStringLiteral("2ตัวบน"), QStringLiteral("2ตัวล่าง"), menuCaption(Kind::t2, mode)});
-    // Head names replace the group names in naming mode 1; mode 0 hides the head names.
-    rows.push_back({byAmount, QStringLiteral("หัว3ตัว"), {}, mode == 1});
-    rows.push_back({byAmount, QStringLiteral("หัว3ตัวโต๊ด"), {}, mode != 0});
-    rows.push_back({byAmount, QStringLiteral("กลุ่ม4ตัว"), {}, mode != 1});
-    rows.push_back({byAmount, QStringLiteral("กลุ่ม5ตัว"), {}, mode != 1});
+    const Kind sortedKinds[] = {Kind::h3, Kind::t3, Kind::l3, Kind::h2, Kind::l2, Kind::t2};
+    const QStringList sortedCaptions = {QStringLiteral("3ตัวบน"),  QStringLiteral("3ตัวโต๊ด"),
+                                        QStringLiteral("3ตัวล่าง"), QStringLiteral("2ตัวบน"),
+                                        QStringLiteral("2ตัวล่าง"), menuCaption(Kind::t2, mode)};
+    for (int i = 0; i < sortedCaptions.size(); ++i)
+        add(byAmount, sortedCaptions[i],
+            view(totals::viewOf(sortedKinds[i], totals::Order::byAmount)));
+    // Head names replace the group names in naming mode 1; mode 0 hides the head names. The
+    // group views keep their source and are sorted by amount.
+    const totals::View* h4 = totals::viewOf(Kind::h4, totals::Order::byNumber);
+    const totals::View* h5 = totals::viewOf(Kind::h5, totals::Order::byNumber);
+    rows.push_back(
+        {byAmount, QStringLiteral("หัว3ตัว"), view(h5, totals::Mode::all, true), mode == 1});
+    rows.push_back(
+        {byAmount, QStringLiteral("หัว3ตัวโต๊ด"), view(h4, totals::Mode::all, true), mode != 0});
+    rows.push_back(
+        {byAmount, QStringLiteral("กลุ่ม4ตัว"), view(h4, totals::Mode::all, true), mode != 1});
+    rows.push_back(
+        {byAmount, QStringLiteral("กลุ่ม5ตัว"), view(h5, totals::Mode::all, true), mode != 1});
     addLater(rows, {totals},
              {QStringLiteral("3.ยอดรวมแยกตามชื่อ"), QStringLiteral("4.ยอดหักเปอร์เซ็นต์"),
               QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ")});
     const QStringList pairs = {QStringLiteral("3ตัวบน+โต๊ด"), QStringLiteral("2ตัวบน+ล่าง")};
-    addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode, false));
-    addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode, false));
+    addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode));
+    addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode));
     addLater(rows, {totals},
              {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"),
               QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
@@ -101,8 +120,13 @@ QVector<Tmain::Command> Tmain::commands() {
     const QStringList limited = {QStringLiteral("3ตัวบน"),  QStringLiteral("3ตัวโต๊ด"),
                                  QStringLiteral("3ตัวล่าง"), QStringLiteral("2ตัวบน"),
                                  QStringLiteral("2ตัวล่าง"), menuCaption(Kind::t2, 0)};
-    addLater(rows, {totals, QStringLiteral("17.แสดงยอดเลขอั้นปัจจุบัน")}, limited);
-    addLater(rows, {totals, QStringLiteral("18.แสดงยอดเลขอั้นที่ส่ง ล่าสุด")}, limited);
+    for (int i = 0; i < limited.size(); ++i) {
+        const totals::View* v = totals::viewOf(sortedKinds[i], totals::Order::byNumber);
+        add({totals, QStringLiteral("17.แสดงยอดเลขอั้นปัจจุบัน")}, limited[i],
+            view(v, totals::Mode::limited));
+        add({totals, QStringLiteral("18.แสดงยอดเลขอั้นที่ส่ง ล่าสุด")}, limited[i],
+            view(v, totals::Mode::sent));
+    }
 
     addLater(rows, {QStringLiteral("(4)แสดงยอดExcel")},
              {QStringLiteral("แสดงยอดปัจจุบัน"), QStringLiteral("แสดงยอดเก็บล่าสุด"),

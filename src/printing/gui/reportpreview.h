@@ -1,0 +1,73 @@
+#pragma once
+
+#include "printing/reportpainter.h"
+
+#include <QDialog>
+#include <QList>
+#include <QWidget>
+
+class Desk;
+class QLabel;
+class QPrinter;
+
+namespace printing {
+
+// One page of a report, drawn when it is shown and fitted to the widget.
+class PageView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PageView(const ReportPainter& painter, QWidget* parent = nullptr);
+    int page() const { return page_; }
+    void setPage(int page);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const ReportPainter& painter_;
+    int page_ = 0;
+};
+
+// The preview of a report: one page at a time, drawn as it is turned to, so a report of
+// hundreds of pages opens at once; printed to the system's printers or saved as a PDF.
+class ReportPreview : public QDialog {
+    Q_OBJECT
+public:
+    ReportPreview(const Report& report, const QString& title, QWidget* parent = nullptr);
+
+    // 0-based.
+    int page() const { return view_->page(); }
+    int pageCount() const { return painter_.layout().pageCount(); }
+    const ReportPainter& painter() const { return painter_; }
+
+    // Pages from..to of the printer (all when its range is unset); false when it failed.
+    bool printTo(QPrinter& printer) const;
+
+    // The one way a report is shown: modal, with the main window minimised meanwhile and
+    // maximised after. In test mode nothing is shown: the report is kept and the call returns.
+    static void show(Desk& desk, const Report& report, const QString& title);
+    struct Shown {
+        QString title;
+        Report report;
+    };
+    static void setTestMode(bool on);
+    static const QList<Shown>& shown();
+    static void reset();
+
+public slots:
+    void firstPage() { turnTo(0); }
+    void previousPage() { turnTo(page() - 1); }
+    void nextPage() { turnTo(page() + 1); }
+    void lastPage() { turnTo(pageCount() - 1); }
+    void print();
+    void savePdf();
+
+private:
+    void turnTo(int page);
+
+    ReportPainter painter_;
+    PageView* view_;
+    QLabel* pageLabel_;
+};
+
+} // namespace printing
