@@ -15,18 +15,7 @@ using printing::ReportPreview;
 namespace {
 // The command of the main window's menu at the path.
 void run(QMainWindow* main, const QStringList& path, const QString& caption) {
-    QList<QAction*> actions = main->menuBar()->actions();
-    for (const QString& step : path) {
-        QMenu* menu = nullptr;
-        for (QAction* action : actions) {
-            if (action->text() == step && action->menu())
-                menu = action->menu();
-        }
-        if (!menu)
-            QFAIL(qPrintable(QStringLiteral("no menu ") + step));
-        actions = menu->actions();
-    }
-    for (QAction* action : actions) {
+    for (QAction* action : testing::menuActions(main, path)) {
         if (action->text() == caption) {
             QVERIFY2(action->isEnabled(), qPrintable(caption));
             action->trigger();

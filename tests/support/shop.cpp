@@ -54,7 +54,7 @@ bool hasAction(QWidget* root, const QString& caption) {
     return actionOf(root, caption);
 }
 
-QStringList menuCaptions(QMainWindow* main, const QStringList& path) {
+QList<QAction*> menuActions(QMainWindow* main, const QStringList& path) {
     QList<QAction*> actions = main->menuBar()->actions();
     for (const QString& step : path) {
         QMenu* menu = nullptr;
@@ -66,8 +66,12 @@ QStringList menuCaptions(QMainWindow* main, const QStringList& path) {
             return {};
         actions = menu->actions();
     }
+    return actions;
+}
+
+QStringList menuCaptions(QMainWindow* main, const QStringList& path) {
     QStringList captions;
-    for (QAction* action : actions)
+    for (QAction* action : menuActions(main, path))
         captions << action->text();
     return captions;
 }

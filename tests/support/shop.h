@@ -46,7 +46,10 @@ template <typename T> T* child(QObject* root, const QString& name) {
         return nullptr;
     }
 }
-// The captions of a menu of the main window's bar, by its path ("(3)แสดงยอด", "17...").
+// The commands of a menu of the main window's bar, by its path ("(3)แสดงยอด", "17..."); empty
+// when there is no such menu.
+QList<QAction*> menuActions(QMainWindow* main, const QStringList& path);
+// Their captions.
 QStringList menuCaptions(QMainWindow* main, const QStringList& path);
 
 } // namespace testing
