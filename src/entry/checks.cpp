@@ -18,14 +18,14 @@ ClosedLookup closedLookup(Database& db) {
 }
 
 LengthRule lengthRule(NormalMode mode) {
-    const LengthSpec& spec = entryMode(mode).lengths;
+    const NumberLengths& allowed = entryMode(mode).lengths;
     LengthRule rule;
     for (int length = 1; length < 32; ++length) {
-        if (spec.takes(length))
+        if (allowed.takes(length))
             rule.lengths << length;
     }
     if (!rule.lengths.isEmpty())
-        rule.warning = QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้องป้อนเลข ") + rowText(spec.warning);
+        rule.warning = QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้องป้อนเลข ") + rowText(allowed.warning);
     return rule;
 }
 

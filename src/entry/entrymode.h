@@ -13,7 +13,7 @@
 enum class EntryPage { set = 0, head = 1, normal = 2, stock = 3 };
 
 // The number lengths a mode takes at Enter in num, and the warning for another length.
-struct LengthSpec {
+struct NumberLengths {
     unsigned lengths = 0;          // bit n set: length n is taken; none set: no check
     const char* warning = nullptr; // what follows "คุณป้อนข้อมูลไม่ถูกต้องป้อนเลข "
 
@@ -21,12 +21,12 @@ struct LengthSpec {
         return length > 0 && length < 32 && (lengths & (1u << length)) != 0;
     }
 };
-constexpr LengthSpec takesLengths(std::initializer_list<int> lengths, const char* warning) {
-    LengthSpec spec;
+constexpr NumberLengths takesLengths(std::initializer_list<int> lengths, const char* warning) {
+    NumberLengths allowed;
     for (int length : lengths)
-        spec.lengths |= 1u << length;
-    spec.warning = warning;
-    return spec;
+        allowed.lengths |= 1u << length;
+    allowed.warning = warning;
+    return allowed;
 }
 
 // The stake fields, their captions and the typing rules of a mode, as the form shows them.
@@ -87,7 +87,7 @@ struct EntryModeRow {
     int arrowPosition = 0;                  // 1 to 8 in the normal page's arrow menu; 0: none
     // The banner there after "(เมนูn)"; none: the caption the mode's button shows.
     const char* arrowText = nullptr;
-    LengthSpec lengths;
+    NumberLengths lengths;
     FieldLayout layout;
     LayoutRule layoutRule = nullptr;
     int autoInputLength = 0; // Autoinput moves on to the stake at this length; 0: never

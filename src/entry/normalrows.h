@@ -43,11 +43,11 @@ constexpr FieldLayout secondStakeOnly(const char* caption) {
     return layout;
 }
 
-constexpr LengthSpec kThree = takesLengths({3}, "3 ตัวเท่านั้น");
-constexpr LengthSpec kTwo = takesLengths({2}, "2 ตัวเท่านั้น");
-constexpr LengthSpec kOne = takesLengths({1}, "1 ตัวเท่านั้น");
-constexpr LengthSpec kUpToThree = takesLengths({1, 2, 3}, "1,2,3 ตัวเท่านั้น");
-constexpr LengthSpec kTwoOrThree = takesLengths({2, 3}, "2,3 ตัวเท่านั้น");
+constexpr NumberLengths kThree = takesLengths({3}, "3 ตัวเท่านั้น");
+constexpr NumberLengths kTwo = takesLengths({2}, "2 ตัวเท่านั้น");
+constexpr NumberLengths kOne = takesLengths({1}, "1 ตัวเท่านั้น");
+constexpr NumberLengths kUpToThree = takesLengths({1, 2, 3}, "1,2,3 ตัวเท่านั้น");
+constexpr NumberLengths kTwoOrThree = takesLengths({2, 3}, "2,3 ตัวเท่านั้น");
 
 // F4 and F5: a running digit has no reverse.
 void noReverseForOneDigit(FieldLayout& layout, int length, const NormalOptions& options);

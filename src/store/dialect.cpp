@@ -3,6 +3,7 @@
 #include "store/dialect_engines.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
 namespace {
 bool onServer(Engine engine) {
@@ -160,6 +161,12 @@ QString pageDamage(Database& db) {
 }
 
 SnapshotResult snapshot(Database& db, const QString& newFile) {
+    if (QFileInfo::exists(newFile)) {
+        SnapshotResult result;
+        result.file = newFile;
+        result.detail = QStringLiteral("file exists: ") + newFile;
+        return result;
+    }
     return onServer(db) ? pgdialect::snapshot(db, newFile) : sqlitedialect::snapshot(db, newFile);
 }
 

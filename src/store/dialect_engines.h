@@ -12,6 +12,8 @@ class QSqlError;
 
 // The engine's own words of an error (the driver's where the engine gave none).
 QString engineText(const QSqlError& error);
+// A half-written copy and whatever journal the engine gave it.
+void removeWritten(const QString& file);
 
 namespace sqlitedialect {
 void prepareConnection(Database& db);

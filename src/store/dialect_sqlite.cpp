@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -13,12 +12,6 @@ bool isDamage(const QSqlError& error) {
     bool number = false;
     const int code = error.nativeErrorCode().toInt(&number) & 0xff;
     return number && (code == 11 || code == 26);
-}
-
-// A half-written copy and whatever journal the engine gave it.
-void removeWritten(const QString& file) {
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-        QFile::remove(file + QLatin1String(suffix));
 }
 
 // The kind of an engine's refusal, by the text of an error that lost its code on the way.
@@ -41,6 +34,11 @@ StoreError::Kind kindOfText(const QString& text) {
     return StoreError::other;
 }
 } // namespace
+
+void removeWritten(const QString& file) {
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(file + QLatin1String(suffix));
+}
 
 namespace sqlitedialect {
 
@@ -116,10 +114,6 @@ QString pageDamage(Database& db) {
 SnapshotResult snapshot(Database& db, const QString& newFile) {
     SnapshotResult result;
     result.file = newFile;
-    if (QFileInfo::exists(newFile)) {
-        result.detail = QStringLiteral("file exists: ") + newFile;
-        return result;
-    }
     try {
         result.detail = pageDamage(db);
     } catch (const StoreError& error) {

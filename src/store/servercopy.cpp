@@ -2,8 +2,6 @@
 #include "store/dialect_engines.h"
 #include "store/schema.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -14,11 +12,6 @@
 namespace {
 
 const int kRowsPerFetch = 5000;
-
-void removeWritten(const QString& file) {
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-        QFile::remove(file + QLatin1String(suffix));
-}
 
 QStringList tableNames() {
     QStringList names;
@@ -94,10 +87,6 @@ namespace pgdialect {
 SnapshotResult snapshot(Database& db, const QString& newFile) {
     SnapshotResult result;
     result.file = newFile;
-    if (QFileInfo::exists(newFile)) {
-        result.detail = QStringLiteral("file exists: ") + newFile;
-        return result;
-    }
     try {
         // Every table as of one moment, while lines go on being recorded.
         QStringList tables;
