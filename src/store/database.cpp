@@ -178,25 +178,28 @@ void requireServerBook(Database& db) {
 }
 } // namespace
 
+std::unique_ptr<Database> Database::openServerBook(const QString& address, bool readOnly) {
+    std::unique_ptr<Database> result = openPostgres(address, readOnly);
+    requireServerBook(*result);
+    return result;
+}
+
+void Database::requireFile(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + path);
+}
+
 std::unique_ptr<Database> Database::openExisting(const QString& location) {
-    if (isServerAddress(location)) {
-        std::unique_ptr<Database> result = openPostgres(location, false);
-        requireServerBook(*result);
-        return result;
-    }
-    if (!QFileInfo(location).isFile())
-        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + location);
+    if (isServerAddress(location))
+        return openServerBook(location, false);
+    requireFile(location);
     return openFile(location);
 }
 
 std::unique_ptr<Database> Database::openExistingReadOnly(const QString& location) {
-    if (isServerAddress(location)) {
-        std::unique_ptr<Database> result = openPostgres(location, true);
-        requireServerBook(*result);
-        return result;
-    }
-    if (!QFileInfo(location).isFile())
-        throw StoreError(QStringLiteral("ไม่พบไฟล์ ") + location);
+    if (isServerAddress(location))
+        return openServerBook(location, true);
+    requireFile(location);
     std::unique_ptr<Database> result =
         openSqlite(location, QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_READONLY"));
     // A file that is not a database fails here rather than half-way through a copy.

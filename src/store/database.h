@@ -111,6 +111,9 @@ private:
     Database(const QString& path, Engine engine, const QString& connectionName);
     static std::unique_ptr<Database> openSqlite(const QString& path, const QString& options);
     static std::unique_ptr<Database> openPostgres(const QString& address, bool readOnly);
+    // A server that must hold the shop's book, and a file that must be there.
+    static std::unique_ptr<Database> openServerBook(const QString& address, bool readOnly);
+    static void requireFile(const QString& path);
     void connectServer();
     // A connection whose server went away is made again before the next statement outside
     // a transaction (nothing of a transaction is ever sent twice).
