@@ -49,8 +49,10 @@ struct Report {
     PageNumbers pageNumbers = PageNumbers::plain;
     // Lines of the summary band after the last row.
     QStringList summary;
-    // The footer's print date and time.
+    // The footer's print date and time, and the running sum; the page number is always there.
     QDateTime printedAt = QDateTime::currentDateTime();
+    bool footerDate = true;
+    bool footerSum = true;
     QVector<Row> rows;
 };
 

@@ -137,10 +137,12 @@ void ReportPainter::paintPage(QPainter& painter, int pageIndex) const {
     painter.drawLine(QPointF(g.margin, footerTop + 2), QPointF(g.margin + width, footerTop + 2));
     painter.setPen(Qt::black);
     const QRectF footer(g.margin, footerTop + 4, width, g.footerHeight - 4);
-    text(painter, font(11), footer, Qt::AlignLeft | Qt::AlignVCenter,
-         report_.printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
-    text(painter, font(11, true), footer, Qt::AlignHCenter | Qt::AlignVCenter,
-         layout_.sumText(pageIndex));
+    if (report_.footerDate)
+        text(painter, font(11), footer, Qt::AlignLeft | Qt::AlignVCenter,
+             report_.printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
+    if (report_.footerSum)
+        text(painter, font(11, true), footer, Qt::AlignHCenter | Qt::AlignVCenter,
+             layout_.sumText(pageIndex));
     text(painter, font(11), footer, Qt::AlignRight | Qt::AlignVCenter, layout_.pageText(pageIndex));
 }
 

@@ -104,6 +104,16 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("ลูกค้า นายสมชาย รวมทั้งสิ้น 6 บาท")));
         QVERIFY(text.contains(QStringLiteral("ยอดรวม=6")));
         QCOMPARE(pdfPageCount(pdf), 1);
+
+        // A footer of the page number alone.
+        report.footerDate = false;
+        report.footerSum = false;
+        report.summary.clear();
+        QVERIFY(writePdf(report, pdf));
+        const QString bare = pdfPageText(pdf, 1);
+        QVERIFY(bare.contains(QStringLiteral("หน้าที่ 1/1")));
+        QVERIFY(!bare.contains(QStringLiteral("ยอดรวม=")));
+        QVERIFY(!bare.contains(QStringLiteral("2026")));
     }
 
     void emptyReportStillPrintsItsPage() {

@@ -4,6 +4,7 @@
 #include "entry/digits.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
+#include "reports/gui/customerreport.h"
 #include "reports/gui/totalsreport.h"
 #include "settlement/customers.h"
 #include "shell/desk.h"
@@ -177,6 +178,10 @@ bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
                 totals::show(desk_, QLatin1String(view->className));
                 return true;
             }
+        }
+        if (watched == grandTotal_) {
+            customerviews::showRemaining(desk_);
+            return true;
         }
     }
     if (watched == customerCaption_ && event->type() == QEvent::MouseButtonPress) {

@@ -327,6 +327,8 @@ QWidget* Tfminput::buildTotals() {
     grandTotal_ = label(box, "lsum", QStringLiteral("0"));
     grandTotal_->setToolTip(QStringLiteral("แสดงยอดคงเหลือปัจุบัน"));
     grandTotal_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grandTotal_->setCursor(Qt::PointingHandCursor);
+    grandTotal_->installEventFilter(this);
     grid->addWidget(label(box, "Label17", QStringLiteral("รวมทั้งหมด=")), 5, 0);
     grid->addWidget(grandTotal_, 5, 1, 1, 3);
     return box;

@@ -4,7 +4,10 @@
 #include "cutting/gui/tnumlimitf.h"
 #include "cutting/gui/tnumlimitf2.h"
 #include "platform/platform.h"
+#include "reports/gui/tallinput.h"
+#include "reports/gui/tformallbycus.h"
 #include "reports/gui/totalsreport.h"
+#include "reports/gui/tselectcus.h"
 #include "settlement/gui/tchange.h"
 #include "settlement/gui/tcuschange.h"
 #include "settlement/gui/tcuss.h"
@@ -101,9 +104,9 @@ QVector<Tmain::Command> Tmain::commands() {
         {byAmount, QStringLiteral("กลุ่ม4ตัว"), view(h4, totals::Mode::all, true), mode != 1});
     rows.push_back(
         {byAmount, QStringLiteral("กลุ่ม5ตัว"), view(h5, totals::Mode::all, true), mode != 1});
+    add({totals}, QStringLiteral("3.ยอดรวมแยกตามชื่อ"), [this] { openSingle<Tselectcus>(); });
     addLater(rows, {totals},
-             {QStringLiteral("3.ยอดรวมแยกตามชื่อ"), QStringLiteral("4.ยอดหักเปอร์เซ็นต์"),
-              QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ")});
+             {QStringLiteral("4.ยอดหักเปอร์เซ็นต์"), QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ")});
     const QStringList pairs = {QStringLiteral("3ตัวบน+โต๊ด"), QStringLiteral("2ตัวบน+ล่าง")};
     addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode));
     addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode));
@@ -111,11 +114,20 @@ QVector<Tmain::Command> Tmain::commands() {
              {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"),
               QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
               QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"),
-              QStringLiteral("11.ลำดับการป้อน(รวม)"), QStringLiteral("12.ลำดับการป้อน(แยกตามชื่อ)")});
+              QStringLiteral("11.ลำดับการป้อน(รวม)")});
+    add({totals}, QStringLiteral("12.ลำดับการป้อน(แยกตามชื่อ)"),
+        [this] { openSingle<Tformallbycus>(); });
     rows.push_back({{totals}, QStringLiteral("13.ข้อมูลทั้งหมดที่ส่งไปServer"), {}, run().isStation()});
-    addLater(rows, {totals},
-             {QStringLiteral("14.ข้อมูลทั้งหมดที่ป้อน"), QStringLiteral("15.ยอดคงเหลือปัจจุบัน"),
-              QStringLiteral("16.แสดงเลขปัจจุบันที่มียอดซื้อสูงสุด")});
+    auto everybody = [this](customerviews::Source source) {
+        return [this, source] {
+            if (QMdiSubWindow* window =
+                    addWindow([this, source] { return new Tallinput(*desk_, source); }))
+                showCentred(window);
+        };
+    };
+    add({totals}, QStringLiteral("14.ข้อมูลทั้งหมดที่ป้อน"), everybody(customerviews::Source::entered));
+    add({totals}, QStringLiteral("15.ยอดคงเหลือปัจจุบัน"), everybody(customerviews::Source::remaining));
+    addLater(rows, {totals}, {QStringLiteral("16.แสดงเลขปัจจุบันที่มียอดซื้อสูงสุด")});
     // The limited-number views keep the group names of t2 in every naming mode.
     const QStringList limited = {QStringLiteral("3ตัวบน"),  QStringLiteral("3ตัวโต๊ด"),
                                  QStringLiteral("3ตัวล่าง"), QStringLiteral("2ตัวบน"),
