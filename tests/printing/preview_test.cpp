@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QTemporaryDir>
 
 using namespace printing;
@@ -79,6 +80,28 @@ private slots:
             for (int x = 0; x < shot.width(); x += 2)
                 dark += qGray(shot.pixel(x, y)) < 40 ? 1 : 0;
         QVERIFY(dark > 50);
+    }
+
+    void zoomScrollsAndFitsAgain() {
+        ReportPreview preview(numbers(100), QStringLiteral("แสดงยอด"));
+        preview.resize(900, 650);
+        preview.QDialog::show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        const QSize fitted = preview.view()->size();
+        const QSize port = preview.scrollArea()->viewport()->size();
+        QCOMPARE(fitted, port);
+        trigger(&preview, QStringLiteral("zoomIn"));
+        trigger(&preview, QStringLiteral("zoomIn"));
+        QVERIFY(preview.view()->width() > port.width());
+        QVERIFY(preview.view()->height() > port.height());
+        for (int i = 0; i < 20; ++i)
+            trigger(&preview, QStringLiteral("zoomIn"));
+        QCOMPARE(preview.zoom(), 4.0);
+        trigger(&preview, QStringLiteral("fit"));
+        QCOMPARE(preview.zoom(), 1.0);
+        QTRY_COMPARE(preview.view()->size(), preview.scrollArea()->viewport()->size());
+        trigger(&preview, QStringLiteral("zoomOut"));
+        QCOMPARE(preview.zoom(), 1.0);
     }
 
     void savesAPdfOrNothing() {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -67,8 +68,13 @@ ReportPreview::ReportPreview(const Report& report, const QString& title, QWidget
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QToolBar(this);
     layout->addWidget(bar);
-    view_ = new PageView(painter_, this);
-    layout->addWidget(view_, 1);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("pages"));
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setWidgetResizable(true);
+    view_ = new PageView(painter_);
+    scroll_->setWidget(view_);
+    layout->addWidget(scroll_, 1);
 
     auto add = [&](const QString& name, const QString& caption, QKeySequence key, auto slot) {
         QAction* action = bar->addAction(caption, this, slot);
@@ -89,6 +95,13 @@ ReportPreview::ReportPreview(const Report& report, const QString& title, QWidget
     add(QStringLiteral("last"), QStringLiteral("หน้าสุดท้าย"), QKeySequence(Qt::Key_End),
         &ReportPreview::lastPage);
     bar->addSeparator();
+    add(QStringLiteral("zoomIn"), QStringLiteral("ขยาย"), QKeySequence::ZoomIn,
+        &ReportPreview::zoomIn);
+    add(QStringLiteral("zoomOut"), QStringLiteral("ย่อ"), QKeySequence::ZoomOut,
+        &ReportPreview::zoomOut);
+    add(QStringLiteral("fit"), QStringLiteral("เต็มหน้า"), QKeySequence(Qt::CTRL | Qt::Key_0),
+        &ReportPreview::fitPage);
+    bar->addSeparator();
     pageLabel_ = new QLabel(bar);
     pageLabel_->setObjectName(QStringLiteral("pageLabel"));
     bar->addWidget(pageLabel_);
@@ -101,6 +114,21 @@ ReportPreview::ReportPreview(const Report& report, const QString& title, QWidget
 void ReportPreview::turnTo(int page) {
     view_->setPage(page);
     pageLabel_->setText(QStringLiteral(" หน้า %1 / %2 ").arg(this->page() + 1).arg(pageCount()));
+}
+
+void ReportPreview::setZoom(double zoom) {
+    zoom_ = std::clamp(zoom, 1.0, 4.0);
+    if (zoom_ <= 1.0) {
+        scroll_->setWidgetResizable(true);
+        return;
+    }
+    // The page at the scale that fits the window, times the zoom.
+    const QSize port = scroll_->viewport()->size();
+    const QSizeF page = painter_.geometry().page;
+    const double fit =
+        std::min((port.width() - 16) / page.width(), (port.height() - 16) / page.height());
+    scroll_->setWidgetResizable(false);
+    view_->resize((page * std::max(fit, 0.1) * zoom_).toSize() + QSize(16, 16));
 }
 
 bool ReportPreview::printTo(QPrinter& printer) const {

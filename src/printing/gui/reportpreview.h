@@ -9,6 +9,7 @@
 class Desk;
 class QLabel;
 class QPrinter;
+class QScrollArea;
 
 namespace printing {
 
@@ -61,13 +62,25 @@ public slots:
     void lastPage() { turnTo(pageCount() - 1); }
     void print();
     void savePdf();
+    // 1 is the whole page in the window; larger scrolls.
+    void zoomIn() { setZoom(zoom_ * 1.25); }
+    void zoomOut() { setZoom(zoom_ / 1.25); }
+    void fitPage() { setZoom(1); }
+
+public:
+    double zoom() const { return zoom_; }
+    const PageView* view() const { return view_; }
+    const QScrollArea* scrollArea() const { return scroll_; }
 
 private:
     void turnTo(int page);
+    void setZoom(double zoom);
 
     ReportPainter painter_;
     PageView* view_;
+    QScrollArea* scroll_;
     QLabel* pageLabel_;
+    double zoom_ = 1;
 };
 
 } // namespace printing
