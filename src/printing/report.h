@@ -47,7 +47,7 @@ struct Report {
     int across = 1;
     Orientation orientation = Orientation::landscape;
     PageNumbers pageNumbers = PageNumbers::plain;
-    // Lines of the summary band after the last row.
+    // Lines of the summary band after the last row; a tab sets the next figure at a stop.
     QStringList summary;
     // The footer's print date and time, and the running sum; the page number is always there.
     QDateTime printedAt = QDateTime::currentDateTime();

@@ -125,9 +125,14 @@ void ReportPainter::paintPage(QPainter& painter, int pageIndex) const {
         const QFont summaryFont = font(12, true);
         painter.setPen(Qt::black);
         double top = g.detailTop() + page.summaryLine * g.rowHeight + 4;
+        // A tab starts the next figure of a line at the next stop.
+        const double stop = 180;
         for (const QString& line : report_.summary) {
-            text(painter, summaryFont, QRectF(g.margin, top, width, g.rowHeight),
-                 Qt::AlignLeft | Qt::AlignVCenter, line);
+            const QStringList parts = line.split(QLatin1Char('\t'));
+            for (int i = 0; i < parts.size(); ++i)
+                text(painter, summaryFont,
+                     QRectF(g.margin + i * stop, top, width - i * stop, g.rowHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, parts[i]);
             top += g.rowHeight;
         }
     }

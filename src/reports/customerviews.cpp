@@ -116,23 +116,24 @@ QVector<Figure> figures(const Sums& sums, int namingMode, const std::function<bo
     return result;
 }
 
-// The customer condition on cus, with his sheets when asked: those are read by a pattern and
-// kept only when they are his own.
-QString customerCondition(bool allSheets) {
-    return allSheets ? QStringLiteral("(cus = ? OR cus LIKE ? ESCAPE '!')")
-                     : QStringLiteral("cus = ?");
+// The customer, and with his sheets his own sheet customers of the list (a sheet is listed
+// before its first line is recorded).
+QVariantList customerNames(Database& db, const QString& name, bool allSheets) {
+    QVariantList names{name};
+    if (allSheets) {
+        for (const QString& listed : customers::names(db, false, true)) {
+            if (listed != name && customers::isOwnOrSheet(name, listed))
+                names << listed;
+        }
+    }
+    return names;
 }
 
-QVariantList customerBinds(const QString& name, bool allSheets) {
-    QVariantList binds{name};
-    if (allSheets) {
-        QString escaped = name;
-        escaped.replace(QLatin1Char('!'), QStringLiteral("!!"))
-            .replace(QLatin1Char('%'), QStringLiteral("!%"))
-            .replace(QLatin1Char('_'), QStringLiteral("!_"));
-        binds << escaped + QStringLiteral("แผ่นที่%");
-    }
-    return binds;
+QString customerCondition(const QVariantList& names) {
+    QStringList marks;
+    for (int i = 0; i < names.size(); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("cus IN (%1)").arg(marks.join(QLatin1Char(',')));
 }
 
 QString timeText(const QVariant& value) {
@@ -165,37 +166,30 @@ Listing byCustomer(Database& db, const ByCustomer& request) {
     else
         listing.heading = QStringLiteral("สรุปยอดรวม ของ") + request.name;
 
-    const QString condition = customerCondition(request.allSheets);
-    const QVariantList binds = customerBinds(request.name, request.allSheets);
-    auto own = [&](const QVariant& cus) {
-        return !request.allSheets || customers::isOwnOrSheet(request.name, cus.toString());
-    };
+    const QVariantList binds = customerNames(db, request.name, request.allSheets);
+    const QString condition = customerCondition(binds);
     for (int g = 0; g < static_cast<int>(numberGroups().size()); ++g) {
         if (only && groupOf(*only) != g)
             continue;
         const NumberGroup& group = numberGroups()[static_cast<size_t>(g)];
-        QString sql = QStringLiteral("SELECT num, h, t, l, cus FROM tbycus%1 WHERE %2")
+        QString sql = QStringLiteral("SELECT num, h, t, l FROM tbycus%1 WHERE %2")
                           .arg(QLatin1String(group.suffix), condition);
         if (only)
             sql += QStringLiteral(" AND %1 <> 0").arg(stakeColumn(*only));
         QSqlQuery query = db.exec(sql, binds);
         while (query.next()) {
-            if (!own(query.value(4)))
-                continue;
             listing.lines.push_back(lineOf(query, group, only));
             listing.total += stakesOf(listing.lines.back());
         }
     }
 
     Sums sums;
-    QSqlQuery query = db.exec(QStringLiteral("SELECT cus, codeins, sum(h), sum(t), sum(l) FROM "
-                                             "allbycus WHERE %1 GROUP BY cus, codeins")
+    QSqlQuery query = db.exec(QStringLiteral("SELECT codeins, sum(h), sum(t), sum(l) FROM "
+                                             "allbycus WHERE %1 GROUP BY codeins")
                                   .arg(condition),
                               binds);
-    while (query.next()) {
-        if (own(query.value(0)))
-            addSums(sums, query, 1);
-    }
+    while (query.next())
+        addSums(sums, query, 0);
     listing.figures =
         figures(sums, request.namingMode, [&](Kind kind) { return !only || *only == kind; });
     return listing;
@@ -256,8 +250,11 @@ QString entryOrderHeading(int kind, const QString& name) {
 
 QVector<Entered> entryOrder(Database& db, const QString& name, int kind) {
     QVector<Entered> lines;
-    const QVariant code =
+    QVariant code =
         db.scalar(QStringLiteral("SELECT id FROM cus WHERE name = ? ORDER BY id2"), {name});
+    // Lines typed without a chosen customer are kept under the combined name itself.
+    if (code.isNull() && name == customers::combined())
+        code = name;
     if (code.isNull())
         return lines;
     QString sql = QStringLiteral("SELECT id, num, h, t, l, cus, tim FROM tballcus WHERE cus = ?");

@@ -27,6 +27,10 @@ QString totalsByAmountIndex() {
     return QStringLiteral("CREATE INDEX IF NOT EXISTS tbtotals_h ON tbtotals (codeins, h)");
 }
 
+QString enteredByCustomerIndex() {
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS tballcus_cus ON tballcus (cus, id)");
+}
+
 QVector<ObjectDef> betTableDefs(Engine engine) {
     const QString text = dialect::textType(engine);
     const QString number = dialect::numberType(engine);
@@ -44,7 +48,8 @@ QVector<ObjectDef> betTableDefs(Engine engine) {
              dialect::keptSumsStorage(engine, QStringLiteral("tbkind"))},
         {QStringLiteral("tball"), betTableSql(QStringLiteral("tball"), engine) +
                                       QStringLiteral(";\n") + dialect::sumTriggers(engine)},
-        {QStringLiteral("tballcus"), betTableSql(QStringLiteral("tballcus"), engine)},
+        {QStringLiteral("tballcus"), betTableSql(QStringLiteral("tballcus"), engine) +
+                                         QStringLiteral(";\n") + enteredByCustomerIndex()},
         {QStringLiteral("tblog"), QStringLiteral("CREATE TABLE tblog (id %1, s %2)")
                                       .arg(dialect::counterColumn(engine), text)},
     };

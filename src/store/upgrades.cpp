@@ -87,6 +87,8 @@ QStringList upgradeOldLayout(Database& db) {
     }
     if (db.tableExists(QStringLiteral("tbtotals")))
         db.exec(totalsByAmountIndex());
+    if (db.tableExists(QStringLiteral("tballcus")))
+        db.exec(enteredByCustomerIndex());
     return messages;
 }
 

@@ -213,6 +213,11 @@ void CustomerViewsTest::entryOrderOfOneCustomer() {
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[1].h, 50.0);
     QVERIFY(entryOrder(db, "nobody", kAllKinds).isEmpty());
+    // Lines without a chosen customer are listed under the combined name.
+    entered(db, "แบบรวม", "55", Kind::h2, 9);
+    lines = entryOrder(db, "แบบรวม", kAllKinds);
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0].num, QStringLiteral("55"));
     QCOMPARE(entryOrderHeading(kAllKinds, "A"), QStringLiteral("สรุปยอดลำดับการป้อนแบบรวมของA"));
     QCOMPARE(entryOrderHeading(6, "A"), QStringLiteral("สรุปยอดลำดับการป้อนเลขคู่โต๊ดของA"));
 }

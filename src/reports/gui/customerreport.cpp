@@ -43,7 +43,7 @@ printing::Report report(const Listing& listing) {
     if (listing.headingInSummary)
         r.summary << listing.heading;
     for (int i = 0; i + 1 < listing.figures.size(); i += 2)
-        r.summary << figureText(listing.figures[i]) + QStringLiteral("          ") +
+        r.summary << figureText(listing.figures[i]) + QLatin1Char('\t') +
                          figureText(listing.figures[i + 1]);
     r.summary << QStringLiteral("ยอดรวม=") + amountText(listing.total);
     return r;
