@@ -5,6 +5,7 @@
 #include "reports/gui/tformallbycus.h"
 #include "reports/gui/tselectcus.h"
 #include "store/database.h"
+#include "support/reportcells.h"
 #include "support/shop.h"
 #include "support/testmain.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 
 using printing::ReportPreview;
+using testing::cellsOf;
 
 namespace {
 const QString kTotals = QStringLiteral("(3)แสดงยอด");
@@ -55,13 +57,6 @@ void waitOut(FillWait* wait, QPushButton* show) {
     wait->tick();
     QVERIFY(show->isEnabled());
     QVERIFY(!wait->running());
-}
-
-QStringList cellsOf(const printing::Report& report, int row) {
-    QStringList cells;
-    for (const printing::Cell& cell : report.rows[row].cells)
-        cells << cell.text;
-    return cells;
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "shell/settings.h"
 #include "store/database.h"
 #include "store/kindrow.h"
+#include "support/reportcells.h"
 #include "support/shop.h"
 #include "support/testmain.h"
 
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 
 using printing::ReportPreview;
+using testing::cellsOf;
 
 namespace {
 // The command of the main window's menu at the path.
@@ -27,13 +29,6 @@ void run(QMainWindow* main, const QStringList& path, const QString& caption) {
 
 const QString kTotals = QStringLiteral("(3)แสดงยอด");
 const QString kByNumber = QStringLiteral("1.ยอดปัจจุบันเรียงตามเลข");
-
-QStringList cellsOf(const printing::Report& report, int row) {
-    QStringList cells;
-    for (const printing::Cell& cell : report.rows[row].cells)
-        cells << cell.text;
-    return cells;
-}
 } // namespace
 
 class TotalsWindowsTest : public testing::Test {
