@@ -29,18 +29,23 @@ double Geometry::columnLeft(int column, int across) const {
 
 Layout::Layout(const Report& report, int linesPerColumn)
     : lines_(std::max(1, linesPerColumn)), across_(std::clamp(report.across, 1, 5)),
-      numbers_(report.pageNumbers) {
+      numbers_(report.pageNumbers), sumCaption_(report.sumCaption),
+      sumCaption2_(report.sumCaption2) {
     const int total = static_cast<int>(report.rows.size());
     const int perPage = rowsPerPage();
     double running = 0;
+    double running2 = 0;
     for (int first = 0; first < total || pages_.empty(); first += perPage) {
         Page page;
         page.firstRow = first;
         page.rowCount = std::min(perPage, total - first);
-        for (int r = first; r < first + page.rowCount; ++r)
+        for (int r = first; r < first + page.rowCount; ++r) {
             page.sum += report.rows[r].amount;
+            running2 += report.rows[r].amount2;
+        }
         running += page.sum;
         page.runningSum = running;
+        page.runningSum2 = running2;
         pages_.push_back(page);
     }
     const int summaryLines = static_cast<int>(report.summary.size());
@@ -54,6 +59,7 @@ Layout::Layout(const Report& report, int linesPerColumn)
         Page extra;
         extra.firstRow = total;
         extra.runningSum = running;
+        extra.runningSum2 = running2;
         extra.summaryLine = 0;
         pages_.push_back(extra);
     }
@@ -66,7 +72,11 @@ Slot Layout::slotOf(int row) const {
 }
 
 QString Layout::sumText(int page) const {
-    return QStringLiteral("ยอดรวม=") + amountText(pages_[static_cast<size_t>(page)].runningSum);
+    const Page& p = pages_[static_cast<size_t>(page)];
+    QString text = sumCaption_ + amountText(p.runningSum);
+    if (!sumCaption2_.isEmpty())
+        text += QStringLiteral("    ") + sumCaption2_ + amountText(p.runningSum2);
+    return text;
 }
 
 QString Layout::pageText(int page) const {

@@ -40,6 +40,7 @@ struct Page {
     // The amounts of this page's rows, and of every row up to its last one.
     double sum = 0;
     double runningSum = 0;
+    double runningSum2 = 0;
     // The line the summary band starts on; -1 on a page without it.
     int summaryLine = -1;
 };
@@ -66,6 +67,8 @@ private:
     int lines_;
     int across_;
     PageNumbers numbers_;
+    QString sumCaption_;
+    QString sumCaption2_;
     std::vector<Page> pages_;
 };
 

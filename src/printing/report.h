@@ -23,10 +23,12 @@ struct Cell {
     unsigned marks = plain;
 };
 
-// One detail row: a cell per column and what it adds to the running sum.
+// One detail row: a cell per column and what it adds to the running sum (and to the second
+// one of a report that keeps two).
 struct Row {
     QVector<Cell> cells;
     double amount = 0;
+    double amount2 = 0;
 };
 
 struct Column {
@@ -53,6 +55,9 @@ struct Report {
     QDateTime printedAt = QDateTime::currentDateTime();
     bool footerDate = true;
     bool footerSum = true;
+    QString sumCaption = QStringLiteral("ยอดรวม=");
+    // Not empty: the footer shows the second running sum after the first.
+    QString sumCaption2;
     QVector<Row> rows;
 };
 

@@ -69,6 +69,16 @@ private slots:
         Report negative = rowsOf(2, 1, -1000.5);
         const Layout down(negative, 10);
         QCOMPARE(down.sumText(0), QStringLiteral("ยอดรวม=-2,000"));
+
+        // Two running sums with their own captions.
+        Report two = rowsOf(13, 2);
+        two.sumCaption = QStringLiteral("ยอดรวมตรง=");
+        two.sumCaption2 = QStringLiteral("ยอดรวมโต๊ด=");
+        for (int i = 0; i < two.rows.size(); ++i)
+            two.rows[i].amount2 = 10 * (i + 1);
+        const Layout pair(two, 3);
+        QCOMPARE(pair.sumText(0), QStringLiteral("ยอดรวมตรง=21    ยอดรวมโต๊ด=210"));
+        QCOMPARE(pair.sumText(2), QStringLiteral("ยอดรวมตรง=91    ยอดรวมโต๊ด=910"));
     }
 
     void pageNumbers() {

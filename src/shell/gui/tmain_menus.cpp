@@ -1,5 +1,6 @@
 // The command table of the main window and the menus built from it.
 
+#include "cutting/gui/keptpairreport.h"
 #include "cutting/gui/tcu3.h"
 #include "cutting/gui/tnumlimitf.h"
 #include "cutting/gui/tnumlimitf2.h"
@@ -108,7 +109,10 @@ QVector<Tmain::Command> Tmain::commands() {
     addLater(rows, {totals},
              {QStringLiteral("4.ยอดหักเปอร์เซ็นต์"), QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ")});
     const QStringList pairs = {QStringLiteral("3ตัวบน+โต๊ด"), QStringLiteral("2ตัวบน+ล่าง")};
-    addLater(rows, {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")}, pairs + kindCommands(mode));
+    const QStringList kept = {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")};
+    add(kept, pairs[0], [this] { keptpairs::show(desk(), keptpairs::Pair::topTod3); });
+    add(kept, pairs[1], [this] { keptpairs::show(desk(), keptpairs::Pair::topBottom2); });
+    addLater(rows, kept, kindCommands(mode));
     addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode));
     addLater(rows, {totals},
              {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"),
