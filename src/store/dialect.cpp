@@ -142,6 +142,19 @@ void holdBets(Database& db) {
             QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(current_schema() || '.tball'))"));
 }
 
+QString beginWrite(Engine engine) {
+    return onServer(engine) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
+}
+
+bool holdCut(Database& db) {
+    if (!onServer(db))
+        return true;
+    return db
+        .scalar(QStringLiteral(
+            "SELECT pg_try_advisory_xact_lock(hashtext(current_schema() || '.cut'))"))
+        .toBool();
+}
+
 QString nowText() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
