@@ -28,6 +28,9 @@
 #include <cstdio>
 #include <vector>
 
+// bench_cuts.cpp
+void cutFigures(Database& db, const QString& folder, int rows, const char* engine);
+
 namespace {
 QString randomNumber(QRandomGenerator& random, int digits) {
     QString number;
@@ -343,6 +346,7 @@ void run(int rows, int lines, const QString& server) {
                 rows, c.median, c.worst);
     totalsFigures(*db, rows, engine);
     copies(*db, folder, rows, engine);
+    cutFigures(*db, folder, rows, engine);
 }
 } // namespace
 

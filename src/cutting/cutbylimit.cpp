@@ -3,7 +3,6 @@
 #include "entry/checks.h"
 #include "maintenance/backups.h"
 #include "shell/settings.h"
-#include "store/dialect.h"
 #include "store/kindcaptions.h"
 #include "store/kindrow.h"
 
@@ -45,11 +44,6 @@ void appendFillerRows(Database& db, Kind kind, bool hadTotals) {
                     .arg(stakeColumn(kind), rows.join(QLatin1Char(','))),
                 binds);
     }
-}
-
-void execScript(Database& db, const QString& script) {
-    for (const QString& statement : dialect::splitStatements(db.engine(), script))
-        db.exec(statement);
 }
 
 } // namespace
@@ -119,7 +113,7 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
             codes << kindCode(kind);
     }
     if (!codes.isEmpty()) {
-        execScript(book, dialect::suspendSumTriggers(book.engine()));
+        suspendSums(book);
         removeLines(book, codes);
     }
 
@@ -138,7 +132,7 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
             spec.limit = limit;
             spec.number = result.number;
             spec.fiftyPercent = options.fiftyPercent;
-            step.outcome = cutKind(book, spec, true);
+            step.outcome = cutKind(book, spec, true, session.now());
         }
         appendFillerRows(book, kind, hasTotals);
         // The bar moves to 95 after h5 only when h5 was cut.
@@ -150,7 +144,7 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
     }
 
     if (!codes.isEmpty())
-        execScript(book, dialect::resumeSumTriggers(book.engine()));
+        resumeSums(book);
     session.commit();
     return result;
 }
@@ -161,7 +155,7 @@ KindOutcome immediateCut(Database& book, Kind kind) {
     spec.kind = kind;
     spec.variant = Variant::immediate;
     spec.limit = kindLimits(book)[static_cast<size_t>(kind)];
-    const KindOutcome outcome = cutKind(book, spec, false);
+    const KindOutcome outcome = cutKind(book, spec, false, session.now());
     session.commit();
     return outcome;
 }

@@ -89,25 +89,28 @@ int takeBack(Database& book, int cut) {
     cut::Session session(book);
     const QString customer =
         cut > 0 ? QStringLiteral("คืนค่า-") + QString::number(cut) : QStringLiteral("คืนค่าทั้งหมด");
-    const QString ofCut = cut > 0 ? QStringLiteral("cod = ? AND ") : QString();
-    QVariantList binds{customer};
-    if (cut > 0)
-        binds << QString::number(cut);
     // A row's kind is its name; a row without an amount becomes no line, one without a kind
     // stays in the log.
     const QString amounts =
         QStringLiteral("(coalesce(h, 0) <> 0 OR coalesce(t, 0) <> 0 OR coalesce(l, 0) <> 0)");
+    const QString taken =
+        QStringLiteral("%1name IN (%2) AND %3")
+            .arg(cut > 0 ? QStringLiteral("cod = ? AND ") : QString(), kindCodes(), amounts);
+    QVariantList ofCut;
+    if (cut > 0)
+        ofCut << QString::number(cut);
+
     const int lines =
-        book.exec(QStringLiteral("INSERT INTO tball (num, h, t, l, codeins, cus) SELECT num, "
-                                 "coalesce(h, 0), coalesce(t, 0), coalesce(l, 0), name, ? FROM "
-                                 "sentall WHERE %1name IN (%2) AND %3 ORDER BY rep, name, num")
-                      .arg(ofCut, kindCodes(), amounts),
-                  binds)
+        book.exec(QStringLiteral("INSERT INTO tball (num, h, t, l, codeins, cus, tim) SELECT num, "
+                                 "coalesce(h, 0), coalesce(t, 0), coalesce(l, 0), name, ?, ? FROM "
+                                 "sentall WHERE %1 ORDER BY rep, name, num")
+                      .arg(taken),
+                  QVariantList{customer, session.now()} + ofCut)
             .numRowsAffected();
-    binds.removeFirst();
+
     book.exec(QStringLiteral("DELETE FROM sentall WHERE %1(name IN (%2) OR NOT %3)")
-                  .arg(ofCut, kindCodes(), amounts),
-              binds);
+                  .arg(cut > 0 ? QStringLiteral("cod = ? AND ") : QString(), kindCodes(), amounts),
+              ofCut);
     session.commit();
     return lines;
 }

@@ -90,28 +90,68 @@ bool hasNumberStep(Kind kind) {
     return limitKinds().contains(kind);
 }
 
-void insertKeptLines(Database& db, const Names& n, const QString& customer,
+void insertKeptLines(Database& db, const Names& n, const QString& customer, const QString& now,
                      const QString& only = QString()) {
-    db.exec(fill(QStringLiteral("INSERT INTO tball (num, {c}, codeins, cus) SELECT num, {c}, "
-                                "codeins, ? FROM {kept} %1 ORDER BY num"),
+    db.exec(fill(QStringLiteral("INSERT INTO tball (num, {c}, codeins, cus, tim) SELECT num, {c}, "
+                                "codeins, ?, ? FROM {kept} %1 ORDER BY num"),
                  n)
                 .arg(only),
-            {customer});
+            {customer, now});
+}
+
+QString keptAmounts(const Names& n) {
+    QStringList amounts;
+    for (const char* column : {"h", "t", "l"})
+        amounts << (n.column == QLatin1String(column) ? n.column : QStringLiteral("0"));
+    return amounts.join(QStringLiteral(", "));
+}
+
+// The numbers over the limit of a group kind become one line each; the others keep their
+// lines. Their sums are their kept rows; the kind's sum is added up again.
+void overLimitLines(Database& db, const Names& n, const QString& customer, const QString& now) {
+    const QString over = fill(QStringLiteral("(SELECT num FROM {sent})"), n);
+    const int removed =
+        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND num IN %1"), n)
+                    .arg(over))
+            .numRowsAffected();
+    // Lines without a number count as the number '' in the totals.
+    const int removedWithout =
+        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND num IS NULL AND "
+                                    "EXISTS (SELECT 1 FROM {sent} WHERE num = '')"),
+                     n))
+            .numRowsAffected();
+    insertKeptLines(db, n, customer, now, QStringLiteral("WHERE num IN ") + over);
+    db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num IN %1"), n)
+                .arg(over));
+    const int written =
+        db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT "
+                                    "codeins, num, %1, 1 FROM {kept} WHERE num IN %2"),
+                     n)
+                    .arg(keptAmounts(n), over))
+            .numRowsAffected();
+    if (removed + removedWithout == 0 && written == 0)
+        return;
+    db.exec(
+        fill(QStringLiteral("UPDATE tbkind SET h = (SELECT sum(h) FROM tbtotals WHERE codeins "
+                            "= {code}), t = (SELECT sum(t) FROM tbtotals WHERE codeins = "
+                            "{code}), l = (SELECT sum(l) FROM tbtotals WHERE codeins = "
+                            "{code}), n = (SELECT sum(n) FROM tbtotals WHERE codeins = {code}), "
+                            "cnum = cnum - ? + ? WHERE codeins = {code}"),
+             n),
+        {removed, written});
 }
 
 // The kind's kept sums after its lines became its kept rows, one line per number.
 void keptSums(Database& db, const Names& n) {
-    QStringList amounts;
-    for (const char* column : {"h", "t", "l"})
-        amounts << (n.column == QLatin1String(column) ? n.column : QStringLiteral("0"));
+    const QString amounts = keptAmounts(n);
     db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code}"), n));
     db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT codeins, "
-                                "num, %1, 1 FROM {kept}"),
+                                "num, %1, 1 FROM {kept} ORDER BY num"),
                  n)
-                .arg(amounts.join(QStringLiteral(", "))));
+                .arg(amounts));
     db.exec(fill(QStringLiteral("DELETE FROM tbkind WHERE codeins = {code}"), n));
     QStringList sums;
-    for (const QString& amount : amounts)
+    for (const QString& amount : amounts.split(QStringLiteral(", ")))
         sums << (amount == QLatin1String("0") ? amount : QStringLiteral("sum(%1)").arg(amount));
     db.exec(fill(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT {code}, "
                                 "%1, count(*), count(num) FROM {kept} HAVING count(*) > 0"),
@@ -140,7 +180,7 @@ QString refusedText() {
                           "กรุณารอให้เสร็จแล้วลองใหม่");
 }
 
-Session::Session(Database& book) {
+Session::Session(Database& book) : book_(book), now_(dialect::nowText()) {
     try {
         transaction_ = std::make_unique<Transaction>(book, dialect::beginWrite(book.engine()));
     } catch (const StoreError& error) {
@@ -153,6 +193,24 @@ Session::Session(Database& book) {
     if (!dialect::holdCut(book))
         throw StoreError(refusedText(), StoreError::inUse);
     dialect::holdBets(book);
+    cache_ = dialect::widenCache(book);
+}
+
+Session::~Session() {
+    transaction_.reset();
+    try {
+        dialect::restoreCache(book_, cache_);
+    } catch (const StoreError&) {
+        // The next session sets it again; the connection works either way.
+    }
+}
+
+void suspendSums(Database& book) {
+    execScript(book, dialect::suspendSumTriggers(book.engine()));
+}
+
+void resumeSums(Database& book) {
+    execScript(book, dialect::resumeSumTriggers(book.engine()));
 }
 
 QString totalsView(Kind kind) {
@@ -206,23 +264,23 @@ void removeLines(Database& book, const QStringList& codes) {
         book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
 }
 
-KindOutcome cutKind(Database& db, const KindCut& spec, bool linesRemoved) {
+KindOutcome cutKind(Database& db, const KindCut& spec, bool linesRemoved, const QString& now) {
     const Names n = namesOf(spec.kind);
     const QVariant limit = static_cast<qlonglong>(spec.limit);
     const bool menu = spec.variant == Variant::menu;
 
     db.exec(fill(QStringLiteral("DELETE FROM {kept}"), n));
     db.exec(fill(QStringLiteral("DELETE FROM {sent}"), n));
-    db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, {c}, {code} "
-                                "FROM {view} ORDER BY num"),
-                 n));
-    db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT num, {c} FROM {view} ORDER "
-                                "BY num"),
-                 n));
-    // The kind limit: a total of exactly the limit keeps it and sends nothing.
-    db.exec(fill(QStringLiteral("UPDATE {kept} SET {c} = ? WHERE {c} >= ?"), n), {limit, limit});
-    db.exec(fill(QStringLiteral("DELETE FROM {sent} WHERE {c} <= ?"), n), {limit});
-    db.exec(fill(QStringLiteral("UPDATE {sent} SET {c} = {c} - ?"), n), {limit});
+    // The kind limit: a total of the limit or more keeps the limit, a total over it sends the
+    // rest (a total of exactly the limit sends nothing).
+    db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, CASE WHEN {c} "
+                                ">= ? THEN ? ELSE {c} END, {code} FROM {view} ORDER BY num"),
+                 n),
+            {limit, limit});
+    db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT num, {c} - ? FROM {view} "
+                                "WHERE {c} > ? ORDER BY num"),
+                 n),
+            {limit, limit});
 
     if (hasNumberStep(spec.kind)) {
         const int listed =
@@ -239,20 +297,18 @@ KindOutcome cutKind(Database& db, const KindCut& spec, bool linesRemoved) {
 
     const QString customer = menu ? menuCutCustomer(spec.number) : immediateCutCustomer();
     if (linesRemoved) {
-        insertKeptLines(db, n, customer);
+        insertKeptLines(db, n, customer, now);
         keptSums(db, n);
     } else if (!menu && (spec.kind == Kind::h4 || spec.kind == Kind::h5)) {
-        // Only the numbers over the limit become one line each; the others keep their lines.
-        const QString over = fill(QStringLiteral("(SELECT num FROM {sent})"), n);
-        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND num IN %1"), n)
-                    .arg(over));
-        insertKeptLines(db, n, customer, QStringLiteral("WHERE num IN ") + over);
+        suspendSums(db);
+        overLimitLines(db, n, customer, now);
+        resumeSums(db);
     } else {
-        execScript(db, dialect::suspendSumTriggers(db.engine()));
+        suspendSums(db);
         db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code}"), n));
-        insertKeptLines(db, n, customer);
+        insertKeptLines(db, n, customer, now);
         keptSums(db, n);
-        execScript(db, dialect::resumeSumTriggers(db.engine()));
+        resumeSums(db);
     }
 
     db.exec(fill(QStringLiteral("UPDATE {sent} SET rep = ?"), n), {kindInfo(spec.kind).rep});

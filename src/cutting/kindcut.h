@@ -14,13 +14,24 @@ namespace cut {
 class Session {
 public:
     explicit Session(Database& book);
+    ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
     void commit() { transaction_->commit(); }
+    // The time the session's lines are written with.
+    QString now() const { return now_; }
 
 private:
+    Database& book_;
     std::unique_ptr<Transaction> transaction_;
+    int cache_ = 0;
+    QString now_;
 };
+
+// Inside a session: the triggers that keep the book's sums stop while a writer sets the sums
+// itself, and start again before the session commits.
+void suspendSums(Database& book);
+void resumeSums(Database& book);
 
 // Why a cut did not start.
 QString refusedText();
@@ -49,7 +60,7 @@ struct KindOutcome {
 // linesRemoved: the caller has already removed every line of the kind with the sum triggers
 // suspended (the menu cut, for all its kinds in one pass); the kept lines and the kind's sums
 // are written here. Otherwise the cut removes the lines itself.
-KindOutcome cutKind(Database& book, const KindCut& spec, bool linesRemoved);
+KindOutcome cutKind(Database& book, const KindCut& spec, bool linesRemoved, const QString& now);
 
 // Removes every line of the given kinds from tball; the sum triggers must be suspended (the
 // sums are set again by cutKind).

@@ -55,6 +55,11 @@ QString beginWrite(Engine engine);
 // false at once when another connection holds it (an SQLite book's write lock already is it).
 bool holdCut(Database& db);
 
+// A page cache large enough for a rewrite of the whole book (an SQLite book's default holds a
+// few megabytes); the size before, for restoreCache().
+int widenCache(Database& db);
+void restoreCache(Database& db, int size);
+
 // Inside a transaction: the triggers that keep tbtotals and tbkind stop and start again, for
 // a rewrite whose sums the writer sets itself.
 QString suspendSumTriggers(Engine engine);
