@@ -31,6 +31,9 @@
 #include <functional>
 #include <vector>
 
+// bench_cuts.cpp
+void cutFigures(Database& db, const QString& folder, int rows, const char* engine);
+
 namespace {
 QString randomNumber(QRandomGenerator& random, int digits) {
     QString number;
@@ -386,6 +389,7 @@ void run(int rows, int lines, const QString& server) {
     totalsFigures(*db, rows, engine);
     customerFigures(*db, rows, engine);
     copies(*db, folder, rows, engine);
+    cutFigures(*db, folder, rows, engine);
 }
 } // namespace
 

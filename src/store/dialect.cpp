@@ -142,6 +142,33 @@ void holdBets(Database& db) {
             QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(current_schema() || '.tball'))"));
 }
 
+QString beginWrite(Engine engine) {
+    return onServer(engine) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
+}
+
+bool holdCut(Database& db) {
+    if (!onServer(db))
+        return true;
+    return db
+        .scalar(QStringLiteral(
+            "SELECT pg_try_advisory_xact_lock(hashtext(current_schema() || '.cut'))"))
+        .toBool();
+}
+
+int widenCache(Database& db) {
+    if (onServer(db))
+        return 0;
+    const int size = db.scalar(QStringLiteral("PRAGMA cache_size")).toInt();
+    // Pages are taken only as the work needs them; a negative size is in KiB.
+    db.exec(QStringLiteral("PRAGMA cache_size=-262144"));
+    return size;
+}
+
+void restoreCache(Database& db, int size) {
+    if (!onServer(db) && size != 0)
+        db.exec(QStringLiteral("PRAGMA cache_size=%1").arg(size));
+}
+
 QString nowText() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }

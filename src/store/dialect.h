@@ -48,6 +48,23 @@ QStringList splitStatements(Engine engine, const QString& script);
 // sums do, so that a line's scratch rows are never mixed with another computer's line.
 void holdBets(Database& db);
 
+// The statement that opens a transaction which writes from its start: on an SQLite book it
+// takes the write lock at once, so a second writer waits its busy time and is refused.
+QString beginWrite(Engine engine);
+// Inside such a transaction: takes the book's cut lock for this transaction alone, or returns
+// false at once when another connection holds it (an SQLite book's write lock already is it).
+bool holdCut(Database& db);
+
+// A page cache large enough for a rewrite of the whole book (an SQLite book's default holds a
+// few megabytes); the size before, for restoreCache().
+int widenCache(Database& db);
+void restoreCache(Database& db, int size);
+
+// Inside a transaction: the triggers that keep tbtotals and tbkind stop and start again, for
+// a rewrite whose sums the writer sets itself.
+QString suspendSumTriggers(Engine engine);
+QString resumeSumTriggers(Engine engine);
+
 // The local time as the store writes it into date columns.
 QString nowText();
 

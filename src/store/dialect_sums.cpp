@@ -81,4 +81,17 @@ QString dropSumTriggers(Engine engine) {
                           "DROP TRIGGER IF EXISTS tball_sums_upd");
 }
 
+QString suspendSumTriggers(Engine engine) {
+    // A server keeps the trigger and lets readers of tball go on meanwhile.
+    return engine == Engine::postgres
+               ? QStringLiteral("ALTER TABLE tball DISABLE TRIGGER tball_sums")
+               : dropSumTriggers(engine);
+}
+
+QString resumeSumTriggers(Engine engine) {
+    return engine == Engine::postgres
+               ? QStringLiteral("ALTER TABLE tball ENABLE TRIGGER tball_sums")
+               : sqliteTriggers();
+}
+
 } // namespace dialect
