@@ -133,7 +133,9 @@ private:
     QMdiSubWindow* addWindow(const std::function<QWidget*()>& create);
     // A small window at its own size, centred over the frame.
     void showCentred(QMdiSubWindow* window);
-    template <typename Window> void openSingle();
+    template <typename Window> void openSingle(bool maximised = false);
+    // Opens the menu cut's progress window, or closes it when it is open.
+    void toggleMenuCut();
     // The entry form in front is made again (it reads its settings when it is made).
     void renewEntryForm();
     void updateSizes();

@@ -1,7 +1,10 @@
 // The command table of the main window and the menus built from it.
 
+#include "cutting/gui/cutcommands.h"
 #include "cutting/gui/keptpairreport.h"
 #include "cutting/gui/tcu3.h"
+#include "cutting/gui/tcutend.h"
+#include "cutting/gui/tcutover.h"
 #include "cutting/gui/tnumlimitf.h"
 #include "cutting/gui/tnumlimitf2.h"
 #include "platform/platform.h"
@@ -114,10 +117,11 @@ QVector<Tmain::Command> Tmain::commands() {
     add(kept, pairs[1], [this] { keptpairs::show(desk(), keptpairs::Pair::topBottom2); });
     addLater(rows, kept, kindCommands(mode));
     addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode));
+    addLater(rows, {totals}, {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก")});
+    add({totals}, QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
+        [this] { openSingle<Tcutover>(true); });
     addLater(rows, {totals},
-             {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"),
-              QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
-              QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"),
+             {QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"),
               QStringLiteral("11.ลำดับการป้อน(รวม)")});
     add({totals}, QStringLiteral("12.ลำดับการป้อน(แยกตามชื่อ)"),
         [this] { openSingle<Tformallbycus>(); });
@@ -156,9 +160,11 @@ QVector<Tmain::Command> Tmain::commands() {
     addLater(rows, {cut}, {QStringLiteral("ตัดยอด+วิเคราะห์+คำนวณยอดเพิ่มทุน")});
     addLater(rows, {cut, QStringLiteral("ตัดยอดแบบหักออก")},
              {QStringLiteral("ตัดยอดแบบหักออก"), QStringLiteral("คืนค่าการตัดยอดแบบหักออก")});
-    addLater(rows, {cut, QStringLiteral("ตัดยอดเกินตามค่าอั้น")},
-             {QStringLiteral("ตัดยอด"), QStringLiteral("ปรับยอดส่งให้เหลือ 50%"),
-              QStringLiteral("คืนค่าการตัดยอดแบบเกินอั้น")});
+    const QStringList byLimit = {cut, QStringLiteral("ตัดยอดเกินตามค่าอั้น")};
+    add(byLimit, QStringLiteral("ตัดยอด"), [this] { toggleMenuCut(); });
+    add(byLimit, QStringLiteral("ปรับยอดส่งให้เหลือ 50%"),
+        [this] { cutcommands::halveLatestSent(desk(), this); });
+    add(byLimit, QStringLiteral("คืนค่าการตัดยอดแบบเกินอั้น"), [this] { openSingle<Tcutover>(true); });
     addLater(rows, {cut, QStringLiteral("การกระจายตัวเลข")},
              {QStringLiteral("กระจายเลข3ตัวโต๊ด=>>3ตัวบน"), QStringLiteral("กระจายเลข3ตัวบน=>>3ตัวโต๊ด"),
               QStringLiteral("กระจายเลขวิ่งบน=>>3ตัวบน"), QStringLiteral("กระจาย2ตัวบน=>>3ตัวบน"),
@@ -166,9 +172,11 @@ QVector<Tmain::Command> Tmain::commands() {
               QStringLiteral("กระจายเลขวิ่งล่าง=>>2ตัวล่าง")});
     addLater(rows, {cut, QStringLiteral("รวมกลุ่มตัวโต๊ด")}, {QStringLiteral("รวมกลุ่ม3ตัวโต๊ด")});
 
-    addLater(rows, {QStringLiteral("(8)ลบข้อมูล")},
-             {QStringLiteral("ลบข้อมูลทั้งหมดเพื่อเริ่มใหม่"), QStringLiteral("ลบข้อมูลยอดเกินอั้นสะสม"),
-              QStringLiteral("ลบข้อมูลตามเงื่อนไข")});
+    const QStringList removal = {QStringLiteral("(8)ลบข้อมูล")};
+    addLater(rows, removal, {QStringLiteral("ลบข้อมูลทั้งหมดเพื่อเริ่มใหม่")});
+    add(removal, QStringLiteral("ลบข้อมูลยอดเกินอั้นสะสม"),
+        [this] { cutcommands::deleteLog(desk(), this); });
+    addLater(rows, removal, {QStringLiteral("ลบข้อมูลตามเงื่อนไข")});
 
     const QStringList care = {QStringLiteral("(9)การบำรุงรักษา")};
     add(care, QStringLiteral("Repair_Server"),
@@ -298,15 +306,29 @@ void Tmain::rebuildMenus() {
     buildMenus();
 }
 
-template <typename Window> void Tmain::openSingle() {
+template <typename Window> void Tmain::openSingle(bool maximised) {
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
         if (qobject_cast<Window*>(window->widget())) {
             mdi_->setActiveSubWindow(window);
             return;
         }
     }
-    if (QMdiSubWindow* window = addWindow([this] { return new Window(*desk_); }))
-        showCentred(window);
+    if (QMdiSubWindow* window = addWindow([this] { return new Window(*desk_); })) {
+        if (maximised)
+            window->showMaximized();
+        else
+            showCentred(window);
+    }
+}
+
+void Tmain::toggleMenuCut() {
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (qobject_cast<Tcutend*>(window->widget())) {
+            window->close();
+            return;
+        }
+    }
+    openSingle<Tcutend>();
 }
 
 void Tmain::openRates() {
