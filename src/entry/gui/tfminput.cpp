@@ -76,6 +76,7 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     bannerTimer_->start();
     clockTimer_->start();
     restartTimer_->start();
+    setUpAutoCut();
 
     // Station or server, in the status bar.
     if (station_) {

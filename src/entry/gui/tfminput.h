@@ -4,6 +4,8 @@
 #include "entry/recorder.h"
 #include "store/database.h"
 
+#include "cutting/autocut.h"
+
 #include <QElapsedTimer>
 #include <QWidget>
 #include <array>
@@ -56,6 +58,10 @@ public slots:
     void onTimer4();
     void onTimer8();
     void onTimer9();
+    // The automatic cut's timer and its countdown, and the button "ตัดยอดทันที".
+    void onTimer6();
+    void onTimer7();
+    void cutNow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +75,12 @@ private slots:
     void bookChanged();
 
 private:
+    // automatic cut
+    void setUpAutoCut();
+    // The immediate cut of each kind, its total box red while it is cut.
+    void cutKinds(const QVector<Kind>& kinds);
+    void paintTotal(Kind kind, bool over);
+
     // construction
     void buildWidgets();
     QWidget* buildNormalPage();
@@ -198,6 +210,12 @@ private:
     QTimer* bannerTimer_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* refreshTimer_ = nullptr;
+    QTimer* autoCutTimer_ = nullptr;
+    QTimer* countdownTimer_ = nullptr;
+    QPushButton* cutButton_ = nullptr;
+    QProgressBar* cutBar_ = nullptr;
+    std::optional<autocut::Countdown> countdown_;
+    bool cutComing_ = false;
     QTimer* keystrokeTimer_ = nullptr;
     QTimer* restartTimer_ = nullptr;
 };

@@ -76,6 +76,9 @@ void Tfminput::refreshAfterLine() {
 }
 
 QPair<QColor, QColor> Tfminput::cellColours(int row, int column) const {
+    // The automatic cut is about to run.
+    if (cutComing_)
+        return {QColor(Qt::red), QColor(Qt::white)};
     const qint64 id = bookGrid_->value(row, QStringLiteral("id")).toLongLong();
     if (id > lastIdBefore_ && id <= lastIdAfter_) {
         if (column == bookGrid_->columnOf(QStringLiteral("num")))

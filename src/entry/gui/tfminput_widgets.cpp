@@ -331,5 +331,16 @@ QWidget* Tfminput::buildTotals() {
     grandTotal_->installEventFilter(this);
     grid->addWidget(label(box, "Label17", QStringLiteral("รวมทั้งหมด=")), 5, 0);
     grid->addWidget(grandTotal_, 5, 1, 1, 3);
+    cutButton_ = new QPushButton(QStringLiteral("ตัดยอดทันที"), box);
+    cutButton_->setObjectName(QStringLiteral("Label21"));
+    cutButton_->setEnabled(false);
+    connect(cutButton_, &QPushButton::clicked, this, &Tfminput::cutNow);
+    cutBar_ = new QProgressBar(box);
+    cutBar_->setObjectName(QStringLiteral("pg2"));
+    cutBar_->setToolTip(QStringLiteral("แสดงยอดเกินอั้นสะสม"));
+    cutBar_->setRange(0, 100);
+    cutBar_->hide();
+    grid->addWidget(cutButton_, 6, 0, 1, 2);
+    grid->addWidget(cutBar_, 6, 2, 1, 2);
     return box;
 }

@@ -136,6 +136,8 @@ private:
     template <typename Window> void openSingle(bool maximised = false);
     // Opens the menu cut's progress window, or closes it when it is open.
     void toggleMenuCut();
+    // The automatic cut's switch as the shared book holds it (off when it cannot be read).
+    bool autoCutOn();
     // The entry form in front is made again (it reads its settings when it is made).
     void renewEntryForm();
     void updateSizes();

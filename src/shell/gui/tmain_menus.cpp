@@ -1,7 +1,9 @@
 // The command table of the main window and the menus built from it.
 
+#include "cutting/autocut.h"
 #include "cutting/gui/cutcommands.h"
 #include "cutting/gui/keptpairreport.h"
+#include "cutting/gui/tautocut.h"
 #include "cutting/gui/tcu3.h"
 #include "cutting/gui/tcutend.h"
 #include "cutting/gui/tcutover.h"
@@ -17,6 +19,7 @@
 #include "settlement/gui/tcuss.h"
 #include "shell/gui/tmain.h"
 #include "shell/gui/tools.h"
+#include "store/defaults.h"
 #include "store/kindcaptions.h"
 
 #include <QContextMenuEvent>
@@ -71,9 +74,12 @@ QVector<Tmain::Command> Tmain::commands() {
     add(setup, QStringLiteral("12.การอั้นแบบรวม"), [this] { openKindLimits(); });
     add(setup, QStringLiteral("13.การอั้นเลขเฉพาะตัวเลข"), [this] { openNumberLimits(); });
     add(setup, QStringLiteral("14.แจ้งเตือนเลขปิดรับและเลขเฝ้าระวัง"), [this] { openClosedNumbers(); });
-    addLater(rows, setup,
-             {QStringLiteral("15.การตัดยอดเกินอั้น แบบอัตโนมัติ"),
-              QStringLiteral("16.การส่งข้อมูลไปServerอัตโนมัติ")});
+    add(setup, QStringLiteral("15.การตัดยอดเกินอั้น แบบอัตโนมัติ"), [this] {
+        if (askSecret(QStringLiteral("ป้อนรหัสผ่านเพื่อตั้งค่า"), defaults::setupPassword(),
+                      QStringLiteral("passwordไม่ถูกต้อง")))
+            openSingle<Tautocut>();
+    });
+    addLater(rows, setup, {QStringLiteral("16.การส่งข้อมูลไปServerอัตโนมัติ")});
     add(setup, QStringLiteral("17.Limitการป้อนตัวเลข"), [this] { setInputLimit(); });
     add(setup, QStringLiteral("18.Loadข้อมูลการตั้งค่า"), [this] { openLoadSettings(); });
 
@@ -117,12 +123,15 @@ QVector<Tmain::Command> Tmain::commands() {
     add(kept, pairs[1], [this] { keptpairs::show(desk(), keptpairs::Pair::topBottom2); });
     addLater(rows, kept, kindCommands(mode));
     addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode));
-    addLater(rows, {totals}, {QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก")});
-    add({totals}, QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
-        [this] { openSingle<Tcutover>(true); });
-    addLater(rows, {totals},
-             {QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"),
-              QStringLiteral("11.ลำดับการป้อน(รวม)")});
+    // With the automatic cut on, its sent list takes the place of the other two.
+    const bool autoCut = autoCutOn();
+    rows.push_back({{totals}, QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"), {}, !autoCut});
+    rows.push_back({{totals},
+                    QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
+                    [this] { openSingle<Tcutover>(true); },
+                    !autoCut});
+    rows.push_back({{totals}, QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"), {}, autoCut});
+    addLater(rows, {totals}, {QStringLiteral("11.ลำดับการป้อน(รวม)")});
     add({totals}, QStringLiteral("12.ลำดับการป้อน(แยกตามชื่อ)"),
         [this] { openSingle<Tformallbycus>(); });
     rows.push_back({{totals}, QStringLiteral("13.ข้อมูลทั้งหมดที่ส่งไปServer"), {}, run().isStation()});
@@ -318,6 +327,14 @@ template <typename Window> void Tmain::openSingle(bool maximised) {
             window->showMaximized();
         else
             showCentred(window);
+    }
+}
+
+bool Tmain::autoCutOn() {
+    try {
+        return autocut::read(*desk().openShared()).on;
+    } catch (const StoreError&) {
+        return false;
     }
 }
 
