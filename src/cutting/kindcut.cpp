@@ -259,7 +259,7 @@ void removeLines(Database& book, const QStringList& codes) {
                 QStringLiteral("SELECT count(*) FROM tbkind WHERE codeins NOT IN (%1)").arg(list))
             .toInt();
     if (others == 0)
-        book.exec(QStringLiteral("DELETE FROM tball"));
+        book.exec(dialect::emptyKeepingCounter(book.engine(), QStringLiteral("tball")));
     else
         book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
 }

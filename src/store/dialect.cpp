@@ -98,6 +98,12 @@ QString emptyRestartingCounter(Engine engine, const QString& table) {
                : QString();
 }
 
+QString emptyKeepingCounter(Engine engine, const QString& table) {
+    return (onServer(engine) ? QStringLiteral("TRUNCATE TABLE %1")
+                             : QStringLiteral("DELETE FROM %1"))
+        .arg(quoteIdentifier(table));
+}
+
 QStringList splitStatements(Engine engine, const QString& script) {
     QStringList statements;
     QString current;

@@ -55,6 +55,10 @@ QString beginWrite(Engine engine);
 // false at once when another connection holds it (an SQLite book's write lock already is it).
 bool holdCut(Database& db);
 
+// The statement that removes every row of a table and keeps its counter where it is (a server
+// frees the rows at once, as an SQLite book does for a table without triggers).
+QString emptyKeepingCounter(Engine engine, const QString& table);
+
 // A page cache large enough for a rewrite of the whole book (an SQLite book's default holds a
 // few megabytes); the size before, for restoreCache().
 int widenCache(Database& db);

@@ -243,6 +243,11 @@ void CutByLimitTest::fiftyPercent() {
     menuCut(odd.db(), options);
     QCOMPARE(keptOf(odd.db(), Kind::h3), QStringList{"123|400.5"});
     QCOMPARE(sentOf(odd.db(), Kind::h3), QStringList{"123|400.5"});
+    // The half is not rounded away by the next cut either.
+    odd.db().exec("UPDATE numlimit SET h = 400");
+    menuCut(odd.db());
+    QCOMPARE(keptOf(odd.db(), Kind::h3), QStringList{"123|400"});
+    QCOMPARE(sentOf(odd.db(), Kind::h3), QStringList{"123|0.5"});
 
     // The immediate cut never halves.
     TempBook immediate;
