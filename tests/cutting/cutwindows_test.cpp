@@ -21,19 +21,9 @@
 
 using printing::ReportPreview;
 using testing::cellsOf;
+using testing::runCommand;
 
 namespace {
-void runCommand(Tmain* main, const QStringList& path, const QString& caption) {
-    for (QAction* action : testing::menuActions(main, path)) {
-        if (action->text() == caption) {
-            QVERIFY2(action->isEnabled(), qPrintable(caption));
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no command ") + caption));
-}
-
 template <typename Window> Window* windowOf(Tmain* main) {
     for (QMdiSubWindow* window : main->findChild<QMdiArea*>()->subWindowList()) {
         if (auto* found = qobject_cast<Window*>(window->widget()))

@@ -13,20 +13,9 @@
 
 using printing::ReportPreview;
 using testing::cellsOf;
+using testing::runCommand;
 
 namespace {
-// The command of the main window's menu at the path.
-void run(QMainWindow* main, const QStringList& path, const QString& caption) {
-    for (QAction* action : testing::menuActions(main, path)) {
-        if (action->text() == caption) {
-            QVERIFY2(action->isEnabled(), qPrintable(caption));
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no command ") + caption));
-}
-
 const QString kTotals = QStringLiteral("(3)แสดงยอด");
 const QString kByNumber = QStringLiteral("1.ยอดปัจจุบันเรียงตามเลข");
 } // namespace
@@ -62,7 +51,7 @@ private slots:
     }
 
     void menuShowsTheKindWithItsMarks() {
-        run(shop_->main.get(), {kTotals, kByNumber}, QStringLiteral("3ตัวบน"));
+        runCommand(shop_->main.get(), {kTotals, kByNumber}, QStringLiteral("3ตัวบน"));
         QCOMPARE(ReportPreview::shown().size(), 1);
         const ReportPreview::Shown& shown = ReportPreview::shown().front();
         QCOMPARE(shown.title, QStringLiteral("แสดงยอด3ตัวบน"));
@@ -84,12 +73,12 @@ private slots:
     }
 
     void limitedRunningAndSortedCommands() {
-        run(shop_->main.get(), {kTotals, QStringLiteral("17.แสดงยอดเลขอั้นปัจจุบัน")},
-            QStringLiteral("3ตัวบน"));
-        run(shop_->main.get(), {kTotals, kByNumber}, QStringLiteral("วิ่งบน"));
-        run(shop_->main.get(), {kTotals, QStringLiteral("2.ยอดปัจจุบันเรียงตามจำนวน")},
-            QStringLiteral("กลุ่ม4ตัว"));
-        run(shop_->main.get(), {kTotals, kByNumber}, QStringLiteral("กลุ่ม4ตัว"));
+        runCommand(shop_->main.get(), {kTotals, QStringLiteral("17.แสดงยอดเลขอั้นปัจจุบัน")},
+                   QStringLiteral("3ตัวบน"));
+        runCommand(shop_->main.get(), {kTotals, kByNumber}, QStringLiteral("วิ่งบน"));
+        runCommand(shop_->main.get(), {kTotals, QStringLiteral("2.ยอดปัจจุบันเรียงตามจำนวน")},
+                   QStringLiteral("กลุ่ม4ตัว"));
+        runCommand(shop_->main.get(), {kTotals, kByNumber}, QStringLiteral("กลุ่ม4ตัว"));
         const QList<ReportPreview::Shown>& shown = ReportPreview::shown();
         QCOMPARE(shown.size(), 4);
         QCOMPARE(shown[0].report.heading, QStringLiteral("แสดงยอดเลขอั้น3ตัวบน "));

@@ -76,4 +76,15 @@ QStringList menuCaptions(QMainWindow* main, const QStringList& path) {
     return captions;
 }
 
+void runCommand(QMainWindow* main, const QStringList& path, const QString& caption) {
+    for (QAction* action : menuActions(main, path)) {
+        if (action->text() == caption) {
+            QVERIFY2(action->isEnabled(), qPrintable(caption));
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no command ") + caption));
+}
+
 } // namespace testing

@@ -51,5 +51,7 @@ template <typename T> T* child(QObject* root, const QString& name) {
 QList<QAction*> menuActions(QMainWindow* main, const QStringList& path);
 // Their captions.
 QStringList menuCaptions(QMainWindow* main, const QStringList& path);
+// Triggers the command of that menu; a missing or disabled one fails the test.
+void runCommand(QMainWindow* main, const QStringList& path, const QString& caption);
 
 } // namespace testing
