@@ -129,6 +129,8 @@ private slots:
         QVERIFY(form);
         QVERIFY(!testing::child<QTimer>(form, "Timer6")->isActive());
         QVERIFY(!testing::child<QPushButton>(form, "Label21")->isEnabled());
+        QVERIFY(
+            command(shop.main.get(), QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"))->isVisible());
     }
 
     void settingsWindowWritesAndEndsTheProgram() {

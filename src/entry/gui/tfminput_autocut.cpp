@@ -24,14 +24,16 @@ void Tfminput::setUpAutoCut() {
     countdownTimer_->setInterval(1000);
     connect(countdownTimer_, &QTimer::timeout, this, &Tfminput::onTimer7);
 
+    // A station's lines are cut where they are kept, on the server computer; it does not ask.
+    if (station_)
+        return;
     autocut::Setting setting;
     try {
         setting = autocut::read(bets());
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
-    // A station's lines are cut where they are kept, on the server computer.
-    if (!setting.on || station_)
+    if (!setting.on)
         return;
     countdown_.emplace(setting.intervalMs);
     autoCutTimer_->setInterval(setting.intervalMs);

@@ -331,6 +331,9 @@ template <typename Window> void Tmain::openSingle(bool maximised) {
 }
 
 bool Tmain::autoCutOn() {
+    // A station never cuts by itself, and its menus do not wait for the server.
+    if (run().isStation())
+        return false;
     try {
         return autocut::read(*desk().openShared()).on;
     } catch (const StoreError&) {
