@@ -126,13 +126,13 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
         const bool hasTotals = counts[static_cast<size_t>(kind)] > 0;
         if (hasTotals) {
             step.status = kindStatus(kind, options.namingMode, limit);
-            KindCut spec;
-            spec.kind = kind;
-            spec.variant = Variant::menu;
-            spec.limit = limit;
-            spec.number = result.number;
-            spec.fiftyPercent = options.fiftyPercent;
-            step.outcome = cutKind(book, spec, true, session.now());
+            KindCut job;
+            job.kind = kind;
+            job.variant = Variant::menu;
+            job.limit = limit;
+            job.number = result.number;
+            job.fiftyPercent = options.fiftyPercent;
+            step.outcome = cutKind(book, job, true, session.now());
         }
         appendFillerRows(book, kind, hasTotals);
         // The bar moves to 95 after h5 only when h5 was cut.
@@ -151,11 +151,11 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
 
 KindOutcome immediateCut(Database& book, Kind kind) {
     Session session(book);
-    KindCut spec;
-    spec.kind = kind;
-    spec.variant = Variant::immediate;
-    spec.limit = kindLimits(book)[static_cast<size_t>(kind)];
-    const KindOutcome outcome = cutKind(book, spec, false, session.now());
+    KindCut job;
+    job.kind = kind;
+    job.variant = Variant::immediate;
+    job.limit = kindLimits(book)[static_cast<size_t>(kind)];
+    const KindOutcome outcome = cutKind(book, job, false, session.now());
     session.commit();
     return outcome;
 }

@@ -264,10 +264,10 @@ void removeLines(Database& book, const QStringList& codes) {
         book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
 }
 
-KindOutcome cutKind(Database& db, const KindCut& spec, bool linesRemoved, const QString& now) {
-    const Names n = namesOf(spec.kind);
-    const QVariant limit = static_cast<qlonglong>(spec.limit);
-    const bool menu = spec.variant == Variant::menu;
+KindOutcome cutKind(Database& db, const KindCut& job, bool linesRemoved, const QString& now) {
+    const Names n = namesOf(job.kind);
+    const QVariant limit = static_cast<qlonglong>(job.limit);
+    const bool menu = job.variant == Variant::menu;
 
     db.exec(fill(QStringLiteral("DELETE FROM {kept}"), n));
     db.exec(fill(QStringLiteral("DELETE FROM {sent}"), n));
@@ -282,24 +282,24 @@ KindOutcome cutKind(Database& db, const KindCut& spec, bool linesRemoved, const 
                  n),
             {limit, limit});
 
-    if (hasNumberStep(spec.kind)) {
+    if (hasNumberStep(job.kind)) {
         const int listed =
             db.scalar(
                   fill(QStringLiteral("SELECT count(*) FROM numlimit WHERE codeins = {code}"), n))
                 .toInt();
         if (listed > 0) {
-            if (menu && spec.fiftyPercent)
+            if (menu && job.fiftyPercent)
                 fiftyPercent(db, n);
             else
                 numberLimits(db, n);
         }
     }
 
-    const QString customer = menu ? menuCutCustomer(spec.number) : immediateCutCustomer();
+    const QString customer = menu ? menuCutCustomer(job.number) : immediateCutCustomer();
     if (linesRemoved) {
         insertKeptLines(db, n, customer, now);
         keptSums(db, n);
-    } else if (!menu && (spec.kind == Kind::h4 || spec.kind == Kind::h5)) {
+    } else if (!menu && (job.kind == Kind::h4 || job.kind == Kind::h5)) {
         suspendSums(db);
         overLimitLines(db, n, customer, now);
         resumeSums(db);
@@ -311,12 +311,12 @@ KindOutcome cutKind(Database& db, const KindCut& spec, bool linesRemoved, const 
         resumeSums(db);
     }
 
-    db.exec(fill(QStringLiteral("UPDATE {sent} SET rep = ?"), n), {kindInfo(spec.kind).rep});
+    db.exec(fill(QStringLiteral("UPDATE {sent} SET rep = ?"), n), {kindInfo(job.kind).rep});
     if (menu) {
         db.exec(fill(QStringLiteral("INSERT INTO sentall (num, {c}, rep, cod, name) SELECT num, "
                                     "{c}, rep, ?, {code} FROM {sent} ORDER BY num"),
                      n),
-                {QString::number(spec.number)});
+                {QString::number(job.number)});
         db.exec(fill(QStringLiteral("INSERT INTO sentall2 (num, {c}, rep) SELECT num, {c}, rep "
                                     "FROM {sent} ORDER BY num"),
                      n));
@@ -328,7 +328,7 @@ KindOutcome cutKind(Database& db, const KindCut& spec, bool linesRemoved, const 
     }
 
     KindOutcome outcome;
-    outcome.kind = spec.kind;
+    outcome.kind = job.kind;
     outcome.cut = true;
     rowsAndSum(db, n.kept, n.column, &outcome.keptRows, &outcome.kept);
     rowsAndSum(db, n.sent, n.column, &outcome.sentRows, &outcome.sent);

@@ -60,7 +60,7 @@ struct KindOutcome {
 // linesRemoved: the caller has already removed every line of the kind with the sum triggers
 // suspended (the menu cut, for all its kinds in one pass); the kept lines and the kind's sums
 // are written here. Otherwise the cut removes the lines itself.
-KindOutcome cutKind(Database& book, const KindCut& spec, bool linesRemoved, const QString& now);
+KindOutcome cutKind(Database& book, const KindCut& job, bool linesRemoved, const QString& now);
 
 // Removes every line of the given kinds from tball; the sum triggers must be suspended (the
 // sums are set again by cutKind).
