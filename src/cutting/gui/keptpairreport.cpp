@@ -32,15 +32,10 @@ printing::Report report(Pair pair, const QVector<Line>& lines) {
 }
 
 void show(Desk& desk, Pair pair) {
-    QVector<Line> lines;
-    try {
-        lines = read(*desk.openShared(), pair);
-    } catch (const StoreError& error) {
-        Dialogs::warning(nullptr, error.message());
-        return;
-    }
-    const printing::Report shown = report(pair, lines);
-    printing::ReportPreview::show(desk, shown, shown.heading);
+    printing::ReportPreview::showRead(desk, [pair](Database& db) {
+        printing::Report shown = report(pair, read(db, pair));
+        return printing::ReportPreview::Shown{shown.heading, shown};
+    });
 }
 
 } // namespace keptpairs

@@ -4,23 +4,19 @@
 #include "cutting/gui/sentreport.h"
 #include "shell/desk.h"
 #include "store/database.h"
+#include "ui/choicebox.h"
 #include "ui/dialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 Tcutover::Tcutover(Desk& desk) : desk_(desk), book_(desk.openShared()) {
     setObjectName(QStringLiteral("Tcutover"));
     setWindowTitle(QStringLiteral("ข้อมูลการตัดยอดเกินอั้น"));
     auto* grid = new QGridLayout(this);
-    chooser_ = new QComboBox(this);
-    chooser_->setObjectName(QStringLiteral("chooser"));
-    chooser_->setEditable(true);
-    chooser_->setInsertPolicy(QComboBox::NoInsert);
-    chooser_->lineEdit()->setReadOnly(true);
+    chooser_ = choiceBox(this, "chooser", false);
     chooser_->setMinimumWidth(320);
     chooser_->setMaxVisibleItems(20);
     grid->addWidget(chooser_, 0, 0, 1, 3);
@@ -44,21 +40,21 @@ Tcutover::~Tcutover() = default;
 void Tcutover::fill() {
     chooser_->clear();
     chooser_->addItems(cutlog::choices(*book_));
-    chooser_->setCurrentIndex(-1);
-    chooser_->setEditText(QStringLiteral("เลือกข้อมูล"));
+    showChoiceText(chooser_, QStringLiteral("เลือกข้อมูล"));
 }
 
-int Tcutover::chosenCut() const {
-    return cutlog::cutOfChoice(*book_, chooser_->currentIndex());
+int Tcutover::chosenCut() {
+    const int cut = cutlog::cutOfChoice(*book_, chooser_->currentIndex());
+    if (cut < 0)
+        Dialogs::info(this, cutlog::noChoiceText());
+    return cut;
 }
 
 void Tcutover::printChosen() {
     try {
         const int cut = chosenCut();
-        if (cut < 0) {
-            Dialogs::info(this, cutlog::noChoiceText());
+        if (cut < 0)
             return;
-        }
         cutlog::show(desk_, cutlog::logOf(*book_, cut));
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
@@ -76,10 +72,8 @@ void Tcutover::printLatest() {
 void Tcutover::takeBack() {
     try {
         const int cut = chosenCut();
-        if (cut < 0) {
-            Dialogs::info(this, cutlog::noChoiceText());
+        if (cut < 0)
             return;
-        }
         const QString item = chooser_->currentText();
         if (!Dialogs::question(this, cutlog::takeBackQuestion(item))) {
             Dialogs::info(this, cutlog::takeBackCancelled(item));

@@ -23,8 +23,8 @@ public slots:
     void takeBack();
 
 private:
-    // The cut of the chosen item (0 all cuts), -1 without a choice.
-    int chosenCut() const;
+    // The cut of the chosen item (0 all cuts); without a choice, -1 once it is said.
+    int chosenCut();
     void fill();
 
     Desk& desk_;

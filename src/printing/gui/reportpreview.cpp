@@ -1,6 +1,7 @@
 #include "printing/gui/reportpreview.h"
 
 #include "shell/desk.h"
+#include "store/database.h"
 #include "ui/dialogs.h"
 
 #include <QAction>
@@ -174,6 +175,17 @@ void ReportPreview::show(Desk& desk, const Report& report, const QString& title)
         preview.exec();
     }
     desk.previewClosed();
+}
+
+void ReportPreview::showRead(Desk& desk, const std::function<Shown(Database&)>& read) {
+    Shown shown;
+    try {
+        shown = read(*desk.openShared());
+    } catch (const StoreError& error) {
+        Dialogs::warning(nullptr, error.message());
+        return;
+    }
+    show(desk, shown.report, shown.title);
 }
 
 void ReportPreview::setTestMode(bool on) {

@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QList>
 #include <QWidget>
+#include <functional>
 
+class Database;
 class Desk;
 class QLabel;
 class QPrinter;
@@ -51,6 +53,8 @@ public:
         QString title;
         Report report;
     };
+    // Reads a report from the shared book and shows it; a book that cannot be read is said.
+    static void showRead(Desk& desk, const std::function<Shown(Database&)>& read);
     static void setTestMode(bool on);
     static const QList<Shown>& shown();
     static void reset();

@@ -4,6 +4,7 @@
 #include "shell/desk.h"
 #include "shell/settings.h"
 #include "store/database.h"
+#include "ui/choicebox.h"
 #include "ui/dialogs.h"
 
 #include <QComboBox>
@@ -16,15 +17,6 @@ namespace {
 const QString kChooseName = QStringLiteral("เลือกชื่อ");
 const QString kAllKinds = QStringLiteral("รวม");
 
-QComboBox* chooser(QWidget* parent, const char* name, bool typed) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->lineEdit()->setReadOnly(!typed);
-    box->setMinimumWidth(220);
-    return box;
-}
 } // namespace
 
 CustomerChoice::CustomerChoice(Desk& desk, const QString& objectName, const QString& title,
@@ -36,11 +28,13 @@ CustomerChoice::CustomerChoice(Desk& desk, const QString& objectName, const QStr
 
     grid_ = new QGridLayout(this);
     grid_->addWidget(new QLabel(QStringLiteral("เลือกชนิดเลข"), this), 0, 0);
-    kindBox_ = chooser(this, "kind", false);
+    kindBox_ = choiceBox(this, "kind", false);
+    kindBox_->setMinimumWidth(220);
     kindBox_->addItems(kinds);
     grid_->addWidget(kindBox_, 0, 1);
     grid_->addWidget(new QLabel(QStringLiteral("เลือกชื่อที่ต้องการ"), this), 1, 0);
-    nameBox_ = chooser(this, "name", true);
+    nameBox_ = choiceBox(this, "name", true);
+    nameBox_->setMinimumWidth(220);
     nameBox_->setMaxVisibleItems(20);
     grid_->addWidget(nameBox_, 1, 1);
     auto* restart = new QPushButton(QStringLiteral("เริ่มต้นใหม่"), this);
@@ -89,13 +83,11 @@ void CustomerChoice::loadNames(bool withSheets) {
 }
 
 void CustomerChoice::setKindText(const QString& text) {
-    kindBox_->setCurrentIndex(-1);
-    kindBox_->setEditText(text);
+    showChoiceText(kindBox_, text);
 }
 
 void CustomerChoice::setNameText(const QString& text) {
-    nameBox_->setCurrentIndex(-1);
-    nameBox_->setEditText(text);
+    showChoiceText(nameBox_, text);
 }
 
 void CustomerChoice::restarted() {

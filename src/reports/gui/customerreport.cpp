@@ -76,15 +76,10 @@ printing::Report entryOrderReport(const QString& heading, const QVector<Entered>
 }
 
 void showRemaining(Desk& desk) {
-    Listing listing;
-    try {
-        const std::unique_ptr<Database> db = desk.openShared();
-        listing = everybody(*db, Source::remaining, 0);
-    } catch (const StoreError& error) {
-        Dialogs::warning(nullptr, error.message());
-        return;
-    }
-    printing::ReportPreview::show(desk, report(listing), QStringLiteral("แสดงยอดทั้งหมด"));
+    printing::ReportPreview::showRead(desk, [](Database& db) {
+        return printing::ReportPreview::Shown{QStringLiteral("แสดงยอดทั้งหมด"),
+                                              report(everybody(db, Source::remaining, 0))};
+    });
 }
 
 } // namespace customerviews

@@ -6,12 +6,12 @@
 #include "reports/gui/fillwait.h"
 #include "shell/desk.h"
 #include "store/database.h"
+#include "ui/choicebox.h"
 #include "ui/dialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -32,14 +32,9 @@ Tallinput::Tallinput(Desk& desk, Source source)
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("เลือกชนิดเลข"), this), 0, 0);
-    chooser_ = new QComboBox(this);
-    chooser_->setObjectName(QStringLiteral("group"));
-    chooser_->setEditable(true);
-    chooser_->setInsertPolicy(QComboBox::NoInsert);
-    chooser_->lineEdit()->setReadOnly(true);
+    chooser_ = choiceBox(this, "group", false);
     chooser_->addItems(customerviews::groupChoices());
-    chooser_->setCurrentIndex(-1);
-    chooser_->setEditText(QStringLiteral("เลือกข้อมูล"));
+    showChoiceText(chooser_, QStringLiteral("เลือกข้อมูล"));
     chooser_->setMinimumWidth(200);
     grid->addWidget(chooser_, 0, 1);
     show_ = new QPushButton(QStringLiteral("แสดงผล"), this);

@@ -52,18 +52,13 @@ void show(Desk& desk, const QString& className, Mode mode, bool byAmount) {
     request.mode = mode;
     request.byAmount = byAmount;
     request.namingMode = desk.run().kindNamingMode;
-    Listing listing;
-    try {
-        const std::unique_ptr<Database> db = desk.openShared();
-        const SettingsRecord settings(*db);
+    printing::ReportPreview::showRead(desk, [&request](Database& db) {
+        const SettingsRecord settings(db);
         request.redWarning = settings.redWarning();
         request.watchNumbers = settings.watchNumbers();
-        listing = read(*db, request);
-    } catch (const StoreError& error) {
-        Dialogs::warning(nullptr, error.message());
-        return;
-    }
-    printing::ReportPreview::show(desk, report(listing), listing.caption);
+        const Listing listing = read(db, request);
+        return printing::ReportPreview::Shown{listing.caption, report(listing)};
+    });
 }
 
 } // namespace totals
