@@ -83,6 +83,11 @@ QString wholeOf(Engine engine, const QString& expr) {
                             : QStringLiteral("CAST(%1 AS INTEGER)").arg(expr);
 }
 
+QString containsBound(Engine engine, const QString& column) {
+    return onServer(engine) ? QStringLiteral("strpos(%1, ?) > 0").arg(column)
+                            : QStringLiteral("instr(%1, ?) > 0").arg(column);
+}
+
 QString keptSumsStorage(Engine engine, const QString& table) {
     if (!onServer(engine))
         return QString();

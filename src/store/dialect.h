@@ -28,6 +28,8 @@ QString numberType(Engine engine);    // double
 QString longType(Engine engine);      // whole number
 // expr as a whole number, its fraction cut off (toward zero) on every engine.
 QString wholeOf(Engine engine, const QString& expr);
+// True where the text column holds the bound text somewhere (no pattern characters).
+QString containsBound(Engine engine, const QString& column);
 
 // The triggers on tball that keep tbtotals and tbkind, and the statements that drop them.
 QString sumTriggers(Engine engine);

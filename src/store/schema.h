@@ -56,6 +56,7 @@ QString cusCodeIndex();
 QString totalsByAmountIndex();
 // The index of the entered lines by customer and entry (a customer's lines and stakes).
 QString enteredByCustomerIndex();
+QString enteredByNumberIndex();
 
 // Runs statements separated by ";\n"; trigger and function bodies stay whole.
 void execScript(Database& db, const QString& sql);

@@ -31,6 +31,11 @@ QString enteredByCustomerIndex() {
     return QStringLiteral("CREATE INDEX IF NOT EXISTS tballcus_cus ON tballcus (cus, id)");
 }
 
+QString enteredByNumberIndex() {
+    // The lines of a kind that win a draw, read without a scan of the book.
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS tballcus_num ON tballcus (codeins, num)");
+}
+
 QVector<ObjectDef> betTableDefs(Engine engine) {
     const QString text = dialect::textType(engine);
     const QString number = dialect::numberType(engine);
@@ -49,7 +54,8 @@ QVector<ObjectDef> betTableDefs(Engine engine) {
         {QStringLiteral("tball"), betTableSql(QStringLiteral("tball"), engine) +
                                       QStringLiteral(";\n") + dialect::sumTriggers(engine)},
         {QStringLiteral("tballcus"), betTableSql(QStringLiteral("tballcus"), engine) +
-                                         QStringLiteral(";\n") + enteredByCustomerIndex()},
+                                         QStringLiteral(";\n") + enteredByCustomerIndex() +
+                                         QStringLiteral(";\n") + enteredByNumberIndex()},
         {QStringLiteral("tblog"), QStringLiteral("CREATE TABLE tblog (id %1, s %2)")
                                       .arg(dialect::counterColumn(engine), text)},
     };
