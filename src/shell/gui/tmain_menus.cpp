@@ -15,6 +15,7 @@
 #include "reports/gui/totalsreport.h"
 #include "reports/gui/tselectcus.h"
 #include "settlement/gui/tchange.h"
+#include "settlement/gui/tcheck.h"
 #include "settlement/gui/tcuschange.h"
 #include "settlement/gui/tcuss.h"
 #include "shell/gui/tmain.h"
@@ -66,7 +67,8 @@ QVector<Tmain::Command> Tmain::commands() {
     add(setup, QStringLiteral("3.การแสดงเมนูป้อนข้อมูล"), [this] { openMenuSetup(); });
     add(setup, QStringLiteral("4.ตั้งอัตราการจ่ายแบบรวม"), [this] { openRates(); });
     add(setup, QStringLiteral("5.ตั้งอัตราการจ่ายแบบแยกชื่อ"), [this] { openCustomerRates(); });
-    addLater(rows, setup, {QStringLiteral("6.ตรวจรางวัล"), QStringLiteral("7.ระบบการป้อน")});
+    add(setup, QStringLiteral("6.ตรวจรางวัล"), [this] { openSingle<Tcheck>(); });
+    addLater(rows, setup, {QStringLiteral("7.ระบบการป้อน")});
     add(setup, QStringLiteral("8.ข้อมูลลูกค้า"), [this] { openCustomers(); });
     add(setup, QStringLiteral("9.เปลี่ยนรหัสผ่าน"), [this] { openChangePassword(); });
     add(setup, QStringLiteral("10.Ip-Address"), [this] { setFixedAddress(); });

@@ -1,0 +1,319 @@
+#include "settlement/gui/tcheck.h"
+
+#include "platform/platform.h"
+#include "settlement/gui/winnersreport.h"
+#include "shell/desk.h"
+#include "store/database.h"
+#include "store/kindcaptions.h"
+#include "ui/choicebox.h"
+#include "ui/dialogs.h"
+#include "ui/subwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// The rows' captions before a check.
+QString rowCaption(Kind kind, int mode) {
+    switch (kind) {
+    case Kind::t2:
+        return mode == 1   ? QStringLiteral("หัว2ตัว")
+               : mode == 2 ? QStringLiteral("2ตัวx")
+                           : QStringLiteral("คู่โต๊ด");
+    case Kind::h4:
+        return mode == 1 ? QStringLiteral("หัว3ตัวโต๊ด") : QStringLiteral("กลุ่ม4ตัว");
+    case Kind::h5:
+        return mode == 1 ? QStringLiteral("หัว3ตัว") : QStringLiteral("กลุ่ม5ตัว");
+    default:
+        return QString::fromUtf8(kindInfo(kind).caption);
+    }
+}
+
+QLineEdit* box(QWidget* parent, int number, bool readOnly) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("Edit%1").arg(number));
+    edit->setReadOnly(readOnly);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(110);
+    return edit;
+}
+
+const char kTotalCaption[] = "สรุปผลรวม";
+
+} // namespace
+
+Tcheck::Tcheck(Desk& desk)
+    : desk_(desk), book_(desk.openShared()), mode_(desk.run().kindNamingMode) {
+    setObjectName(QStringLiteral("Tcheck"));
+    setWindowTitle(QStringLiteral("หน้าตรวจรางวัล"));
+    auto* grid = new QGridLayout(this);
+    auto* title = new QLabel(QStringLiteral("ตรวจรางวัล(ประมวลผลตามยอดที่เก็บ)"), this);
+    QFont big = title->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    title->setFont(big);
+    grid->addWidget(title, 0, 0, 1, 6);
+
+    // The draw in one line: first prize, two-digit bottom, the four three-digit bottoms.
+    auto* drawGrid = new QGridLayout;
+    const QString drawCaptions[6] = {QStringLiteral("รางวัลที่1"), QStringLiteral("2ตัวล่าง"),
+                                     QStringLiteral("3ตัวล่าง"),  QStringLiteral("3ตัวล่าง"),
+                                     QStringLiteral("3ตัวล่าง"),  QStringLiteral("3ตัวล่าง")};
+    const int lengths[6] = {6, 2, 3, 3, 3, 3};
+    for (int i = 0; i < 6; ++i) {
+        QLineEdit* edit = box(this, i + 1, false);
+        edit->setMaxLength(lengths[i]);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setMinimumWidth(i == 0 ? 110 : 70);
+        draw_[static_cast<size_t>(i)] = edit;
+        if (i < 4)
+            edit->installEventFilter(this);
+        drawGrid->addWidget(new QLabel(drawCaptions[i], this), 0, i);
+        drawGrid->addWidget(edit, 1, i);
+    }
+    drawGrid->setColumnStretch(6, 1);
+    grid->addLayout(drawGrid, 1, 0, 1, 6);
+
+    const int head = 5;
+    grid->addWidget(new QLabel(QStringLiteral("%ส่วนลด"), this), head, 1);
+    grid->addWidget(new QLabel(QStringLiteral("ยอดที่เก็บ"), this), head, 2);
+    grid->addWidget(new QLabel(QStringLiteral("ยอดที่จ่าย"), this), head, 3);
+    grid->addWidget(new QLabel(QStringLiteral("สรุป"), this), head, 4);
+    for (int row = 0; row < kKindCount; ++row) {
+        const size_t r = static_cast<size_t>(row);
+        const Kind kind = prizecheck::rowOrder()[r];
+        captions_[r] = new QLabel(rowCaption(kind, mode_), this);
+        captions_[r]->setObjectName(QStringLiteral("caption%1").arg(row + 1));
+        captions_[r]->setMinimumWidth(260);
+        percents_[r] = box(this, 7 + row, false);
+        percents_[r]->setMinimumWidth(60);
+        kept_[r] = box(this, 17 + row, true);
+        paid_[r] = box(this, 27 + row, true);
+        net_[r] = box(this, 37 + row, true);
+        grid->addWidget(captions_[r], head + 1 + row, 0);
+        grid->addWidget(percents_[r], head + 1 + row, 1);
+        grid->addWidget(kept_[r], head + 1 + row, 2);
+        grid->addWidget(paid_[r], head + 1 + row, 3);
+        grid->addWidget(net_[r], head + 1 + row, 4);
+    }
+    const int foot = head + 1 + kKindCount;
+    totalCaption_ = new QLabel(QString::fromUtf8(kTotalCaption), this);
+    totalCaption_->setObjectName(QStringLiteral("totalCaption"));
+    totalCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(totalCaption_, foot, 3);
+    total_ = box(this, 47, true);
+    grid->addWidget(total_, foot, 4);
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("progress"));
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    grid->addWidget(bar_, foot + 1, 0, 1, 5);
+
+    // The commands on the right.
+    auto button = [&](const char* name, const QString& caption, int row, void (Tcheck::*slot)()) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, slot);
+        grid->addWidget(b, row, 5);
+        return b;
+    };
+    check_ = button("check", QStringLiteral("ตรวจรางวัล"), head + 1, &Tcheck::startCheck);
+    button("average", QStringLiteral("หาค่า%ส่วนลดแบบเฉลี่ย"), head + 2, &Tcheck::fillAveragePercents);
+    button("keepAll", QStringLiteral("ตัดยอดปัจจุบันเก็บทั้งหมด"), head + 3, &Tcheck::keepAllCurrent);
+    auto* byName = new QLabel(QStringLiteral("ตรวจรางวัลแยกตามชื่อ"), this);
+    grid->addWidget(byName, head + 5, 5);
+    winners_ = choiceBox(this, "c1", false);
+    winners_->addItem(QStringLiteral("ตรวจแบบรวมโดยExcel"));
+    for (Kind kind : prizecheck::rowOrder())
+        winners_->addItem(QString::fromUtf8(kindInfo(kind).caption));
+    winners_->setMaxVisibleItems(11);
+    showChoiceText(winners_, QStringLiteral("เลือกชนิดข้อมูล"));
+    connect(winners_, qOverload<int>(&QComboBox::activated), this, &Tcheck::showWinners);
+    grid->addWidget(winners_, head + 6, 5);
+    // The winners by customer follow the group names of mode 0 only.
+    byName->setVisible(mode_ == 0);
+    winners_->setVisible(mode_ == 0);
+    button("accounts", QStringLiteral("สรุปบัญชีรายชื่อ"), head + 8, &Tcheck::openAccounts);
+    grid->setColumnStretch(6, 1);
+    grid->setRowStretch(foot + 2, 1);
+
+    const Draw stored = drawstore::load(*book_);
+    draw_[0]->setText(stored.first);
+    draw_[1]->setText(stored.bottom2);
+    for (int i = 0; i < 4; ++i)
+        draw_[static_cast<size_t>(2 + i)]->setText(stored.bottom3[static_cast<size_t>(i)]);
+    const auto percents = prizecheck::storedPercents(*book_);
+    for (int row = 0; row < kKindCount; ++row)
+        percents_[static_cast<size_t>(row)]->setText(percents[static_cast<size_t>(row)]);
+
+    tick_ = new QTimer(this);
+    tick_->setObjectName(QStringLiteral("Timer1"));
+    tick_->setSingleShot(true);
+    tick_->setInterval(1000);
+    connect(tick_, &QTimer::timeout, this, &Tcheck::runCheck);
+    close_ = new QTimer(this);
+    close_->setObjectName(QStringLiteral("Timer2"));
+    close_->setSingleShot(true);
+    close_->setInterval(500 * 1000);
+    connect(close_, &QTimer::timeout, this, &Tcheck::onCloseTimer);
+    close_->start();
+}
+
+Tcheck::~Tcheck() = default;
+
+Draw Tcheck::typedDraw() const {
+    Draw d;
+    d.first = draw_[0]->text();
+    d.bottom2 = draw_[1]->text();
+    for (int i = 0; i < 4; ++i)
+        d.bottom3[static_cast<size_t>(i)] = draw_[static_cast<size_t>(2 + i)]->text();
+    return d;
+}
+
+bool Tcheck::eventFilter(QObject* watched, QEvent* event) {
+    // Clicking into a draw box empties it for the new number.
+    if (event->type() == QEvent::MouseButtonPress)
+        if (auto* edit = qobject_cast<QLineEdit*>(watched))
+            edit->clear();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tcheck::clearResults() {
+    for (int row = 0; row < kKindCount; ++row) {
+        const size_t r = static_cast<size_t>(row);
+        captions_[r]->clear();
+        kept_[r]->clear();
+        paid_[r]->clear();
+        net_[r]->clear();
+    }
+    total_->clear();
+}
+
+void Tcheck::startCheck() {
+    check_->setEnabled(false);
+    clearResults();
+    draw_[0]->setText(Draw::paddedFirst(draw_[0]->text()));
+    bar_->setValue(0);
+    tick_->start();
+}
+
+bool Tcheck::readPercents(std::array<qint64, kKindCount>* percents) {
+    for (int row = 0; row < kKindCount; ++row) {
+        const size_t r = static_cast<size_t>(row);
+        bool ok = false;
+        const qint64 value = percents_[r]->text().trimmed().toLongLong(&ok);
+        if (!ok) {
+            Dialogs::warning(this, QStringLiteral("%ส่วนลดของ%1ต้องเป็นตัวเลขจำนวนเต็ม")
+                                       .arg(rowCaption(prizecheck::rowOrder()[r], mode_)));
+            percents_[r]->setFocus();
+            percents_[r]->selectAll();
+            return false;
+        }
+        (*percents)[r] = value;
+    }
+    return true;
+}
+
+void Tcheck::runCheck() {
+    tick_->stop();
+    std::array<qint64, kKindCount> percents{};
+    if (!readPercents(&percents)) {
+        check_->setEnabled(true);
+        return;
+    }
+    try {
+        const Draw draw = typedDraw();
+        {
+            Transaction write(*book_);
+            prizecheck::storePercents(*book_, percents);
+            drawstore::store(*book_, draw);
+            write.commit();
+        }
+        bar_->setValue(30);
+        showResult(prizecheck::check(*book_, draw, percents, mode_));
+        bar_->setValue(100);
+        Platform::instance().beep();
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+    check_->setEnabled(true);
+}
+
+void Tcheck::showResult(const prizecheck::Result& result) {
+    for (int row = 0; row < kKindCount; ++row) {
+        const size_t r = static_cast<size_t>(row);
+        const prizecheck::KindResult& k = result.rows[r];
+        captions_[r]->setText(k.caption);
+        kept_[r]->setText(QString::number(k.kept));
+        paid_[r]->setText(QString::number(k.paid));
+        net_[r]->setText(QString::number(k.net));
+    }
+    total_->setText(QString::number(result.total));
+    const QString caption = result.totalCaption();
+    if (!caption.isEmpty())
+        totalCaption_->setText(caption);
+}
+
+void Tcheck::fillAveragePercents() {
+    try {
+        const auto averages = prizecheck::averagePercents(*book_);
+        for (int row = 0; row < kKindCount; ++row)
+            percents_[static_cast<size_t>(row)]->setText(averages[static_cast<size_t>(row)]);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+}
+
+void Tcheck::keepAllCurrent() {
+    try {
+        prizecheck::keepAllCurrent(*book_);
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+}
+
+void Tcheck::showWinners(int item) {
+    if (item < 0 || item > kKindCount)
+        return;
+    const Draw draw = typedDraw();
+    if (item == 0)
+        return;
+    const Kind kind = prizecheck::rowOrder()[static_cast<size_t>(item - 1)];
+    winnersreport::show(desk_, *book_, kind, winning::ruleOf(kind, mode_, draw));
+}
+
+void Tcheck::openAccounts() {
+    emit accountsOpened();
+}
+
+void Tcheck::storeDraw() {
+    try {
+        Transaction write(*book_);
+        drawstore::store(*book_, typedDraw());
+        write.commit();
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
+}
+
+void Tcheck::closeEvent(QCloseEvent* event) {
+    storeDraw();
+    QWidget::closeEvent(event);
+}
+
+void Tcheck::onCloseTimer() {
+    // Closing under an open message box would pull the box away from its caller.
+    if (QApplication::activeModalWidget()) {
+        close_->start(1000);
+        return;
+    }
+    closeWithFrame(this);
+}

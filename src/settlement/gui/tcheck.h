@@ -1,0 +1,68 @@
+#pragma once
+
+#include "settlement/prizecheck.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class Database;
+class Desk;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+// The prize check window: the draw, the discount percents and, per kind, what the bookmaker
+// keeps, pays and nets on the kept amounts of the last cut; the winners of each customer.
+class Tcheck : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tcheck(Desk& desk);
+    ~Tcheck() override;
+
+    // The six draw boxes, Edit1 to Edit6.
+    QLineEdit* drawBox(int index) const { return draw_[static_cast<size_t>(index)]; }
+    Draw typedDraw() const;
+
+public slots:
+    // "ตรวจรางวัล": empties the results; the check runs at the timer's next tick.
+    void startCheck();
+    void runCheck();
+    void fillAveragePercents();
+    void keepAllCurrent();
+    // The chooser's item: 0 the workbook of every kind, 1 to 10 a kind's winners report.
+    void showWinners(int item);
+    void openAccounts();
+    // The window closes itself a while after it opened.
+    void onCloseTimer();
+
+signals:
+    void accountsOpened();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool readPercents(std::array<qint64, kKindCount>* percents);
+    void clearResults();
+    void showResult(const prizecheck::Result& result);
+    void storeDraw();
+
+    Desk& desk_;
+    std::unique_ptr<Database> book_;
+    int mode_ = 0;
+    std::array<QLineEdit*, 6> draw_{};
+    std::array<QLabel*, kKindCount> captions_{};
+    std::array<QLineEdit*, kKindCount> percents_{}, kept_{}, paid_{}, net_{};
+    QLabel* totalCaption_ = nullptr;
+    QLineEdit* total_ = nullptr;
+    QPushButton* check_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+    QComboBox* winners_ = nullptr;
+    QTimer* tick_ = nullptr;
+    QTimer* close_ = nullptr;
+};

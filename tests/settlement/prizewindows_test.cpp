@@ -1,0 +1,178 @@
+#include "platform/fakeplatform.h"
+#include "printing/gui/reportpreview.h"
+#include "settlement/gui/tcheck.h"
+#include "store/database.h"
+#include "support/reportcells.h"
+#include "support/shop.h"
+#include "support/tempbook.h"
+#include "support/testmain.h"
+#include "ui/dialogs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+
+using printing::ReportPreview;
+using testing::child;
+using testing::runCommand;
+
+namespace {
+template <typename Window> Window* windowOf(Tmain* main) {
+    for (QMdiSubWindow* window : main->findChild<QMdiArea*>()->subWindowList()) {
+        if (auto* found = qobject_cast<Window*>(window->widget()))
+            return found;
+    }
+    return nullptr;
+}
+
+void entered(Database& db, const QString& cus, const QString& num, const QString& code,
+             const QString& column, double stake) {
+    for (const char* table : {"tballcus", "tball"}) {
+        db.exec(QStringLiteral("INSERT INTO %1 (num, %2, cus, codeins) VALUES (?, ?, ?, ?)")
+                    .arg(QLatin1String(table), column),
+                {num, stake, cus, code});
+    }
+}
+
+QString text(Tcheck* w, const QString& name) {
+    return child<QLineEdit>(w, name)->text();
+}
+
+const QStringList kSetup = {QStringLiteral("(2)ตั้งค่า")};
+} // namespace
+
+class PrizeWindowsTest : public testing::Test {
+    Q_OBJECT
+private slots:
+    void init() {
+        testing::Test::init();
+        shop_ = std::make_unique<testing::Shop>();
+        book_ = shop_->main->desk().openShared();
+        Database& db = *book_;
+        db.exec("UPDATE change SET h3 = '500', t3 = '100', h2 = '70'");
+        db.exec("UPDATE change3 SET h3 = '10', t3 = '20', l3 = '0', h2 = '0', t2 = '0', l2 = '0', "
+                "h1 = '0', l1 = '0', h4 = '0', h5 = '0'");
+        db.exec("UPDATE checkdata SET h3 = '111111', l2 = '22'");
+        db.exec(
+            "INSERT INTO cus (id, name, h3, t3, c3hp, c3tp) VALUES ('ก', 'ก', 550, 100, 25, 30)");
+        entered(db, "ก", "456", "h3", "h", 100);
+        entered(db, "ก", "123", "h3", "h", 300);
+        entered(db, "ก", "465", "t3", "t", 10);
+        entered(db, "ข", "456", "h3", "h", 9);
+    }
+    void cleanup() {
+        book_.reset();
+        shop_.reset();
+        testing::Test::cleanup();
+    }
+
+    void checkOfTheKeptAmounts() {
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        QPointer<Tcheck> w = windowOf<Tcheck>(main);
+        QVERIFY(w);
+        QCOMPARE(text(w, "Edit1"), QStringLiteral("111111"));
+        QCOMPARE(text(w, "Edit7"), QStringLiteral("10"));
+        QCOMPARE(child<QLabel>(w, "caption6")->text(), QStringLiteral("คู่โต๊ด"));
+        QTest::mouseClick(child<QPushButton>(w, "keepAll"), Qt::LeftButton);
+        // Clicking into the first prize empties it for the new number.
+        QTest::mouseClick(child<QLineEdit>(w, "Edit1"), Qt::LeftButton);
+        QVERIFY(text(w, "Edit1").isEmpty());
+        QTest::keyClicks(child<QLineEdit>(w, "Edit1"), "456");
+        auto* check = child<QPushButton>(w, "check");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!check->isEnabled());
+        QCOMPARE(text(w, "Edit1"), QStringLiteral("000456"));
+        QVERIFY(child<QLabel>(w, "caption1")->text().isEmpty());
+        const int beeps = shop_->platform->beeps;
+        w->runCheck();
+        QVERIFY(check->isEnabled());
+        QCOMPARE(shop_->platform->beeps, beeps + 1);
+        // 409 kept less 10% is 368; 109 of 456 paid at 500.
+        QCOMPARE(child<QLabel>(w, "caption1")->text(),
+                 QStringLiteral("3ตัวบนมีเลขถูกรางวัลจำนวน==109"));
+        QCOMPARE(text(w, "Edit17"), QStringLiteral("368"));
+        QCOMPARE(text(w, "Edit27"), QStringLiteral("54500"));
+        QCOMPARE(text(w, "Edit37"), QStringLiteral("-54132"));
+        QCOMPARE(child<QLabel>(w, "caption2")->text(),
+                 QStringLiteral("3ตัวโต๊ดมีเลขถูกรางวัลจำนวน==10"));
+        QCOMPARE(text(w, "Edit18"), QStringLiteral("8"));
+        QCOMPARE(text(w, "Edit28"), QStringLiteral("1000"));
+        QCOMPARE(child<QLabel>(w, "caption4")->text(), QStringLiteral("2ตัวบนไม่มีเลขถูกรางวัล"));
+        QCOMPARE(text(w, "Edit30"), QStringLiteral("0"));
+        QCOMPARE(text(w, "Edit47"), QString::number(368 - 54500 + 8 - 1000));
+        QCOMPARE(child<QLabel>(w, "totalCaption")->text(), QStringLiteral("ขาดทุน="));
+        // The draw and the percents are kept for the next check.
+        QCOMPARE(book_->scalar("SELECT h3 FROM checkdata").toString(), QStringLiteral("000456"));
+        QCOMPARE(book_->scalar("SELECT h3 FROM change3").toString(), QStringLiteral("10"));
+        QVERIFY(Dialogs::asked().isEmpty());
+    }
+
+    void percentNotWholeStopsTheCheck() {
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        Tcheck* w = windowOf<Tcheck>(main);
+        child<QLineEdit>(w, "Edit12")->setText("1.5");
+        child<QLineEdit>(w, "Edit7")->setText("33");
+        w->startCheck();
+        w->runCheck();
+        QCOMPARE(Dialogs::last().kind, QStringLiteral("warning"));
+        QCOMPARE(Dialogs::last().text, QStringLiteral("%ส่วนลดของคู่โต๊ดต้องเป็นตัวเลขจำนวนเต็ม"));
+        QVERIFY(child<QPushButton>(w, "check")->isEnabled());
+        QCOMPARE(book_->scalar("SELECT h3 FROM change3").toString(), QStringLiteral("10"));
+        QVERIFY(text(w, "Edit17").isEmpty());
+        // The averages of the customers' percents fill the boxes; nothing is stored yet.
+        book_->exec("INSERT INTO cus (id, name, c3hp) VALUES ('ข', 'ข', 26)");
+        QTest::mouseClick(child<QPushButton>(w, "average"), Qt::LeftButton);
+        QCOMPARE(text(w, "Edit7"), QStringLiteral("26")); // 25.5 halves to even
+        QCOMPARE(book_->scalar("SELECT h3 FROM change3").toString(), QStringLiteral("10"));
+    }
+
+    void winnersOfEachCustomerAndClosing() {
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        QPointer<Tcheck> w = windowOf<Tcheck>(main);
+        child<QLineEdit>(w, "Edit1")->setText("000456");
+        auto* chooser = child<QComboBox>(w, "c1");
+        QCOMPARE(chooser->currentText(), QStringLiteral("เลือกชนิดข้อมูล"));
+        ReportPreview::reset();
+        w->showWinners(1);
+        QCOMPARE(ReportPreview::shown().size(), 1);
+        const printing::Report& r = ReportPreview::shown().last().report;
+        QCOMPARE(r.heading, QStringLiteral("3ตัวบน"));
+        // The line of a name not among the customers is not listed.
+        QCOMPARE(r.rows.size(), 1);
+        QCOMPARE(testing::cellsOf(r, 0), (QStringList{"ก", "456", "100", "550", "55000"}));
+        QCOMPARE(r.sumCaption, QStringLiteral("ยอดรวม="));
+        // Closing keeps the draw in the boxes; so does the window closing itself.
+        child<QLineEdit>(w, "Edit2")->setText("99");
+        w->onCloseTimer();
+        QTRY_VERIFY(!w);
+        QCOMPARE(book_->scalar("SELECT h3 || '/' || l2 FROM checkdata").toString(),
+                 QStringLiteral("000456/99"));
+    }
+
+    void headNamesHideTheWinnersChooser() {
+        shop_.reset();
+        book_.reset();
+        shop_ =
+            std::make_unique<testing::Shop>([](SettingsRecord& s) { s.set(Backc::back13, "1"); });
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        Tcheck* w = windowOf<Tcheck>(main);
+        QVERIFY(!child<QComboBox>(w, "c1")->isVisibleTo(w));
+        QCOMPARE(child<QLabel>(w, "caption6")->text(), QStringLiteral("หัว2ตัว"));
+        QCOMPARE(child<QLabel>(w, "caption10")->text(), QStringLiteral("หัว3ตัว"));
+    }
+
+private:
+    std::unique_ptr<testing::Shop> shop_;
+    std::unique_ptr<Database> book_;
+};
+
+TABULOX_TEST(PrizeWindowsTest)
+#include "prizewindows_test.moc"
