@@ -1,3 +1,4 @@
+#include "settlement/customercheck.h"
 #include "settlement/prizecheck.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
@@ -100,6 +101,8 @@ private slots:
     void winnersOfTheCustomers();
     void keepAllCurrentTotals();
     void percentsAndDrawAreKept();
+    void checkByCustomer();
+    void settlementAndDrawDate();
 };
 
 void PrizeCheckTest::numbersOfTheDraw() {
@@ -330,6 +333,50 @@ void PrizeCheckTest::percentsAndDrawAreKept() {
     QCOMPARE(back.first, d.first);
     QCOMPARE(back.bottom2, d.bottom2);
     QCOMPARE(back.bottom3, d.bottom3);
+}
+
+void PrizeCheckTest::checkByCustomer() {
+    TempBook book(testing::engine());
+    Database& db = book.db();
+    customer(db, "B", 90, 5);
+    customer(db, "A", 500, 10);
+    customer(db, "C", 10, 0);
+    entered(db, "B", "12X", Kind::t2, 4);
+    entered(db, "A", "123", Kind::h3, 2);
+    entered(db, "B", "111", Kind::l3, 1);
+    entered(db, "A", "3", Kind::h1, 5);
+    entered(db, "C", "999", Kind::h3, 5);
+    const Draw d = drawOf("000123", "45", {"111", "111"});
+    // Mode 2: t2 lines are two-digit-X patterns.
+    const QVector<WinningLine> lines = customercheck::winningLines(db, d, 2);
+    QStringList seen;
+    for (const WinningLine& line : lines)
+        seen << line.caption + ":" + line.cus + ":" + line.num;
+    QCOMPARE(seen, (QStringList{"3ตัวบน:A:123", "3ตัวล่าง:B:111", "เลข2X:B:12X", "วิ่งบน:A:3"}));
+    const auto winners = customercheck::winnersOf(lines);
+    QCOMPARE(winners.size(), 2);
+    QCOMPARE(winners[0].cus, QStringLiteral("A"));
+    QCOMPARE(winners[1].cus, QStringLiteral("B"));
+    QCOMPARE(customercheck::wonBy(lines, "A"), qint64(2 * 500 + 5 * 500));
+    QCOMPARE(customercheck::countText(2), QStringLiteral("มีผู้ถูกรางวัลจำนวน2คน(คลิ๊กที่ชื่อ)"));
+    QCOMPARE(customercheck::countText(0), QStringLiteral("ไม่มีผู้ถูกรางวัล"));
+    // Mode 0 reads the same t2 line as a pair: it does not win.
+    QCOMPARE(customercheck::winningLines(db, d, 0).size(), 3);
+}
+
+void PrizeCheckTest::settlementAndDrawDate() {
+    customercheck::Settlement s;
+    s.won = 900;
+    s.toCollect = 400;
+    QCOMPARE(s.line(), QStringLiteral("ต้องจ่ายคืน  =  900 - 400 = 500"));
+    s.won = 100;
+    QCOMPARE(s.line(), QStringLiteral("ต้องเรียกเก็บเพิ่ม  =  400 - 100 = 300"));
+    s.won = 400;
+    QCOMPARE(s.line(), QStringLiteral("ยอดเรียกเก็บ="));
+    QCOMPARE(customercheck::drawDateText(QDate(2014, 7, 16)),
+             QStringLiteral("16 / กรกฏาคม / 2557"));
+    QCOMPARE(customercheck::drawDateText(QDate(2560, 11, 1)),
+             QStringLiteral("1 / พฤษจิกายน / 2560"));
 }
 
 TABULOX_TEST(PrizeCheckTest)
