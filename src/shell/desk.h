@@ -69,6 +69,9 @@ public:
     void ratesSaved() { emit ratesChanged(); }
     void bookWritten(BookChange change) { emit bookChanged(change); }
     void settingsLoadedFrom(const QString& file) { emit settingsLoaded(file); }
+    // The prize check asks for the check by customer; closing that one ends the prize check.
+    void checkByCustomerAsked() { emit checkByCustomerWanted(); }
+    void checkByCustomerClosed() { emit checkByCustomerDone(); }
     // A report's preview opens and closes; the main window steps aside meanwhile.
     void previewOpened() { emit previewShown(true); }
     void previewClosed() { emit previewShown(false); }
@@ -93,6 +96,8 @@ signals:
     void bookChanged(BookChange change);
     void settingsLoaded(const QString& file);
     void previewShown(bool shown);
+    void checkByCustomerWanted();
+    void checkByCustomerDone();
 
 private:
     RunValues run_;

@@ -1,6 +1,7 @@
 #include "settlement/gui/tcheck.h"
 
 #include "platform/platform.h"
+#include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
 #include "shell/desk.h"
 #include "store/database.h"
@@ -62,25 +63,8 @@ Tcheck::Tcheck(Desk& desk)
     title->setFont(big);
     grid->addWidget(title, 0, 0, 1, 6);
 
-    // The draw in one line: first prize, two-digit bottom, the four three-digit bottoms.
-    auto* drawGrid = new QGridLayout;
-    const QString drawCaptions[6] = {QStringLiteral("รางวัลที่1"), QStringLiteral("2ตัวล่าง"),
-                                     QStringLiteral("3ตัวล่าง"),  QStringLiteral("3ตัวล่าง"),
-                                     QStringLiteral("3ตัวล่าง"),  QStringLiteral("3ตัวล่าง")};
-    const int lengths[6] = {6, 2, 3, 3, 3, 3};
-    for (int i = 0; i < 6; ++i) {
-        QLineEdit* edit = box(this, i + 1, false);
-        edit->setMaxLength(lengths[i]);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setMinimumWidth(i == 0 ? 110 : 70);
-        draw_[static_cast<size_t>(i)] = edit;
-        if (i < 4)
-            edit->installEventFilter(this);
-        drawGrid->addWidget(new QLabel(drawCaptions[i], this), 0, i);
-        drawGrid->addWidget(edit, 1, i);
-    }
-    drawGrid->setColumnStretch(6, 1);
-    grid->addLayout(drawGrid, 1, 0, 1, 6);
+    draw_ = new DrawBoxes(this);
+    grid->addWidget(draw_, 1, 0, 1, 6);
 
     const int head = 5;
     grid->addWidget(new QLabel(QStringLiteral("%ส่วนลด"), this), head, 1);
@@ -138,18 +122,14 @@ Tcheck::Tcheck(Desk& desk)
     showChoiceText(winners_, QStringLiteral("เลือกชนิดข้อมูล"));
     connect(winners_, qOverload<int>(&QComboBox::activated), this, &Tcheck::showWinners);
     grid->addWidget(winners_, head + 6, 5);
-    // The winners by customer follow the group names of mode 0 only.
+    // Naming modes 1 and 2 have no winners by customer here.
     byName->setVisible(mode_ == 0);
     winners_->setVisible(mode_ == 0);
     button("accounts", QStringLiteral("สรุปบัญชีรายชื่อ"), head + 8, &Tcheck::openAccounts);
     grid->setColumnStretch(6, 1);
     grid->setRowStretch(foot + 2, 1);
 
-    const Draw stored = drawstore::load(*book_);
-    draw_[0]->setText(stored.first);
-    draw_[1]->setText(stored.bottom2);
-    for (int i = 0; i < 4; ++i)
-        draw_[static_cast<size_t>(2 + i)]->setText(stored.bottom3[static_cast<size_t>(i)]);
+    draw_->load(*book_);
     const auto percents = prizecheck::storedPercents(*book_);
     for (int row = 0; row < kKindCount; ++row)
         percents_[static_cast<size_t>(row)]->setText(percents[static_cast<size_t>(row)]);
@@ -165,25 +145,16 @@ Tcheck::Tcheck(Desk& desk)
     close_->setInterval(500 * 1000);
     connect(close_, &QTimer::timeout, this, &Tcheck::onCloseTimer);
     close_->start();
+    // The check by customer ends this window with it.
+    connect(
+        &desk_, &Desk::checkByCustomerDone, this, [this] { closeWithFrame(this); },
+        Qt::QueuedConnection);
 }
 
 Tcheck::~Tcheck() = default;
 
 Draw Tcheck::typedDraw() const {
-    Draw d;
-    d.first = draw_[0]->text();
-    d.bottom2 = draw_[1]->text();
-    for (int i = 0; i < 4; ++i)
-        d.bottom3[static_cast<size_t>(i)] = draw_[static_cast<size_t>(2 + i)]->text();
-    return d;
-}
-
-bool Tcheck::eventFilter(QObject* watched, QEvent* event) {
-    // Clicking into a draw box empties it for the new number.
-    if (event->type() == QEvent::MouseButtonPress)
-        if (auto* edit = qobject_cast<QLineEdit*>(watched))
-            edit->clear();
-    return QWidget::eventFilter(watched, event);
+    return draw_->draw();
 }
 
 void Tcheck::clearResults() {
@@ -200,7 +171,7 @@ void Tcheck::clearResults() {
 void Tcheck::startCheck() {
     check_->setEnabled(false);
     clearResults();
-    draw_[0]->setText(Draw::paddedFirst(draw_[0]->text()));
+    draw_->padFirst();
     bar_->setValue(0);
     tick_->start();
 }
@@ -291,21 +262,11 @@ void Tcheck::showWinners(int item) {
 }
 
 void Tcheck::openAccounts() {
-    emit accountsOpened();
-}
-
-void Tcheck::storeDraw() {
-    try {
-        Transaction write(*book_);
-        drawstore::store(*book_, typedDraw());
-        write.commit();
-    } catch (const StoreError& error) {
-        Dialogs::warning(this, error.message());
-    }
+    desk_.checkByCustomerAsked();
 }
 
 void Tcheck::closeEvent(QCloseEvent* event) {
-    storeDraw();
+    draw_->store(*book_);
     QWidget::closeEvent(event);
 }
 

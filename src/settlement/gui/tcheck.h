@@ -8,6 +8,7 @@
 
 class Database;
 class Desk;
+class DrawBoxes;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,8 +24,6 @@ public:
     explicit Tcheck(Desk& desk);
     ~Tcheck() override;
 
-    // The six draw boxes, Edit1 to Edit6.
-    QLineEdit* drawBox(int index) const { return draw_[static_cast<size_t>(index)]; }
     Draw typedDraw() const;
 
 public slots:
@@ -39,23 +38,18 @@ public slots:
     // The window closes itself a while after it opened.
     void onCloseTimer();
 
-signals:
-    void accountsOpened();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool readPercents(std::array<qint64, kKindCount>* percents);
     void clearResults();
     void showResult(const prizecheck::Result& result);
-    void storeDraw();
 
     Desk& desk_;
     std::unique_ptr<Database> book_;
     int mode_ = 0;
-    std::array<QLineEdit*, 6> draw_{};
+    DrawBoxes* draw_ = nullptr;
     std::array<QLabel*, kKindCount> captions_{};
     std::array<QLineEdit*, kKindCount> percents_{}, kept_{}, paid_{}, net_{};
     QLabel* totalCaption_ = nullptr;
