@@ -87,8 +87,10 @@ QStringList upgradeOldLayout(Database& db) {
     }
     if (db.tableExists(QStringLiteral("tbtotals")))
         db.exec(totalsByAmountIndex());
-    if (db.tableExists(QStringLiteral("tballcus")))
+    if (db.tableExists(QStringLiteral("tballcus"))) {
         db.exec(enteredByCustomerIndex());
+        db.exec(enteredByKindIndex());
+    }
     return messages;
 }
 
