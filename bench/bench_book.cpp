@@ -33,6 +33,8 @@
 
 // bench_cuts.cpp
 void cutFigures(Database& db, const QString& folder, int rows, const char* engine);
+// bench_accounts.cpp; it spreads the entered lines over its own customers.
+void accountFigures(Database& db, int rows, const char* engine);
 
 namespace {
 QString randomNumber(QRandomGenerator& random, int digits) {
@@ -390,6 +392,7 @@ void run(int rows, int lines, const QString& server) {
     customerFigures(*db, rows, engine);
     copies(*db, folder, rows, engine);
     cutFigures(*db, folder, rows, engine);
+    accountFigures(*db, rows, engine);
 }
 } // namespace
 
