@@ -35,6 +35,8 @@
 void cutFigures(Database& db, const QString& folder, int rows, const char* engine);
 // bench_settlement.cpp
 void settlementFigures(Database& db, int rows, const char* engine);
+// bench_accounts.cpp; it spreads the entered lines over its own customers.
+void accountFigures(Database& db, int rows, const char* engine);
 
 namespace {
 QString randomNumber(QRandomGenerator& random, int digits) {
@@ -393,6 +395,7 @@ void run(int rows, int lines, const QString& server) {
     copies(*db, folder, rows, engine);
     cutFigures(*db, folder, rows, engine);
     settlementFigures(*db, rows, engine);
+    accountFigures(*db, rows, engine);
 }
 } // namespace
 

@@ -57,6 +57,8 @@ QString totalsByAmountIndex();
 // The index of the entered lines by customer and entry (a customer's lines and stakes).
 QString enteredByCustomerIndex();
 QString enteredByNumberIndex();
+// The index of the entered lines by kind and customer, with their stakes (the accounts).
+QString enteredByKindIndex();
 
 // Runs statements separated by ";\n"; trigger and function bodies stay whole.
 void execScript(Database& db, const QString& sql);

@@ -90,6 +90,7 @@ QStringList upgradeOldLayout(Database& db) {
     if (db.tableExists(QStringLiteral("tballcus"))) {
         db.exec(enteredByCustomerIndex());
         db.exec(enteredByNumberIndex());
+        db.exec(enteredByKindIndex());
     }
     return messages;
 }

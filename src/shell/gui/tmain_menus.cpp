@@ -16,8 +16,10 @@
 #include "reports/gui/tselectcus.h"
 #include "settlement/gui/tchange.h"
 #include "settlement/gui/tcheck.h"
+#include "settlement/gui/tcusaccount.h"
 #include "settlement/gui/tcuschange.h"
 #include "settlement/gui/tcuss.h"
+#include "settlement/gui/tpercent.h"
 #include "shell/gui/tmain.h"
 #include "shell/gui/tools.h"
 #include "store/defaults.h"
@@ -117,8 +119,8 @@ QVector<Tmain::Command> Tmain::commands() {
     rows.push_back(
         {byAmount, QStringLiteral("กลุ่ม5ตัว"), view(h5, totals::Mode::all, true), mode != 1});
     add({totals}, QStringLiteral("3.ยอดรวมแยกตามชื่อ"), [this] { openSingle<Tselectcus>(); });
-    addLater(rows, {totals},
-             {QStringLiteral("4.ยอดหักเปอร์เซ็นต์"), QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ")});
+    add({totals}, QStringLiteral("4.ยอดหักเปอร์เซ็นต์"), [this] { openSingle<Tpercent>(); });
+    add({totals}, QStringLiteral("5.ยอดบัญชีรวมแบบแยกรายชื่อ"), [this] { openSingle<Tcusaccount>(); });
     const QStringList pairs = {QStringLiteral("3ตัวบน+โต๊ด"), QStringLiteral("2ตัวบน+ล่าง")};
     const QStringList kept = {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")};
     add(kept, pairs[0], [this] { keptpairs::show(desk(), keptpairs::Pair::topTod3); });
