@@ -1,6 +1,7 @@
 #include "platform/fakeplatform.h"
 #include "printing/gui/reportpreview.h"
 #include "settlement/gui/tcheck.h"
+#include "settlement/gui/tcheckbycus.h"
 #include "store/database.h"
 #include "support/reportcells.h"
 #include "support/shop.h"
@@ -9,12 +10,14 @@
 #include "ui/dialogs.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableWidget>
 
 using printing::ReportPreview;
 using testing::child;
@@ -154,6 +157,49 @@ private slots:
         QTRY_VERIFY(!w);
         QCOMPARE(book_->scalar("SELECT h3 || '/' || l2 FROM checkdata").toString(),
                  QStringLiteral("000456/99"));
+    }
+
+    void checkByCustomerSettlesEachWinner() {
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        QPointer<Tcheck> check = windowOf<Tcheck>(main);
+        QTest::mouseClick(child<QPushButton>(check, "accounts"), Qt::LeftButton);
+        QPointer<Tcheckbycus> w = windowOf<Tcheckbycus>(main);
+        QVERIFY(w);
+        QCOMPARE(child<QLineEdit>(w, "Edit1")->text(), QStringLiteral("111111"));
+        child<QLineEdit>(w, "Edit1")->setText("000456");
+        w->runCheck();
+        QCOMPARE(child<QLabel>(w, "total")->text(), QStringLiteral("มีผู้ถูกรางวัลจำนวน1คน(คลิ๊กที่ชื่อ)"));
+        auto* grid = child<QTableWidget>(w, "DBGrid1");
+        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("ก"));
+        child<QDateEdit>(w, "dt1")->setDate(QDate(2014, 7, 16));
+        QCOMPARE(w->dateText(), QStringLiteral("16 / กรกฏาคม / 2557"));
+
+        ReportPreview::reset();
+        w->printCustomer(0);
+        QCOMPARE(ReportPreview::shown().size(), 1);
+        const printing::Report& r = ReportPreview::shown().last().report;
+        QCOMPARE(r.heading, QStringLiteral("เลขที่ถูกรางวัลของก   งวดวันที่  16 / กรกฏาคม / 2557"));
+        QCOMPARE(r.rows.size(), 2);
+        QCOMPARE(testing::cellsOf(r, 0), (QStringList{"3ตัวบน", "456", "100", "550", "55000"}));
+        QCOMPARE(testing::cellsOf(r, 1), (QStringList{"3ตัวโต๊ด", "465", "10", "100", "1000"}));
+        // Staked 410; 25% of 400 and 30% of 10 off leave 307 to collect.
+        QCOMPARE(r.summary,
+                 (QStringList{"ยอดรวมถูกรางวัลที่จ่าย = 56000", "ยอดซื้อทั้งหมด = 410", "ส่วนลดรวม = 103",
+                              "ยอดเรียกเก็บ = 307", "ต้องจ่ายคืน  =  56000 - 307 = 55693"}));
+        QTest::mouseClick(child<QPushButton>(w, "reset"), Qt::LeftButton);
+        QVERIFY(child<QLabel>(w, "total")->text().isEmpty());
+        // A draw nobody won.
+        child<QLineEdit>(w, "Edit1")->setText("000999");
+        w->runCheck();
+        QCOMPARE(child<QLabel>(w, "total")->text(), QStringLiteral("ไม่มีผู้ถูกรางวัล"));
+        QCOMPARE(grid->rowCount(), 0);
+        // Closing it ends the prize check too; the draw is kept.
+        w->parentWidget()->close();
+        QTRY_VERIFY(!w);
+        QTRY_VERIFY(!check);
+        QCOMPARE(book_->scalar("SELECT h3 FROM checkdata").toString(), QStringLiteral("000999"));
     }
 
     void headNamesHideTheWinnersChooser() {

@@ -54,7 +54,8 @@ void CommandsTest::menusArePresent() {
                                 "(9)การบำรุงรักษา", "(11)ช่วยเหลือ", "(12)updateโปรแกรม"}));
     // Built commands work; the others show but cannot be used.
     QVERIFY(findAction(shop_->main.get(), "9.เปลี่ยนรหัสผ่าน")->isEnabled());
-    QVERIFY(!findAction(shop_->main.get(), "6.ตรวจรางวัล")->isEnabled());
+    QVERIFY(findAction(shop_->main.get(), "6.ตรวจรางวัล")->isEnabled());
+    QVERIFY(!findAction(shop_->main.get(), "11.ลำดับการป้อน(รวม)")->isEnabled());
     QVERIFY(findAction(shop_->main.get(), "(14) Run 00-99 ล่าง"));
     // Naming mode 0 hides the head names among the by-amount totals.
     QVERIFY(!findAction(shop_->main.get(), "หัว3ตัว")->isVisible());

@@ -145,9 +145,14 @@ Tcheck::Tcheck(Desk& desk)
     close_->setInterval(500 * 1000);
     connect(close_, &QTimer::timeout, this, &Tcheck::onCloseTimer);
     close_->start();
-    // The check by customer ends this window with it.
+    // The check by customer ends this window with it. Its draw was stored last and is the one
+    // kept, so this window takes it up before storing its own boxes on closing.
     connect(
-        &desk_, &Desk::checkByCustomerDone, this, [this] { closeWithFrame(this); },
+        &desk_, &Desk::checkByCustomerDone, this,
+        [this] {
+            draw_->load(*book_);
+            closeWithFrame(this);
+        },
         Qt::QueuedConnection);
 }
 

@@ -120,6 +120,7 @@ void Tmain::listen() {
         else
             showMaximized();
     });
+    connect(&desk, &Desk::checkByCustomerWanted, this, &Tmain::openCheckByCustomer);
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.

@@ -88,6 +88,8 @@ public slots:
     void openCustomerRates();
     void openNumberLimits();
     void openClosedNumbers();
+    // The check by customer, asked for by the prize check.
+    void openCheckByCustomer();
 
     // Ctrl + a letter: Q, D, N, F, Z, L, S.
     bool hotKey(int key);

@@ -16,6 +16,7 @@
 #include "reports/gui/tselectcus.h"
 #include "settlement/gui/tchange.h"
 #include "settlement/gui/tcheck.h"
+#include "settlement/gui/tcheckbycus.h"
 #include "settlement/gui/tcusaccount.h"
 #include "settlement/gui/tcuschange.h"
 #include "settlement/gui/tcuss.h"
@@ -366,6 +367,9 @@ void Tmain::openCustomers() {
 }
 void Tmain::openCustomerRates() {
     openSingle<Tcuschange>();
+}
+void Tmain::openCheckByCustomer() {
+    openSingle<Tcheckbycus>(true);
 }
 void Tmain::openNumberLimits() {
     openSingle<Tnumlimitf>();
