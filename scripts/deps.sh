@@ -1,7 +1,12 @@
 #!/bin/sh
-# Installs the Debian packages the build needs, when any is missing. Safe to run again.
+# Installs the Debian packages the build needs, when any is missing; with "test", those the
+# tests need too. Safe to run again.
 set -e
-PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev fonts-thai-tlwg poppler-utils"
+PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev libxlsxwriter-dev fonts-thai-tlwg"
+if [ "${1:-}" = "test" ]; then
+    # PDF text of the reports, and a reader of the workbooks written
+    PACKAGES="$PACKAGES poppler-utils python3 python3-openpyxl"
+fi
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -5,7 +5,7 @@
 set -e
 cd "$(dirname "$0")/.."
 root=$(pwd)
-sh scripts/deps.sh
+sh scripts/deps.sh test
 dir=build
 flags=""
 if [ "${1:-}" = "--sanitize" ]; then

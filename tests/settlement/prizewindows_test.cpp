@@ -5,12 +5,14 @@
 #include "store/database.h"
 #include "support/reportcells.h"
 #include "support/shop.h"
+#include "support/workbookread.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/dialogs.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -157,6 +159,32 @@ private slots:
         QTRY_VERIFY(!w);
         QCOMPARE(book_->scalar("SELECT h3 || '/' || l2 FROM checkdata").toString(),
                  QStringLiteral("000456/99"));
+    }
+
+    void winnersWorkbook() {
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        Tcheck* w = windowOf<Tcheck>(main);
+        child<QLineEdit>(w, "Edit1")->setText("000456");
+        w->showWinners(0);
+        const QString folder = main->desk().run().programFolder + "excel";
+        QCOMPARE(shop_->platform->opened.size(), 1);
+        const QString path = shop_->platform->opened.last();
+        QVERIFY(path.startsWith(folder + "/ผลการตรวจรางวัล "));
+        const QJsonObject read = testing::readWorkbook(path);
+        const QJsonObject cells = read["cells"]["Sheet1"].toObject();
+        QCOMPARE(cells["A3"]["v"].toString(), QStringLiteral("ก"));
+        QCOMPARE(cells["C3"]["v"].toString(), QStringLiteral("456"));
+        QCOMPARE(cells["D3"]["v"].toDouble(), 100.0);
+        QCOMPARE(cells["H3"]["v"].toString(), QStringLiteral("465"));
+        // No spreadsheet program: said, with the file; the first file is kept.
+        shop_->platform->programsExist = false;
+        w->showWinners(0);
+        QCOMPARE(Dialogs::last().kind, QStringLiteral("info"));
+        const QString second = shop_->platform->opened.last();
+        QVERIFY(second != path);
+        QVERIFY(Dialogs::last().text.endsWith(QDir::toNativeSeparators(second)));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
     }
 
     void checkByCustomerSettlesEachWinner() {

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMimeDatabase>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSoundEffect>
@@ -158,8 +159,26 @@ void LinuxPlatform::releaseHotKeys() {
         hotKeys_->release();
 }
 
+namespace {
+// Whether the desktop names a program for the file's type; true when it cannot be asked.
+bool hasDefaultProgram(const QString& file) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (tool.isEmpty())
+        return true;
+    QProcess query;
+    query.start(tool, {QStringLiteral("query"), QStringLiteral("default"),
+                       QMimeDatabase().mimeTypeForFile(file).name()});
+    if (!query.waitForFinished(5000))
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+} // namespace
+
 bool LinuxPlatform::openWithShell(const QString& path) {
-    if (!QFileInfo::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    if (info.isFile() && !hasDefaultProgram(path))
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

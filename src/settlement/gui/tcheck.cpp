@@ -1,8 +1,10 @@
 #include "settlement/gui/tcheck.h"
 
+#include "exchange/gui/workbookfile.h"
 #include "platform/platform.h"
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
+#include "settlement/winnersbook.h"
 #include "shell/desk.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
@@ -260,8 +262,17 @@ void Tcheck::showWinners(int item) {
     if (item < 0 || item > kKindCount)
         return;
     const Draw draw = typedDraw();
-    if (item == 0)
+    if (item == 0) {
+        std::optional<workbook::Book> book;
+        try {
+            book = winnersbook::build(*book_, draw, mode_);
+        } catch (const StoreError& error) {
+            Dialogs::warning(this, error.message());
+            return;
+        }
+        workbookfile::saveAndOpen(this, desk_.run().programFolder + QStringLiteral("excel"), *book);
         return;
+    }
     const Kind kind = prizecheck::rowOrder()[static_cast<size_t>(item - 1)];
     winnersreport::show(desk_, *book_, kind, winning::ruleOf(kind, mode_, draw));
 }
