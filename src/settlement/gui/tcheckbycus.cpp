@@ -55,7 +55,7 @@ Tcheckbycus::Tcheckbycus(Desk& desk)
 
     grid_ = new QTableWidget(0, 1, this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
-    grid_->setHorizontalHeaderLabels({QStringLiteral("name")});
+    grid_->setHorizontalHeaderLabels({QStringLiteral("ชื่อ")});
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -69,7 +69,7 @@ Tcheckbycus::Tcheckbycus(Desk& desk)
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);
     reset->setObjectName(QStringLiteral("reset"));
     connect(reset, &QPushButton::clicked, this, &Tcheckbycus::resetCount);
-    grid->addWidget(reset, 5, 2);
+    grid->addWidget(reset, 5, 2, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
 
     // The accounts are read once, as the window opens.
