@@ -57,6 +57,7 @@ QString totalsByAmountIndex();
 // The index of the entered lines by customer and entry (a customer's lines and stakes).
 QString enteredByCustomerIndex();
 QString enteredByNumberIndex();
+QString retiredNumberIndex();
 // The index of the entered lines by kind and customer, with their stakes (the accounts).
 QString enteredByKindIndex();
 

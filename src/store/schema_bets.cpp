@@ -32,8 +32,15 @@ QString enteredByCustomerIndex() {
 }
 
 QString enteredByNumberIndex() {
-    // The lines of a kind that win a draw, read without a scan of the book.
-    return QStringLiteral("CREATE INDEX IF NOT EXISTS tballcus_num ON tballcus (codeins, num)");
+    // The lines of a kind that win a draw, read without a scan of the book; it covers the
+    // customer and the stakes, so a group's digits are tested in the index alone.
+    return QStringLiteral(
+        "CREATE INDEX IF NOT EXISTS tballcus_win ON tballcus (codeins, num, cus, h, t, l)");
+}
+
+QString retiredNumberIndex() {
+    // The narrower index of older books, which the one above replaces.
+    return QStringLiteral("DROP INDEX IF EXISTS tballcus_num");
 }
 
 QString enteredByKindIndex() {

@@ -89,6 +89,7 @@ QStringList upgradeOldLayout(Database& db) {
         db.exec(totalsByAmountIndex());
     if (db.tableExists(QStringLiteral("tballcus"))) {
         db.exec(enteredByCustomerIndex());
+        db.exec(retiredNumberIndex());
         db.exec(enteredByNumberIndex());
         db.exec(enteredByKindIndex());
     }

@@ -25,19 +25,22 @@ void CusCodeTest::olderBookGainsItsIndexes() {
     QVERIFY(hasCodeIndex(db));
     QVERIFY(hasIndex(db, "tbtotals_h"));
     QVERIFY(hasIndex(db, "tballcus_cus"));
-    QVERIFY(hasIndex(db, "tballcus_num"));
+    QVERIFY(hasIndex(db, "tballcus_win"));
     QVERIFY(hasIndex(db, "tballcus_kind"));
     db.exec("DROP INDEX cus_id");
     db.exec("DROP INDEX tbtotals_h");
     db.exec("DROP INDEX tballcus_cus");
-    db.exec("DROP INDEX tballcus_num");
+    db.exec("DROP INDEX tballcus_win");
     db.exec("DROP INDEX tballcus_kind");
+    // Older books had a narrower index of the lines by number.
+    db.exec("CREATE INDEX tballcus_num ON tballcus (codeins, num)");
     db.exec("INSERT INTO cus (id, name) VALUES ('A', 'A')");
     QVERIFY(schema::upgradeOldLayout(db).isEmpty());
     QVERIFY(hasCodeIndex(db));
     QVERIFY(hasIndex(db, "tbtotals_h"));
     QVERIFY(hasIndex(db, "tballcus_cus"));
-    QVERIFY(hasIndex(db, "tballcus_num"));
+    QVERIFY(hasIndex(db, "tballcus_win"));
+    QVERIFY(!hasIndex(db, "tballcus_num"));
     QVERIFY(hasIndex(db, "tballcus_kind"));
     QVERIFY_THROWS_EXCEPTION(StoreError, db.exec("INSERT INTO cus (id, name) VALUES ('A', 'B')"));
     // Run again at every start: nothing happens.
