@@ -47,6 +47,9 @@ ModeLayout modeLayout(NormalMode mode, int length, const NormalOptions& options)
         row.layoutRule(f, length, options);
     ModeLayout l;
     l.banner = rowText(f.banner);
+    if (f.numCaption)
+        l.numCaption = rowText(f.numCaption);
+    l.stakeInNum = f.stakeInNum;
     l.n1 = f.n1;
     l.n2 = f.n2;
     l.nu3 = f.nu3;

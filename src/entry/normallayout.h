@@ -9,6 +9,8 @@
 // the mode's row.
 struct ModeLayout {
     QString banner; // written when the mode is chosen
+    QString numCaption = QStringLiteral("เลข"); // above num
+    bool stakeInNum = false; // num holds the stake: Enter in num records the line
     bool n1 = true; // stake fields shown
     bool n2 = false;
     bool nu3 = false;

@@ -71,6 +71,8 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     connect(refreshTimer_, &QTimer::timeout, this, &Tfminput::onTimer4);
     keystrokeTimer_ = timer(this, "Timer8", 1000);
     connect(keystrokeTimer_, &QTimer::timeout, this, &Tfminput::onTimer8);
+    panelTimer_ = timer(this, "Timer10", 5000);
+    connect(panelTimer_, &QTimer::timeout, this, &Tfminput::onTimer10);
     restartTimer_ = timer(this, "Timer9", 2000);
     connect(restartTimer_, &QTimer::timeout, this, &Tfminput::onTimer9);
     bannerTimer_->start();
@@ -191,6 +193,7 @@ void Tfminput::readOptions() {
         namingMode_ = settings.kindNamingMode();
         warnClosed_ = settings.closedWarning();
         inputLimit_ = static_cast<double>(settings.inputLimit());
+        panelWanted_ = settings.hundredPanel();
         customerBox_->addItem(customers::combined());
         customerBox_->addItems(customers::names(bets(), settings.customersByName()));
     } catch (const StoreError& error) {

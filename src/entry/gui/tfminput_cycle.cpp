@@ -62,6 +62,11 @@ void Tfminput::focusField(QLineEdit* field) {
 // ---- modes ----
 
 void Tfminput::chooseFunctionKey(int key) {
+    if (page_ == HeadPage || page_ == StockPage) {
+        if (const EntryModeRow* row = functionKeyRow(static_cast<EntryPage>(page_), key))
+            choosePageRow(*row);
+        return;
+    }
     if (page_ != NormalPage || key < 1 || key > 10)
         return;
     QPushButton* button = modeButtons_[static_cast<size_t>(key - 1)];
@@ -76,8 +81,7 @@ void Tfminput::chooseFunctionKey(int key) {
 void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* button) {
     idle_ = 10;
     mode_ = mode;
-    for (QPushButton* b : modeButtons_)
-        b->setStyleSheet(QString());
+    clearButtonColours();
     if (button) {
         const bool optioned = (mode == NormalMode::F4 && straightPlusSetBox_->isChecked()) ||
                               (mode == NormalMode::F7 && bottomBeforeTodBox_->isChecked());
@@ -92,8 +96,16 @@ void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* b
         banner_->setText(layout_.banner);
     keepStake1_->setChecked(true);
     keepStake2_->setChecked(true);
-    number_->setStyleSheet(QString());
+    number_->setStyleSheet(layout_.stakeInNum ? QStringLiteral("background: yellow; color: black;")
+                                              : QString());
     focusField(number_);
+}
+
+void Tfminput::clearButtonColours() {
+    for (QPushButton* b : modeButtons_)
+        b->setStyleSheet(QString());
+    for (const auto& entry : pageButtons_)
+        entry.second->setStyleSheet(QString());
 }
 
 void Tfminput::applyLayout() {
@@ -107,6 +119,7 @@ void Tfminput::applyLayout() {
     stake3_->setVisible(layout_.nu3);
     keepStake1_->setVisible(layout_.cb1 && layout_.n1);
     keepStake2_->setVisible(layout_.cb2 && layout_.n2);
+    numberCaption_->setText(layout_.numCaption);
     stake1Caption_->setText(layout_.l1Caption);
     stake2Caption_->setText(layout_.l2Caption);
     stake1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
@@ -133,9 +146,10 @@ void Tfminput::showPage(int page) {
     banner_->setText(QString::fromUtf8(banners[page]));
     mode_.reset();
     arrow_ = 0;
-    for (QPushButton* b : modeButtons_)
-        b->setStyleSheet(QString());
+    clearButtonColours();
     number_->setStyleSheet(QString());
+    numberCaption_->setText(QStringLiteral("เลข"));
+    showPanel(page_ == StockPage && panelWanted_);
     focusField(number_);
 }
 
@@ -424,6 +438,17 @@ void Tfminput::enterNum() {
     }
     if (closedRefused())
         return;
+    // The stake typed in num: Enter records the line.
+    if (layout_.stakeInNum && !layout_.n1 && !layout_.n2) {
+        if (number_->text().isEmpty()) {
+            statusLine_->setText(QString::fromUtf8(kWrongInput));
+            Dialogs::warning(this, QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล"));
+            return;
+        }
+        recordLine();
+        number_->clear();
+        return;
+    }
     focusField(layout_.n1 ? stake1_ : stake2_);
     lineProgress_->setValue(10);
     const LengthRule rule = lengthRule(*mode_);
@@ -532,7 +557,8 @@ void Tfminput::recordLine() {
         return;
     }
     if (!expansion.records.isEmpty())
-        statusLine_->setText(QStringLiteral("ป้อน") + number + QStringLiteral("สำเร็จ"));
+        statusLine_->setText(QStringLiteral("ป้อน") + (layout_.stakeInNum ? QString() : number) +
+                             QStringLiteral("สำเร็จ"));
     afterLine();
 }
 

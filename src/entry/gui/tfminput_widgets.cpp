@@ -1,5 +1,7 @@
 #include "entry/gui/tfminput.h"
 
+#include "entry/gui/hundredpanelview.h"
+
 #include "platform/platform.h"
 #include "settlement/customers.h"
 #include "shell/desk.h"
@@ -187,10 +189,10 @@ void Tfminput::buildWidgets() {
     // Mode panel.
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("p2"));
-    pages_->addTab(new QWidget(pages_), QStringLiteral("ชุด"));
-    pages_->addTab(new QWidget(pages_), QStringLiteral("หัว"));
+    pages_->addTab(buildModePage(EntryPage::set), QStringLiteral("ชุด"));
+    pages_->addTab(buildModePage(EntryPage::head), QStringLiteral("หัว"));
     pages_->addTab(buildNormalPage(), QStringLiteral("ปกติ"));
-    pages_->addTab(new QWidget(pages_), QStringLiteral("หุ้น"));
+    pages_->addTab(buildModePage(EntryPage::stock), QStringLiteral("หุ้น"));
     pages_->setFocusPolicy(Qt::NoFocus);
     pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
     connect(pages_, &QTabWidget::tabBarClicked, this, &Tfminput::showPage);
@@ -211,6 +213,9 @@ void Tfminput::buildWidgets() {
     gridTabs_->addTab(bookGrid_, QStringLiteral("ข้อมูลประมวลผล"));
     gridTabs_->addTab(backupPage, QStringLiteral("ข้อมูลสำรอง"));
     bottom->addWidget(gridTabs_, 3);
+    panel_ = new HundredPanelView(this);
+    panel_->setVisible(false);
+    bottom->addWidget(panel_, 3);
     auto* side = new QVBoxLayout;
     rowsShownBox_ = new QComboBox(this);
     rowsShownBox_->setObjectName(QStringLiteral("ComboBox2"));
