@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/closedrules.h"
+#include "entry/linecaptions.h"
 #include "entry/normalexpansions.h"
 #include "entry/normalmodes.h"
 
@@ -99,6 +100,7 @@ struct EntryModeRow {
     HintRule hintRule = nullptr;
     expand::Rule expansion = nullptr;       // gets the number upper-cased
     closedrule::Rule closedCheck = nullptr; // gets a number of digits only; none: no check
+    linecaption::Rule afterLine = nullptr;  // the banner and n1 caption a recorded line leaves
     // The mode left when the clerk drops n1 or n2 (unticks cb1 or cb2); the mode itself when
     // there is no such variant.
     NormalMode dropN1 = NormalMode::F1;

@@ -74,6 +74,11 @@ QString typingHint(NormalMode mode, const QString& number, const NormalOptions& 
     return n < 6 ? rowText(row.hints.byLength[n]) : QString();
 }
 
+LineCaption captionAfterLine(NormalMode mode, const QString& number, const QString& stakeField) {
+    const linecaption::Rule rule = entryMode(mode).afterLine;
+    return rule ? rule(number, stakeField) : LineCaption{};
+}
+
 int autoInputLength(NormalMode mode) {
     return entryMode(mode).autoInputLength;
 }

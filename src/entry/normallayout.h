@@ -30,6 +30,9 @@ ModeLayout modeLayout(NormalMode mode, int numberLength, const NormalOptions& op
 // The hint shown in the status line while a number of this length is typed (may be empty).
 QString typingHint(NormalMode mode, const QString& number, const NormalOptions& options);
 
+// The banner and n1 caption a recorded line of the mode leaves (empty: unchanged).
+LineCaption captionAfterLine(NormalMode mode, const QString& number, const QString& stakeField);
+
 // The number length at which Autoinput moves on to the stake; 0 when it never does.
 int autoInputLength(NormalMode mode);
 

@@ -1,9 +1,14 @@
 #include "entry/gui/tfminput.h"
 #include "support/entryshop.h"
 #include "support/testmain.h"
+#include "ui/datagrid.h"
 #include "ui/dialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -24,6 +29,8 @@ private slots:
     void stakeInNumber();
     void hundredPanel();
     void pagesByKeyAndMenu();
+    void normalPageOptionsAndBanners();
+    void fitsTheCommonLaptopScreen();
 };
 
 void EntryPagesTest::headPage() {
@@ -181,6 +188,73 @@ void EntryPagesTest::pagesByKeyAndMenu() {
     shop.key(Qt::Key_Q);
     QCOMPARE(shop.form()->page(), Tfminput::NormalPage);
     QCOMPARE(shop.edit("num")->text(), QString());
+}
+
+// The option boxes of F4 and F7 can be used, and the hints of a number's length and the
+// caption a line leaves are the banner.
+void EntryPagesTest::normalPageOptionsAndBanners() {
+    Shop shop;
+    shop.form()->showPage(Tfminput::NormalPage);
+    for (const char* box : {"f4c", "f7c", "f7c2"})
+        QVERIFY2(testing::child<QCheckBox>(shop.form(), box)->isVisible(), box);
+    shop.key(Qt::Key_F4);
+    QTest::keyClicks(shop.edit("num"), "7");
+    QCOMPARE(shop.text("Label1"), QString("ป้อนวิ่งบน"));
+    auto* f4c = testing::child<QCheckBox>(shop.form(), "f4c");
+    QTest::mouseClick(f4c, Qt::LeftButton, {}, QPoint(6, f4c->height() / 2));
+    QCOMPARE(Dialogs::last().text, QString("เงินของตัวตรง จะบวกกับเงินของตัวกลับ"));
+    shop.key(Qt::Key_F4);
+    shop.line("123", {"10", "5"});
+    QCOMPARE(shop.book().first(), QString("123|15|0|0|h3"));
+    shop.key(Qt::Key_F7);
+    QTest::keyClicks(shop.edit("num"), "1");
+    QCOMPARE(shop.text("Label1"), QString("ป้อนเลขวิ่ง"));
+    QTest::keyClicks(shop.edit("num"), "2");
+    QCOMPARE(shop.text("Label1"), QString("ป้อนเลข2ตัวบน+ล่าง"));
+    QTest::keyClicks(shop.edit("num"), "3");
+    QCOMPARE(shop.text("Label1"), QString("ป้อนเลขบน+โต๊ด+ล่าง(F7)"));
+    shop.key(Qt::Key_F8);
+    QTest::keyClicks(shop.edit("num"), "12");
+    QCOMPARE(shop.text("Label1"), QString("ป้อนเลข2ตัวบน+กลับ-ล่าง+กลับ(F8)"));
+    shop.key(Qt::Key_F9);
+    shop.line("321", {"10+5"});
+    QCOMPARE(shop.text("Label1"), QString("3ตัวบน+โต๊ด"));
+    shop.key(Qt::Key_F10);
+    shop.line("123", {"*5"});
+    QCOMPARE(shop.text("Label1"), QString("3ตัวล่างชุด"));
+    QCOMPARE(shop.text("l1"), QString("3ตัวล่างชุด"));
+}
+
+// A 1366x768 screen less a title bar and a panel: every page, the panel included, leaves the
+// grid of entered rows ten rows and its navigator in sight.
+void EntryPagesTest::fitsTheCommonLaptopScreen() {
+    Shop shop([](SettingsRecord& s) { s.set(Backc::back9, "1"); });
+    shop.main->resize(1366, 710);
+    shop.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shop.main.get()));
+    Tfminput* form = shop.form();
+    auto* grid = testing::child<DataGrid>(form, "DBGrid1Panel");
+    // A look at each page: TABULOX_ENTRY_SHOT=/tmp/entry gives /tmp/entry0.png ...
+    const QString shot = qEnvironmentVariable("TABULOX_ENTRY_SHOT");
+    for (int page : {Tfminput::SetPage, Tfminput::HeadPage, Tfminput::NormalPage,
+                     Tfminput::StockPage}) {
+        form->showPage(page);
+        QApplication::processEvents();
+        const QByteArray where = QByteArray::number(page);
+        if (!shot.isEmpty())
+            shop.main->grab().save(shot + where + ".png");
+        const int rowHeight = grid->view()->verticalHeader()->defaultSectionSize();
+        QVERIFY2(grid->view()->viewport()->height() >= 10 * rowHeight, where.constData());
+        for (QWidget* w : grid->findChildren<QPushButton*>()) {
+            const QRect inForm(w->mapTo(form, QPoint(0, 0)), w->size());
+            QVERIFY2(form->rect().contains(inForm), where.constData());
+        }
+        const QRect formInMain(form->mapTo(shop.main.get(), QPoint(0, 0)), form->size());
+        QVERIFY2(formInMain.bottom() < shop.main->statusBar()->geometry().top(), where.constData());
+        const QRect panel(testing::child<QWidget>(form, "Panel7")->mapTo(form, QPoint(0, 0)),
+                          testing::child<QWidget>(form, "Panel7")->size());
+        QVERIFY2(form->rect().contains(panel), where.constData());
+    }
 }
 
 TABULOX_TEST(EntryPagesTest)

@@ -39,7 +39,7 @@ HundredPanelView::HundredPanelView(QWidget* parent) : QFrame(parent) {
         grid->verticalHeader()->setDefaultSectionSize(15);
         grid->horizontalHeader()->setStretchLastSection(true);
         grid->horizontalHeader()->setMinimumSectionSize(20);
-        grid->setColumnWidth(0, 28);
+        grid->setColumnWidth(0, 26);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setFocusPolicy(Qt::NoFocus);

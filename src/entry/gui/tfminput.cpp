@@ -248,9 +248,10 @@ void Tfminput::applyMenuLayout() {
             button->setToolTip(caption);
             button->setVisible(settings.shown(flags[i]));
         }
-        straightPlusSetBox_->setVisible(modeButtons_[3]->isVisibleTo(this));
-        bottomBeforeTodBox_->setVisible(modeButtons_[6]->isVisibleTo(this));
-        twoDigitsTopBottomBox_->setVisible(modeButtons_[6]->isVisibleTo(this));
+        // The option boxes follow their buttons' switches (the page may not be shown yet).
+        straightPlusSetBox_->setVisible(settings.shown(Emenu::f4));
+        bottomBeforeTodBox_->setVisible(settings.shown(Emenu::f7));
+        twoDigitsTopBottomBox_->setVisible(settings.shown(Emenu::f7));
         pages_->setTabVisible(SetPage, settings.shown(Emenu::t2));
         pages_->setTabVisible(HeadPage, settings.shown(Emenu::t3));
         pages_->setTabVisible(StockPage, settings.shown(Emenu::t4));

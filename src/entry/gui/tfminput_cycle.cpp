@@ -362,9 +362,10 @@ void Tfminput::numEdited(const QString& typed) {
         return;
     }
     applyLayout();
+    // The hint of the number's length is the banner.
     const QString hint = typingHint(*mode_, text, normalOptions());
     if (!hint.isEmpty())
-        statusLine_->setText(hint);
+        banner_->setText(hint);
     static const int progress[] = {0, 10, 20, 30, 30, 40};
     lineProgress_->setValue(progress[qMin(text.size(), 5)]);
     const int jump = autoInputLength(*mode_);
@@ -556,6 +557,11 @@ void Tfminput::recordLine() {
         Dialogs::warning(this, error.message());
         return;
     }
+    const LineCaption caption = captionAfterLine(*mode_, number, stakes.n1);
+    if (!caption.banner.isEmpty())
+        banner_->setText(caption.banner);
+    if (!caption.l1Caption.isEmpty())
+        stake1Caption_->setText(caption.l1Caption);
     if (!expansion.records.isEmpty())
         statusLine_->setText(QStringLiteral("ป้อน") + (layout_.stakeInNum ? QString() : number) +
                              QStringLiteral("สำเร็จ"));
