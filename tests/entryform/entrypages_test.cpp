@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -188,6 +189,21 @@ void EntryPagesTest::pagesByKeyAndMenu() {
     shop.key(Qt::Key_Q);
     QCOMPARE(shop.form()->page(), Tfminput::NormalPage);
     QCOMPARE(shop.edit("num")->text(), QString());
+
+    // The head page switched on by the menu set-up: its tab shows it, and its keys work.
+    Shop head([](SettingsRecord& s) {
+        s.setFlag(Emenu::t3, true);
+        s.set(Backc::back13, "1");
+    });
+    auto* tabs = testing::child<QTabWidget>(head.form(), "p2");
+    QVERIFY(tabs->isTabVisible(Tfminput::HeadPage));
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                      tabs->tabBar()->tabRect(Tfminput::HeadPage).center());
+    QCOMPARE(head.form()->page(), Tfminput::HeadPage);
+    QCOMPARE(head.text("caption_h5"), QString("หัว3ตัว="));
+    head.key(Qt::Key_F6);
+    head.line("12", {"10", "5"});
+    QCOMPARE(head.book(), (QStringList{"12|0|10|0|t2", "21|0|5|0|t2"}));
 }
 
 // The option boxes of F4 and F7 can be used, and the hints of a number's length and the
