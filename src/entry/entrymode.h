@@ -89,6 +89,7 @@ struct EntryModeRow {
     const char* caption = nullptr;          // the key's button by default, without "(Fn)"
     const char* namingTwoCaption = nullptr; // the button in kind naming mode 2, for any stored one
     const char* button = nullptr; // objectName of the mode's button on the head, set and stock pages
+    const char* keyNumCaption = nullptr; // num's caption when the mode is chosen by its key
     int arrowPosition = 0;                  // 1 to 8 in the normal page's arrow menu; 0: none
     // The banner there after "(เมนูn)"; none: the caption the mode's button shows.
     const char* arrowText = nullptr;

@@ -27,6 +27,7 @@ constexpr FieldLayout stakeInNum(const char* caption) {
 constexpr EntryModeRow kStockF1 = [] {
     EntryModeRow r = onStockKey(NormalMode::StockF1, 1, "f8", "รูดคู่");
     r.layout = stakeInNum("เงินรูดคู่");
+    r.keyNumCaption = "เงินบน";
     r.expansion = expand::doublesList;
     return r;
 }();

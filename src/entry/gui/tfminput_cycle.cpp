@@ -63,8 +63,11 @@ void Tfminput::focusField(QLineEdit* field) {
 
 void Tfminput::chooseFunctionKey(int key) {
     if (page_ == HeadPage || page_ == StockPage) {
-        if (const EntryModeRow* row = functionKeyRow(static_cast<EntryPage>(page_), key))
+        if (const EntryModeRow* row = functionKeyRow(static_cast<EntryPage>(page_), key)) {
             choosePageRow(*row);
+            if (row->keyNumCaption)
+                numberCaption_->setText(rowText(row->keyNumCaption));
+        }
         return;
     }
     if (page_ != NormalPage || key < 1 || key > 10)
@@ -92,6 +95,7 @@ void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* b
     banner_->setText(banner);
     number_->clear();
     applyLayout();
+    numberCaption_->setText(layout_.numCaption);
     if (!layout_.banner.isEmpty())
         banner_->setText(layout_.banner);
     keepStake1_->setChecked(true);
@@ -119,7 +123,6 @@ void Tfminput::applyLayout() {
     stake3_->setVisible(layout_.nu3);
     keepStake1_->setVisible(layout_.cb1 && layout_.n1);
     keepStake2_->setVisible(layout_.cb2 && layout_.n2);
-    numberCaption_->setText(layout_.numCaption);
     stake1Caption_->setText(layout_.l1Caption);
     stake2Caption_->setText(layout_.l2Caption);
     stake1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
