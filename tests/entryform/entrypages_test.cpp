@@ -35,7 +35,7 @@ private slots:
 };
 
 void EntryPagesTest::headPage() {
-    Shop shop;
+    Shop shop([](SettingsRecord& s) { s.set(Backc::back23, "1"); });
     shop.form()->showPage(Tfminput::HeadPage);
     QCOMPARE(shop.text("Label1"), QString("เมนูเลขหัว"));
     shop.key(Qt::Key_F4);
@@ -52,6 +52,13 @@ void EntryPagesTest::headPage() {
     shop.line("1234", {"30"});
     QVERIFY(Dialogs::last().text.contains("1234"));
     QCOMPARE(log(shop), (QStringList{"4", "3"}));
+    // A head number closed as t2 stops the line while the warning is on.
+    shop.db().exec("INSERT INTO numlimit2 (num, codeins) VALUES ('321', 't2')");
+    shop.key(Qt::Key_F5);
+    shop.type("num", "123");
+    QCOMPARE(Dialogs::last().text, QString("321 หัวเป็นเลขปิดรับ"));
+    QCOMPARE(shop.edit("num")->text(), QString());
+    QCOMPARE(log(shop).size(), 2);
     // F7 of the page keeps working for as long as it is shown.
     shop.key(Qt::Key_F7);
     QCOMPARE(shop.text("Label2"), QString("เลข4ตัว"));
