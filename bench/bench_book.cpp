@@ -35,6 +35,8 @@
 void cutFigures(Database& db, const QString& folder, int rows, const char* engine);
 // bench_settlement.cpp
 void settlementFigures(Database& db, int rows, const char* engine);
+// bench_sets.cpp
+void setLineFigures(Database& db, int rows, const char* engine);
 // bench_accounts.cpp; it spreads the entered lines over its own customers.
 void accountFigures(Database& db, int rows, const char* engine);
 
@@ -390,6 +392,7 @@ void run(int rows, int lines, const QString& server) {
     const Figures c = summarize(tick);
     std::printf("%-10s %8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", engine,
                 rows, c.median, c.worst);
+    setLineFigures(*db, rows, engine);
     totalsFigures(*db, rows, engine);
     customerFigures(*db, rows, engine);
     copies(*db, folder, rows, engine);

@@ -4,15 +4,6 @@
 #include "entry/expansionbuilder.h"
 #include "entry/stake.h"
 
-namespace {
-QString formOf(const OperatorField& field) {
-    if (field.op.isNull())
-        return QStringLiteral("A");
-    return field.leading ? QString(field.op) + QLatin1Char('A')
-                         : QLatin1Char('A') + QString(field.op) + QLatin1Char('B');
-}
-} // namespace
-
 namespace expand {
 
 // Forms without a rule for the number's length give an empty list.
@@ -30,7 +21,7 @@ Expansion allInOne(const QString& num, const Stakes& stakes, const NormalOptions
         return b.result();
     }
     const OperatorField field = splitOperatorField(text);
-    const QString form = formOf(field);
+    const QString form = operatorForm(field);
     auto takeA = [&] { return b.take(field.a, &a); };
     auto takeAB = [&] { return b.take(field.a, &a) && b.take(field.b, &second); };
     auto is = [&](const char* f) { return form == QLatin1String(f); };

@@ -24,23 +24,40 @@ ClosedResult straightOrReverse(const QString& number, Kind kind, const QString& 
     const QString last = lastClosed({number, reverseOf(number)}, kind, isClosed);
     return last.isEmpty() ? ClosedResult{} : closedAs(last, text, keepFocus);
 }
-} // namespace
-
-namespace closedrule {
-
-ClosedResult topArrangements(const QString& number, const ClosedLookup& isClosed) {
+// The six arrangements of a three-digit number as the kind; the last closed one is named,
+// with its own text when only the straight number is closed.
+ClosedResult arrangementsAs(const QString& number, Kind kind, const QString& text,
+                            const QString& straightText, const ClosedLookup& isClosed) {
     if (number.size() != 3)
         return {};
     QStringList closed;
     for (const QString& a : arrangements(number)) {
-        if (isClosed(Kind::h3, a))
+        if (isClosed(kind, a))
             closed << a;
     }
     if (closed.isEmpty())
         return {};
     const bool onlyStraight = closed.count(number) == closed.size();
-    return closedAs(closed.last(), onlyStraight ? QStringLiteral(" บนเป็นเลข ปิดรับ")
-                                                : QStringLiteral(" บนเป็นเลขปิดรับ"));
+    return closedAs(closed.last(), onlyStraight ? straightText : text);
+}
+} // namespace
+
+namespace closedrule {
+
+ClosedResult topArrangements(const QString& number, const ClosedLookup& isClosed) {
+    return arrangementsAs(number, Kind::h3, QStringLiteral(" บนเป็นเลขปิดรับ"),
+                          QStringLiteral(" บนเป็นเลข ปิดรับ"), isClosed);
+}
+
+ClosedResult headArrangements(const QString& number, const ClosedLookup& isClosed) {
+    return arrangementsAs(number, Kind::t2, QStringLiteral(" หัวเป็นเลขปิดรับ"),
+                          QStringLiteral(" หัวเป็นเลข ปิดรับ"), isClosed);
+}
+
+ClosedResult headThree(const QString& number, const ClosedLookup& isClosed) {
+    if (number.size() == 3 && isClosed(Kind::t2, number))
+        return closedAs(number, QStringLiteral(" หัว  เป็นเลขปิดรับ"));
+    return {};
 }
 
 ClosedResult topAndReverse(const QString& number, const ClosedLookup& isClosed) {

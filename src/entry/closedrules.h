@@ -41,6 +41,11 @@ ClosedResult topTodOrTopTwo(const QString& number, const ClosedLookup& isClosed)
 // Three digits: l3.
 ClosedResult bottomThree(const QString& number, const ClosedLookup& isClosed);
 
+// Three digits: the six arrangements as t2 (head), named as topArrangements names them.
+ClosedResult headArrangements(const QString& number, const ClosedLookup& isClosed);
+// Three digits: the number as t2 (head).
+ClosedResult headThree(const QString& number, const ClosedLookup& isClosed);
+
 // One number as top and bottom: the bottom message wins when both are closed.
 ClosedResult topOrBottom(const QString& number, Kind top, Kind bottom,
                          const ClosedLookup& isClosed);

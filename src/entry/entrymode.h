@@ -1,9 +1,11 @@
 #pragma once
 
 #include "entry/closedrules.h"
+#include "entry/linecaptions.h"
 #include "entry/normalexpansions.h"
 #include "entry/normalmodes.h"
 
+#include <QVector>
 #include <initializer_list>
 
 // One entry mode as a row: where the clerk finds it, what the form shows for it, which
@@ -32,6 +34,8 @@ constexpr NumberLengths takesLengths(std::initializer_list<int> lengths, const c
 // The stake fields, their captions and the typing rules of a mode, as the form shows them.
 struct FieldLayout {
     const char* banner = nullptr; // written when the mode is chosen, over the chosen banner
+    const char* numCaption = nullptr; // above num; none: "เลข"
+    bool stakeInNum = false;          // num holds the stake: Enter in num records the line
     const char* l1Caption = nullptr;
     const char* l2Caption = nullptr;
     bool n1 = true; // stake fields shown
@@ -84,6 +88,8 @@ struct EntryModeRow {
     int functionKey = 0;                    // 1 to 10 on its page; 0: none
     const char* caption = nullptr;          // the key's button by default, without "(Fn)"
     const char* namingTwoCaption = nullptr; // the button in kind naming mode 2, for any stored one
+    const char* button = nullptr; // objectName of the mode's button on the head, set and stock pages
+    const char* keyNumCaption = nullptr; // num's caption when the mode is chosen by its key
     int arrowPosition = 0;                  // 1 to 8 in the normal page's arrow menu; 0: none
     // The banner there after "(เมนูn)"; none: the caption the mode's button shows.
     const char* arrowText = nullptr;
@@ -95,6 +101,7 @@ struct EntryModeRow {
     HintRule hintRule = nullptr;
     expand::Rule expansion = nullptr;       // gets the number upper-cased
     closedrule::Rule closedCheck = nullptr; // gets a number of digits only; none: no check
+    linecaption::Rule afterLine = nullptr;  // the banner and n1 caption a recorded line leaves
     // The mode left when the clerk drops n1 or n2 (unticks cb1 or cb2); the mode itself when
     // there is no such variant.
     NormalMode dropN1 = NormalMode::F1;
@@ -103,6 +110,11 @@ struct EntryModeRow {
 
 // The row of a mode.
 const EntryModeRow& entryMode(NormalMode mode);
+// The rows of a page that have a button, in the order of their buttons.
+QVector<const EntryModeRow*> pageButtonRows(EntryPage page);
+// The caption a head, set or stock button shows: the caption, with "(Fn)" after it when the
+// mode has a function key.
+QString pageButtonCaption(const EntryModeRow& row);
 // The row of a function key on a page; null when the page has no mode on that key.
 const EntryModeRow* functionKeyRow(EntryPage page, int key);
 // The row at an arrow-menu position of the normal page; null outside 1 to 8.

@@ -47,6 +47,9 @@ ModeLayout modeLayout(NormalMode mode, int length, const NormalOptions& options)
         row.layoutRule(f, length, options);
     ModeLayout l;
     l.banner = rowText(f.banner);
+    if (f.numCaption)
+        l.numCaption = rowText(f.numCaption);
+    l.stakeInNum = f.stakeInNum;
     l.n1 = f.n1;
     l.n2 = f.n2;
     l.nu3 = f.nu3;
@@ -69,6 +72,11 @@ QString typingHint(NormalMode mode, const QString& number, const NormalOptions& 
     if (n == 3 && row.hints.twoX && number.contains(QLatin1Char('X'), Qt::CaseInsensitive))
         return rowText(row.hints.twoX);
     return n < 6 ? rowText(row.hints.byLength[n]) : QString();
+}
+
+LineCaption captionAfterLine(NormalMode mode, const QString& number, const QString& stakeField) {
+    const linecaption::Rule rule = entryMode(mode).afterLine;
+    return rule ? rule(number, stakeField) : LineCaption{};
 }
 
 int autoInputLength(NormalMode mode) {

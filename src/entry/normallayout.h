@@ -9,6 +9,8 @@
 // the mode's row.
 struct ModeLayout {
     QString banner; // written when the mode is chosen
+    QString numCaption = QStringLiteral("เลข"); // above num
+    bool stakeInNum = false; // num holds the stake: Enter in num records the line
     bool n1 = true; // stake fields shown
     bool n2 = false;
     bool nu3 = false;
@@ -27,6 +29,9 @@ ModeLayout modeLayout(NormalMode mode, int numberLength, const NormalOptions& op
 
 // The hint shown in the status line while a number of this length is typed (may be empty).
 QString typingHint(NormalMode mode, const QString& number, const NormalOptions& options);
+
+// The banner and n1 caption a recorded line of the mode leaves (empty: unchanged).
+LineCaption captionAfterLine(NormalMode mode, const QString& number, const QString& stakeField);
 
 // The number length at which Autoinput moves on to the stake; 0 when it never does.
 int autoInputLength(NormalMode mode);

@@ -231,6 +231,7 @@ constexpr EntryModeRow kF9 = [] {
     r.layout.operators = true;
     r.layout.inputLimit = false;
     r.expansion = expand::allInOne;
+    r.afterLine = linecaption::allInOne;
     r.closedCheck = closedrule::topArrangements;
     return r;
 }();
@@ -244,6 +245,7 @@ constexpr EntryModeRow kF10 = [] {
     r.layout.operators = true;
     r.hints = hintsFor("ป้อนเลขวิ่งล่าง", "ป้อนเลข2ตัวล่าง", "ป้อนเลข3ตัวล่าง");
     r.expansion = expand::bottomTotals;
+    r.afterLine = linecaption::bottomTotals;
     return r;
 }();
 

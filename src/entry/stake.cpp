@@ -45,3 +45,10 @@ OperatorField splitOperatorField(const QString& field) {
     split.a = field;
     return split;
 }
+
+QString operatorForm(const OperatorField& field) {
+    if (field.op.isNull())
+        return QStringLiteral("A");
+    return field.leading ? QString(field.op) + QLatin1Char('A')
+                         : QLatin1Char('A') + QString(field.op) + QLatin1Char('B');
+}

@@ -23,3 +23,6 @@ struct OperatorField {
 };
 
 OperatorField splitOperatorField(const QString& field);
+
+// The form of a field: "A", "A+B", "*A" ... (the operator in place).
+QString operatorForm(const OperatorField& field);

@@ -141,6 +141,9 @@ bool SettingsRecord::redWarning() const {
 bool SettingsRecord::watchNumbers() const {
     return flagOf(text(Backc::back27), false);
 }
+bool SettingsRecord::hundredPanel() const {
+    return flagOf(text(Backc::back9), false);
+}
 bool SettingsRecord::warnName() const {
     return flagOf(text(Disp::disp1), false);
 }

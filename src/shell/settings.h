@@ -99,6 +99,7 @@ public:
     bool closedWarning() const;     // back23 "1"
     bool redWarning() const;        // back26 "1"
     bool watchNumbers() const;      // back27 "1"
+    bool hundredPanel() const;      // back9 "1": the stock page shows the hundred numbers
     bool warnName() const;          // disp1 "1"
     bool keySound() const;          // disp2 "1" (a new book has it on)
     bool autorun() const;           // disp3 "1"

@@ -1,6 +1,7 @@
 #include "entry/checks.h"
 #include "entry/digits.h"
 #include "entry/lineinput.h"
+#include "entry/linecaptions.h"
 #include "entry/normallayout.h"
 #include "recordtext.h"
 #include "support/testmain.h"
@@ -26,6 +27,7 @@ private slots:
     void thaiDigitsRecordAsLatin();
     void keysAndArrowPositions();
     void layoutAndHintFollowTheNumber();
+    void captionsAfterALine();
 };
 
 // The length a row warns about and the lengths its expansion records are one rule.
@@ -34,8 +36,12 @@ void EntryModesTest::lengthsAreWhatTheExpansionTakes() {
         const M mode = M(m);
         QVERIFY(entryMode(mode).expansion);
         const LengthRule rule = lengthRule(mode);
-        for (int length = 1; length <= 5; ++length) {
-            const QString number = QString("12345").left(length);
+        for (int length = 1; length <= 8; ++length) {
+            // Without a length rule a mode says so when it takes no number (the head page,
+            // All in One beyond five digits, win pairs).
+            if (rule.lengths.isEmpty() && (entryMode(mode).page != EntryPage::normal || length > 5))
+                continue;
+            const QString number = QString("12345678").left(length);
             const Expansion e = expandNormal(mode, number, Stakes{"10", "5", "3"}, {});
             const QByteArray where = QString("mode %1, %2 digits").arg(m).arg(length).toUtf8();
             QVERIFY2(e.records.isEmpty() != rule.accepts(length), where.constData());
@@ -141,6 +147,25 @@ void EntryModesTest::layoutAndHintFollowTheNumber() {
     QCOMPARE(typingHint(M::F3, "x12", plain), QString::fromUtf8("ป้อนเลข2X"));
     QCOMPARE(typingHint(M::F2, "123", plain), QString());
     QCOMPARE(typingHint(M::F10, "123456", plain), QString());
+}
+
+// The stake form of All in One and "รวมล่าง" names what the line was.
+void EntryModesTest::captionsAfterALine() {
+    auto after = [](M mode, const char* number, const char* stake) {
+        const LineCaption c = captionAfterLine(mode, number, stake);
+        return c.banner + "|" + c.l1Caption;
+    };
+    QCOMPARE(after(M::F9, "123", "10+5"), QString("3ตัวบน+โต๊ด|"));
+    QCOMPARE(after(M::F9, "123", "/10"), QString("3ตัวล่างชุด|เงิน"));
+    QCOMPARE(after(M::F9, "123", "*10"), QString("3ตัวโต๊ด|โต๊ด"));
+    QCOMPARE(after(M::F9, "12", "10/5"), QString("2ตัวบน+ล่าง|บน+ล่าง"));
+    QCOMPARE(after(M::F9, "12", "10-5"), QString("2ตัวล่าง+กลับ|เงิน"));
+    QCOMPARE(after(M::F9, "4321", "10"), QString("กลุ่ม4ตัว|"));
+    QCOMPARE(after(M::F9, "7", "10*5"), QString("|"));
+    QCOMPARE(after(M::F9, "12", "+5"), QString("|"));
+    QCOMPARE(after(M::F10, "123", "*10"), QString("3ตัวล่างชุด|3ตัวล่างชุด"));
+    QCOMPARE(after(M::F10, "7", "*10"), QString("|"));
+    QCOMPARE(after(M::F2, "123", "10"), QString("|"));
 }
 
 TABULOX_TEST(EntryModesTest)

@@ -1,5 +1,5 @@
 #include "entry/normalmodes.h"
-#include "recordtext.h"
+#include "modecases.h"
 #include "support/testmain.h"
 
 namespace {
@@ -8,31 +8,8 @@ const QStringList kSet123 = {"123", "132", "213", "231", "312", "321"};
 const QStringList kDoors7 = {"77", "71", "72", "73", "74", "75", "76", "70", "78", "79",
                              "17", "27", "37", "47", "57", "67", "07", "87", "97"};
 
-void columns() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("n1");
-    QTest::addColumn<QString>("n2");
-    QTest::addColumn<QString>("nu3");
-    QTest::addColumn<QString>("flags");
-    QTest::addColumn<QString>("expected");
-}
-
-void row(const char* name, M mode, const char* number, const char* n1, const char* n2,
-         const char* nu3, const char* flags, const QString& expected) {
-    QTest::newRow(name) << int(mode) << number << n1 << n2 << nu3 << flags << expected;
-}
-
-// flags: unsorted, f4c, f7c, f7c2off, naming1, naming2
-NormalOptions optionsFrom(const QString& flags) {
-    NormalOptions o;
-    o.sortDigits = !flags.contains("unsorted");
-    o.addStraightToSet = flags.contains("f4c");
-    o.bottomBeforeTod = flags.contains("f7c") && !flags.contains("f7c2off");
-    o.twoDigitsTopBottomOnly = !flags.contains("f7c2off");
-    o.kindNamingMode = flags.contains("naming1") ? 1 : flags.contains("naming2") ? 2 : 0;
-    return o;
-}
+using modecases::columns;
+using modecases::row;
 } // namespace
 
 class NormalModesTest : public testing::Test {
@@ -59,17 +36,7 @@ private:
 };
 
 void NormalModesTest::check() {
-    QFETCH(int, mode);
-    QFETCH(QString, number);
-    QFETCH(QString, n1);
-    QFETCH(QString, n2);
-    QFETCH(QString, nu3);
-    QFETCH(QString, flags);
-    QFETCH(QString, expected);
-    const Expansion e =
-        expandNormal(NormalMode(mode), number, Stakes{n1, n2, nu3}, optionsFrom(flags));
-    QCOMPARE(recordText(e), expected);
-    QVERIFY(e.scratchTable.isEmpty());
+    modecases::check();
 }
 
 void NormalModesTest::setAndGroup_data() {

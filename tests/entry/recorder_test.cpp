@@ -29,6 +29,7 @@ private slots:
     void setLineWritesBothTablesAndLog();
     void stakesNegativeAndEmpty();
     void emptyLineWritesNothing();
+    void longLineKeepsItsOrder();
     void scratchPathDropsRepeats();
     void failingRowLeavesNothing();
     void stampingGroupsALine();
@@ -61,6 +62,24 @@ void RecorderTest::stakesNegativeAndEmpty() {
     QCOMPARE(rowsOf(book.db(), "SELECT * FROM l2"), QStringList{"05|30"});
     QCOMPARE(rowsOf(book.db(), "SELECT num,t FROM tball WHERE codeins='t3'"), QStringList{"123|7"});
     QCOMPARE(rowsOf(book.db(), "SELECT s FROM tblog ORDER BY id"), (QStringList{"2", "1", "1"}));
+}
+
+// A line of more rows than one statement takes: every row once, ids in the order of the list.
+void RecorderTest::longLineKeepsItsOrder() {
+    TempBook book;
+    Recorder recorder(book.db());
+    BetRecords records;
+    QStringList expected;
+    for (int i = 0; i < 70; ++i) {
+        const QString number = QString::number(999 - i * 7);
+        records.push_back({number, Kind::h3, double(i)});
+        expected << QString("%1|%2").arg(number).arg(i);
+    }
+    QCOMPARE(recorder.recordLine(records, "a"), 70);
+    for (const char* table : {"tball", "tballcus"})
+        QCOMPARE(rowsOf(book.db(), QString("SELECT num,h FROM %1 ORDER BY id").arg(table)), expected);
+    QCOMPARE(rowsOf(book.db(), "SELECT s FROM tblog"), QStringList{"70"});
+    QCOMPARE(rowsOf(book.db(), "SELECT h FROM h3sum"), QStringList{"2415"});
 }
 
 void RecorderTest::emptyLineWritesNothing() {

@@ -71,6 +71,8 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     connect(refreshTimer_, &QTimer::timeout, this, &Tfminput::onTimer4);
     keystrokeTimer_ = timer(this, "Timer8", 1000);
     connect(keystrokeTimer_, &QTimer::timeout, this, &Tfminput::onTimer8);
+    panelTimer_ = timer(this, "Timer10", 5000);
+    connect(panelTimer_, &QTimer::timeout, this, &Tfminput::onTimer10);
     restartTimer_ = timer(this, "Timer9", 2000);
     connect(restartTimer_, &QTimer::timeout, this, &Tfminput::onTimer9);
     bannerTimer_->start();
@@ -191,6 +193,7 @@ void Tfminput::readOptions() {
         namingMode_ = settings.kindNamingMode();
         warnClosed_ = settings.closedWarning();
         inputLimit_ = static_cast<double>(settings.inputLimit());
+        panelWanted_ = settings.hundredPanel();
         customerBox_->addItem(customers::combined());
         customerBox_->addItems(customers::names(bets(), settings.customersByName()));
     } catch (const StoreError& error) {
@@ -245,9 +248,10 @@ void Tfminput::applyMenuLayout() {
             button->setToolTip(caption);
             button->setVisible(settings.shown(flags[i]));
         }
-        straightPlusSetBox_->setVisible(modeButtons_[3]->isVisibleTo(this));
-        bottomBeforeTodBox_->setVisible(modeButtons_[6]->isVisibleTo(this));
-        twoDigitsTopBottomBox_->setVisible(modeButtons_[6]->isVisibleTo(this));
+        // The option boxes follow their buttons' switches (the page may not be shown yet).
+        straightPlusSetBox_->setVisible(settings.shown(Emenu::f4));
+        bottomBeforeTodBox_->setVisible(settings.shown(Emenu::f7));
+        twoDigitsTopBottomBox_->setVisible(settings.shown(Emenu::f7));
         pages_->setTabVisible(SetPage, settings.shown(Emenu::t2));
         pages_->setTabVisible(HeadPage, settings.shown(Emenu::t3));
         pages_->setTabVisible(StockPage, settings.shown(Emenu::t4));

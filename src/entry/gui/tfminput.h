@@ -24,6 +24,7 @@ class QRadioButton;
 class QTabWidget;
 class QTextBrowser;
 class Desk;
+class HundredPanelView;
 class QTimer;
 
 // The entry form: the clerk chooses a mode, types a number and its stakes, and each line is
@@ -62,6 +63,9 @@ public slots:
     void onTimer6();
     void onTimer7();
     void cutNow();
+    // The hundred-number panel: re-read every 5 seconds while it is shown.
+    void onTimer10();
+    void refreshPanel();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +88,12 @@ private:
     // construction
     void buildWidgets();
     QWidget* buildNormalPage();
+    // The buttons of the head, set or stock page, from the page's mode rows.
+    QWidget* buildModePage(EntryPage page);
+    void choosePageRow(const EntryModeRow& row);
+    // The stock page's panel shown or hidden as back9 says, its timer with it.
+    void showPanel(bool shown);
+    void togglePanel();
     QWidget* buildTotals();
     void readOptions();
     void applyMenuLayout();
@@ -92,6 +102,7 @@ private:
     // modes
     void chooseMode(NormalMode mode, const QString& banner, QPushButton* button);
     void applyLayout();
+    void clearButtonColours();
     void stepArrow(int delta);
     void setArrow(int position);
     void dropStake(int field);
@@ -207,6 +218,11 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QTextBrowser* newsPanel_ = nullptr;
     std::array<QPushButton*, 10> modeButtons_{};
+    QVector<QPair<NormalMode, QPushButton*>> pageButtons_; // head, set and stock pages
+    HundredPanelView* panel_ = nullptr;
+    QPushButton* panelToggle_ = nullptr;
+    QTimer* panelTimer_ = nullptr;
+    bool panelWanted_ = false; // back9
     QTimer* bannerTimer_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* refreshTimer_ = nullptr;

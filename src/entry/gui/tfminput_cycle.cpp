@@ -62,6 +62,14 @@ void Tfminput::focusField(QLineEdit* field) {
 // ---- modes ----
 
 void Tfminput::chooseFunctionKey(int key) {
+    if (page_ == HeadPage || page_ == StockPage) {
+        if (const EntryModeRow* row = functionKeyRow(static_cast<EntryPage>(page_), key)) {
+            choosePageRow(*row);
+            if (row->keyNumCaption)
+                numberCaption_->setText(rowText(row->keyNumCaption));
+        }
+        return;
+    }
     if (page_ != NormalPage || key < 1 || key > 10)
         return;
     QPushButton* button = modeButtons_[static_cast<size_t>(key - 1)];
@@ -76,8 +84,7 @@ void Tfminput::chooseFunctionKey(int key) {
 void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* button) {
     idle_ = 10;
     mode_ = mode;
-    for (QPushButton* b : modeButtons_)
-        b->setStyleSheet(QString());
+    clearButtonColours();
     if (button) {
         const bool optioned = (mode == NormalMode::F4 && straightPlusSetBox_->isChecked()) ||
                               (mode == NormalMode::F7 && bottomBeforeTodBox_->isChecked());
@@ -88,12 +95,21 @@ void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* b
     banner_->setText(banner);
     number_->clear();
     applyLayout();
+    numberCaption_->setText(layout_.numCaption);
     if (!layout_.banner.isEmpty())
         banner_->setText(layout_.banner);
     keepStake1_->setChecked(true);
     keepStake2_->setChecked(true);
-    number_->setStyleSheet(QString());
+    number_->setStyleSheet(layout_.stakeInNum ? QStringLiteral("background: yellow; color: black;")
+                                              : QString());
     focusField(number_);
+}
+
+void Tfminput::clearButtonColours() {
+    for (QPushButton* b : modeButtons_)
+        b->setStyleSheet(QString());
+    for (const auto& entry : pageButtons_)
+        entry.second->setStyleSheet(QString());
 }
 
 void Tfminput::applyLayout() {
@@ -133,9 +149,10 @@ void Tfminput::showPage(int page) {
     banner_->setText(QString::fromUtf8(banners[page]));
     mode_.reset();
     arrow_ = 0;
-    for (QPushButton* b : modeButtons_)
-        b->setStyleSheet(QString());
+    clearButtonColours();
     number_->setStyleSheet(QString());
+    numberCaption_->setText(QStringLiteral("เลข"));
+    showPanel(page_ == StockPage && panelWanted_);
     focusField(number_);
 }
 
@@ -348,9 +365,10 @@ void Tfminput::numEdited(const QString& typed) {
         return;
     }
     applyLayout();
+    // The hint of the number's length is the banner.
     const QString hint = typingHint(*mode_, text, normalOptions());
     if (!hint.isEmpty())
-        statusLine_->setText(hint);
+        banner_->setText(hint);
     static const int progress[] = {0, 10, 20, 30, 30, 40};
     lineProgress_->setValue(progress[qMin(text.size(), 5)]);
     const int jump = autoInputLength(*mode_);
@@ -424,6 +442,17 @@ void Tfminput::enterNum() {
     }
     if (closedRefused())
         return;
+    // The stake typed in num: Enter records the line.
+    if (layout_.stakeInNum && !layout_.n1 && !layout_.n2) {
+        if (number_->text().isEmpty()) {
+            statusLine_->setText(QString::fromUtf8(kWrongInput));
+            Dialogs::warning(this, QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล"));
+            return;
+        }
+        recordLine();
+        number_->clear();
+        return;
+    }
     focusField(layout_.n1 ? stake1_ : stake2_);
     lineProgress_->setValue(10);
     const LengthRule rule = lengthRule(*mode_);
@@ -531,8 +560,14 @@ void Tfminput::recordLine() {
         Dialogs::warning(this, error.message());
         return;
     }
+    const LineCaption caption = captionAfterLine(*mode_, number, stakes.n1);
+    if (!caption.banner.isEmpty())
+        banner_->setText(caption.banner);
+    if (!caption.l1Caption.isEmpty())
+        stake1Caption_->setText(caption.l1Caption);
     if (!expansion.records.isEmpty())
-        statusLine_->setText(QStringLiteral("ป้อน") + number + QStringLiteral("สำเร็จ"));
+        statusLine_->setText(QStringLiteral("ป้อน") + (layout_.stakeInNum ? QString() : number) +
+                             QStringLiteral("สำเร็จ"));
     afterLine();
 }
 

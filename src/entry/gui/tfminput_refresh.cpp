@@ -73,6 +73,7 @@ void Tfminput::refreshAfterLine() {
         Dialogs::warning(this, error.message());
     }
     readSums();
+    refreshPanel();
 }
 
 QPair<QColor, QColor> Tfminput::cellColours(int row, int column) const {

@@ -1,5 +1,7 @@
 #include "entry/gui/tfminput.h"
 
+#include "entry/gui/hundredpanelview.h"
+
 #include "platform/platform.h"
 #include "settlement/customers.h"
 #include "shell/desk.h"
@@ -63,6 +65,8 @@ void Tfminput::buildWidgets() {
                        "QLabel#Label4 { font-size: 12pt; }"
                        "QLabel#lsum { font-size: 16pt; font-weight: bold; }"));
     auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setSpacing(4);
 
     // Banner and status.
     auto* top = new QGridLayout;
@@ -113,8 +117,11 @@ void Tfminput::buildWidgets() {
     soundState_ = label(this, "Label22", QString());
     separateDigitsBox_ = new QCheckBox(QStringLiteral("แยกกลุ่มตัวโต๊ด"), this);
     separateDigitsBox_->setObjectName(QStringLiteral("f2c"));
-    auto* warnBox = new QGroupBox(QStringLiteral("เตือนการเลือกชื่อ"), this);
+    // One line high: the rows below need the height.
+    auto* warnBox = new QWidget(this);
     auto* warnLayout = new QHBoxLayout(warnBox);
+    warnLayout->setContentsMargins(0, 0, 0, 0);
+    warnLayout->addWidget(new QLabel(QStringLiteral("เตือนการเลือกชื่อ"), warnBox));
     warnNameOn_ = new QRadioButton(QStringLiteral("เปิด"), warnBox);
     warnNameOn_->setObjectName(QStringLiteral("r1"));
     warnNameOff_ = new QRadioButton(QStringLiteral("ปิด"), warnBox);
@@ -177,24 +184,27 @@ void Tfminput::buildWidgets() {
     fields->addWidget(lineProgress_, 2, 0, 1, 2);
     fields->addWidget(lineGauge_, 2, 2, 1, 2);
     fields->setColumnStretch(4, 1);
-    fields->setRowStretch(3, 1);
 
+    // The fields over the mode panel, the totals beside them.
     auto* middle = new QHBoxLayout;
-    middle->addLayout(fields, 3);
+    auto* left = new QVBoxLayout;
+    left->addLayout(fields);
+    middle->addLayout(left, 3);
     middle->addWidget(buildTotals(), 2);
     outer->addLayout(middle);
 
     // Mode panel.
     pages_ = new QTabWidget(this);
+    pages_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     pages_->setObjectName(QStringLiteral("p2"));
-    pages_->addTab(new QWidget(pages_), QStringLiteral("ชุด"));
-    pages_->addTab(new QWidget(pages_), QStringLiteral("หัว"));
+    pages_->addTab(buildModePage(EntryPage::set), QStringLiteral("ชุด"));
+    pages_->addTab(buildModePage(EntryPage::head), QStringLiteral("หัว"));
     pages_->addTab(buildNormalPage(), QStringLiteral("ปกติ"));
-    pages_->addTab(new QWidget(pages_), QStringLiteral("หุ้น"));
+    pages_->addTab(buildModePage(EntryPage::stock), QStringLiteral("หุ้น"));
     pages_->setFocusPolicy(Qt::NoFocus);
     pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
     connect(pages_, &QTabWidget::tabBarClicked, this, &Tfminput::showPage);
-    outer->addWidget(pages_);
+    left->addWidget(pages_);
 
     // Grids of entered rows.
     auto* bottom = new QHBoxLayout;
@@ -211,6 +221,9 @@ void Tfminput::buildWidgets() {
     gridTabs_->addTab(bookGrid_, QStringLiteral("ข้อมูลประมวลผล"));
     gridTabs_->addTab(backupPage, QStringLiteral("ข้อมูลสำรอง"));
     bottom->addWidget(gridTabs_, 3);
+    panel_ = new HundredPanelView(this);
+    panel_->setVisible(false);
+    bottom->addWidget(panel_, 4);
     auto* side = new QVBoxLayout;
     rowsShownBox_ = new QComboBox(this);
     rowsShownBox_->setObjectName(QStringLiteral("ComboBox2"));
@@ -308,6 +321,8 @@ QWidget* Tfminput::buildNormalPage() {
 QWidget* Tfminput::buildTotals() {
     auto* box = new QGroupBox(QStringLiteral("ยอดรวม"), this);
     auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(6, 2, 6, 2);
     for (size_t i = 0; i < kTotalsOrder.size(); ++i) {
         const Kind kind = kTotalsOrder[i];
         auto* caption = label(box, "", QString());

@@ -1,0 +1,88 @@
+// The head, set and stock pages of the entry form, and the stock page's hundred-number panel.
+
+#include "entry/gui/hundredpanelview.h"
+#include "entry/gui/tfminput.h"
+#include "shell/settings.h"
+#include "ui/dialogs.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+QWidget* Tfminput::buildModePage(EntryPage page) {
+    auto* widget = new QWidget(pages_);
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(4, 2, 4, 2);
+    const QVector<const EntryModeRow*> rows = pageButtonRows(page);
+    const int perRow = 4;
+    for (int i = 0; i < rows.size(); ++i) {
+        const EntryModeRow* row = rows[i];
+        auto* button = new QPushButton(pageButtonCaption(*row), widget);
+        button->setObjectName(QString::fromLatin1(row->button));
+        button->setToolTip(button->text());
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setMinimumHeight(30);
+        connect(button, &QPushButton::clicked, this, [this, row] { choosePageRow(*row); });
+        grid->addWidget(button, i / perRow, i % perRow);
+        pageButtons_.append(qMakePair(row->mode, button));
+    }
+    if (page == EntryPage::stock) {
+        panelToggle_ = new QPushButton(widget);
+        panelToggle_->setObjectName(QStringLiteral("cb100"));
+        panelToggle_->setFocusPolicy(Qt::NoFocus);
+        connect(panelToggle_, &QPushButton::clicked, this, &Tfminput::togglePanel);
+        grid->addWidget(panelToggle_, (rows.size() + perRow - 1) / perRow, perRow - 1);
+    }
+    return widget;
+}
+
+void Tfminput::choosePageRow(const EntryModeRow& row) {
+    if (static_cast<int>(row.page) != page_)
+        return;
+    QPushButton* button = nullptr;
+    for (const auto& entry : pageButtons_) {
+        if (entry.first == row.mode)
+            button = entry.second;
+    }
+    arrow_ = 0;
+    chooseMode(row.mode, pageButtonCaption(row), button);
+}
+
+void Tfminput::showPanel(bool shown) {
+    panel_->setVisible(shown);
+    if (shown) {
+        panelTimer_->start();
+        refreshPanel();
+    } else {
+        panelTimer_->stop();
+    }
+    panelToggle_->setText(panelWanted_ ? QStringLiteral("ปิด100ตัวเลข") : QStringLiteral("แสดง100ตัวเลข"));
+    panelToggle_->setStyleSheet(panelWanted_ ? QStringLiteral("color: black;")
+                                             : QStringLiteral("color: blue;"));
+}
+
+void Tfminput::togglePanel() {
+    const bool wanted = !panelWanted_;
+    if (!saveSwitch(Backc::back9, wanted))
+        return;
+    panelWanted_ = wanted;
+    showPanel(panelWanted_ && page_ == StockPage);
+}
+
+void Tfminput::onTimer10() {
+    refreshPanel();
+}
+
+void Tfminput::refreshPanel() {
+    if (!panel_->isVisibleTo(this))
+        return;
+    try {
+        const bool watched = SettingsRecord(own()).watchNumbers();
+        panel_->setCells(readHundredPanel(bets(), watched));
+    } catch (const StoreError& error) {
+        panelTimer_->stop();
+        Dialogs::warning(this, error.message());
+    }
+}
