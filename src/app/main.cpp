@@ -5,7 +5,6 @@
 #include "ui/guardedapplication.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLocale>
 #include <QScreen>
 
@@ -14,10 +13,7 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));
     QApplication::setApplicationName(QStringLiteral("tabulox"));
     QApplication::setApplicationDisplayName(QStringLiteral("โปรแกรมTabulox"));
-    QFont font(QStringLiteral("Loma"), 11);
-    QApplication::setFont(font);
-    QApplication::setStyle(new AppStyle);
-    app.setStyleSheet(AppStyle::styleSheet());
+    AppStyle::apply();
 
     LinuxPlatform platform;
     Platform::install(&platform);

@@ -8,4 +8,6 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override;
     static QString styleSheet();
+    // The program's font, style and style sheet for the whole application.
+    static void apply();
 };

@@ -1,5 +1,7 @@
 #include "ui/datagrid.h"
 
+#include <algorithm>
+
 #include "store/database.h"
 #include "ui/dialogs.h"
 
@@ -40,7 +42,10 @@ DataGrid::DataGrid(const QString& objectName, int extras, QWidget* parent) : QWi
     view_->setObjectName(objectName);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    view_->verticalHeader()->setDefaultSectionSize(22);
+    // Rows as tall as the font's lines and no taller, so a short screen still shows many.
+    const int line = view_->fontMetrics().height();
+    view_->verticalHeader()->setMinimumSectionSize(line);
+    view_->verticalHeader()->setDefaultSectionSize(std::max(22, line));
     view_->verticalHeader()->hide();
     layout->addWidget(view_);
 

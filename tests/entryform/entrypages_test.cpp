@@ -1,6 +1,7 @@
 #include "entry/gui/tfminput.h"
 #include "support/entryshop.h"
 #include "support/testmain.h"
+#include "ui/appstyle.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
 
@@ -253,6 +254,7 @@ void EntryPagesTest::normalPageOptionsAndBanners() {
 // A 1366x768 screen less a title bar and a panel: every page, the panel included, leaves the
 // grid of entered rows ten rows and its navigator in sight.
 void EntryPagesTest::fitsTheCommonLaptopScreen() {
+    AppStyle::apply();
     Shop shop([](SettingsRecord& s) { s.set(Backc::back9, "1"); });
     shop.main->resize(1366, 710);
     shop.main->show();
@@ -279,6 +281,20 @@ void EntryPagesTest::fitsTheCommonLaptopScreen() {
         const QRect panel(testing::child<QWidget>(form, "Panel7")->mapTo(form, QPoint(0, 0)),
                           testing::child<QWidget>(form, "Panel7")->size());
         QVERIFY2(form->rect().contains(panel), where.constData());
+        if (page != Tfminput::StockPage)
+            continue;
+        // Every number of the panel and its whole total in sight.
+        for (int g = 12; g <= 18; ++g) {
+            auto* numbers = testing::child<QTableWidget>(form, QString("DBGrid%1").arg(g));
+            const int last = numbers->rowCount() - 1;
+            QVERIFY(numbers->rowViewportPosition(last) + numbers->rowHeight(last) <=
+                    numbers->viewport()->height());
+            QVERIFY(numbers->columnViewportPosition(1) + numbers->columnWidth(1) <=
+                    numbers->viewport()->width());
+            const QFontMetrics metrics(numbers->item(0, 1)->font());
+            QVERIFY(metrics.horizontalAdvance("99,999") < numbers->columnWidth(1));
+            QVERIFY(metrics.horizontalAdvance("99") + 8 < numbers->columnWidth(0));
+        }
     }
 }
 

@@ -8,13 +8,14 @@
 namespace {
 const QColor kNumberColour(192, 220, 192);
 
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment, const QColor& background) {
+QTableWidgetItem* cell(const QTableWidget* grid, const QString& text, Qt::Alignment alignment,
+                       const QColor& background) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(alignment | Qt::AlignVCenter);
     item->setBackground(background);
     item->setForeground(Qt::black);
     item->setFlags(Qt::ItemIsEnabled);
-    QFont font = item->font();
+    QFont font = grid->font();
     font.setBold(true);
     item->setFont(font);
     return item;
@@ -26,6 +27,7 @@ HundredPanelView::HundredPanelView(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral(
         "QFrame#Panel7 { background: black; }"
+        "QHeaderView::section { font-size: 8pt; padding: 0px; }"
         "QHeaderView::section:first { background: yellow; font-weight: bold; }"
         "QHeaderView::section:last { background: lime; font-weight: bold; }"));
     auto* layout = new QHBoxLayout(this);
@@ -35,11 +37,6 @@ HundredPanelView::HundredPanelView(QWidget* parent) : QFrame(parent) {
         auto* grid = new QTableWidget(0, 2, this);
         grid->setObjectName(QStringLiteral("DBGrid%1").arg(12 + g));
         grid->setHorizontalHeaderLabels({QStringLiteral("เลข"), QStringLiteral("จำนวน")});
-        grid->verticalHeader()->hide();
-        grid->verticalHeader()->setDefaultSectionSize(15);
-        grid->horizontalHeader()->setStretchLastSection(true);
-        grid->horizontalHeader()->setMinimumSectionSize(20);
-        grid->setColumnWidth(0, 26);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setFocusPolicy(Qt::NoFocus);
@@ -47,6 +44,18 @@ HundredPanelView::HundredPanelView(QWidget* parent) : QFrame(parent) {
         QFont font = grid->font();
         font.setPointSize(8);
         grid->setFont(font);
+        // Sixteen rows and both columns in sight, whatever the program's font.
+        const int line = QFontMetrics(font).height() + 2;
+        grid->verticalHeader()->hide();
+        grid->verticalHeader()->setMinimumSectionSize(line);
+        grid->verticalHeader()->setDefaultSectionSize(line);
+        grid->horizontalHeader()->setFont(font);
+        grid->horizontalHeader()->setMinimumSectionSize(16);
+        grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+        grid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+        QFont bold = font;
+        bold.setBold(true);
+        grid->setColumnWidth(0, QFontMetrics(bold).horizontalAdvance(QStringLiteral("00")) + 12);
         layout->addWidget(grid);
         grids_[static_cast<size_t>(g)] = grid;
     }
@@ -66,9 +75,9 @@ void HundredPanelView::setCells(const QVector<PanelCell>& cells) {
                 mark = Qt::green;
             else if (c.overLimit)
                 mark = Qt::red;
-            grid->setItem(r, 0, cell(c.number, Qt::AlignHCenter,
+            grid->setItem(r, 0, cell(grid, c.number, Qt::AlignHCenter,
                                      mark.isValid() ? mark : kNumberColour));
-            grid->setItem(r, 1, cell(english.toString(c.total, 'f', 0), Qt::AlignRight,
+            grid->setItem(r, 1, cell(grid, english.toString(c.total, 'f', 0), Qt::AlignRight,
                                      mark.isValid() ? mark : QColor(Qt::white)));
         }
     }

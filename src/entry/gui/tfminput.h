@@ -26,6 +26,7 @@ class QTextBrowser;
 class Desk;
 class HundredPanelView;
 class QTimer;
+class QVBoxLayout;
 
 // The entry form: the clerk chooses a mode, types a number and its stakes, and each line is
 // checked, expanded, recorded and shown with the running totals.
@@ -192,6 +193,7 @@ private:
     QRadioButton* warnNameOn_ = nullptr;
     QRadioButton* warnNameOff_ = nullptr;
     QCheckBox* separateDigitsBox_ = nullptr;
+    QVBoxLayout* optionBoxes_ = nullptr; // F4's and F7's options, beside the stakes
     QCheckBox* straightPlusSetBox_ = nullptr;
     QCheckBox* bottomBeforeTodBox_ = nullptr;
     QCheckBox* twoDigitsTopBottomBox_ = nullptr;

@@ -6,6 +6,8 @@
 #include "ui/dialogs.h"
 
 #include <QGridLayout>
+
+#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -15,6 +17,7 @@ QWidget* Tfminput::buildModePage(EntryPage page) {
     auto* widget = new QWidget(pages_);
     auto* grid = new QGridLayout(widget);
     grid->setContentsMargins(4, 2, 4, 2);
+    grid->setVerticalSpacing(2);
     const QVector<const EntryModeRow*> rows = pageButtonRows(page);
     const int perRow = 4;
     for (int i = 0; i < rows.size(); ++i) {
@@ -23,7 +26,7 @@ QWidget* Tfminput::buildModePage(EntryPage page) {
         button->setObjectName(QString::fromLatin1(row->button));
         button->setToolTip(button->text());
         button->setFocusPolicy(Qt::NoFocus);
-        button->setMinimumHeight(30);
+        button->setMinimumHeight(28);
         connect(button, &QPushButton::clicked, this, [this, row] { choosePageRow(*row); });
         grid->addWidget(button, i / perRow, i % perRow);
         pageButtons_.append(qMakePair(row->mode, button));
@@ -33,7 +36,8 @@ QWidget* Tfminput::buildModePage(EntryPage page) {
         panelToggle_->setObjectName(QStringLiteral("cb100"));
         panelToggle_->setFocusPolicy(Qt::NoFocus);
         connect(panelToggle_, &QPushButton::clicked, this, &Tfminput::togglePanel);
-        grid->addWidget(panelToggle_, (rows.size() + perRow - 1) / perRow, perRow - 1);
+        // Beside the last row of buttons, so the page keeps two rows like the others.
+        grid->addWidget(panelToggle_, std::max(0, static_cast<int>(rows.size() - 1) / perRow), perRow);
     }
     return widget;
 }

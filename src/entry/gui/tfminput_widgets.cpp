@@ -47,7 +47,7 @@ QLineEdit* field(QWidget* parent, const char* name, const QString& hint) {
     font.setPointSize(20);
     font.setBold(true);
     edit->setFont(font);
-    edit->setMinimumHeight(44);
+    edit->setMinimumHeight(40);
     return edit;
 }
 
@@ -80,13 +80,16 @@ void Tfminput::buildWidgets() {
     clock_ = label(this, "Label5", QString());
     rowCount_ = label(this, "Label16", QStringLiteral("0"));
     refreshCountdown_ = label(this, "Label25", QString());
-    top->addWidget(banner_, 0, 0, 1, 3);
-    top->addWidget(bannerOverlay_, 0, 0, 1, 3);
-    top->addWidget(clock_, 0, 3);
-    top->addWidget(statusLine_, 1, 0, 1, 2);
-    top->addWidget(label(this, "Label15", QStringLiteral("จำนวนข้อมูล")), 1, 2, Qt::AlignRight);
-    top->addWidget(rowCount_, 1, 3);
-    top->addWidget(refreshCountdown_, 1, 4);
+    // One line: the banner, what the last Enter did, the row count and the clock.
+    top->addWidget(banner_, 0, 0);
+    top->addWidget(bannerOverlay_, 0, 0);
+    top->addWidget(statusLine_, 0, 1);
+    top->addWidget(label(this, "Label15", QStringLiteral("จำนวนข้อมูล")), 0, 2, Qt::AlignRight);
+    top->addWidget(rowCount_, 0, 3);
+    top->addWidget(refreshCountdown_, 0, 4);
+    top->addWidget(clock_, 0, 5);
+    top->setColumnStretch(0, 3);
+    top->setColumnStretch(1, 2);
     refreshCountdown_->setToolTip(QStringLiteral("วินาทีก่อนการRefreshข้อมูล"));
     outer->addLayout(top);
 
@@ -183,7 +186,10 @@ void Tfminput::buildWidgets() {
     }
     fields->addWidget(lineProgress_, 2, 0, 1, 2);
     fields->addWidget(lineGauge_, 2, 2, 1, 2);
-    fields->setColumnStretch(4, 1);
+    optionBoxes_ = new QVBoxLayout;
+    optionBoxes_->setSpacing(0);
+    fields->addLayout(optionBoxes_, 0, 4, 3, 1);
+    fields->setColumnStretch(5, 1);
 
     // The fields over the mode panel, the totals beside them.
     auto* middle = new QHBoxLayout;
@@ -277,29 +283,32 @@ void Tfminput::buildWidgets() {
 QWidget* Tfminput::buildNormalPage() {
     auto* page = new QWidget(pages_);
     auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setVerticalSpacing(2);
     static const char* const names[] = {"f1", "f2", "f3",  "f4",  "f5",
                                         "f6", "f7", "f81", "f91", "f100"};
     for (int i = 0; i < 10; ++i) {
         auto* button = new QPushButton(page);
         button->setObjectName(QString::fromLatin1(names[i]));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setMinimumHeight(34);
+        button->setMinimumHeight(28);
         connect(button, &QPushButton::clicked, this, [this, i] { chooseFunctionKey(i + 1); });
         grid->addWidget(button, i / 5, i % 5);
         modeButtons_[static_cast<size_t>(i)] = button;
     }
-    straightPlusSetBox_ = new QCheckBox(QStringLiteral("ตรง+กลับ"), page);
+    straightPlusSetBox_ = new QCheckBox(QStringLiteral("ตรง+กลับ"), this);
     straightPlusSetBox_->setObjectName(QStringLiteral("f4c"));
-    bottomBeforeTodBox_ = new QCheckBox(QStringLiteral("บน+ล่าง+โต๊ด"), page);
+    bottomBeforeTodBox_ = new QCheckBox(QStringLiteral("บน+ล่าง+โต๊ด"), this);
     bottomBeforeTodBox_->setObjectName(QStringLiteral("f7c"));
-    twoDigitsTopBottomBox_ = new QCheckBox(QStringLiteral("2ตัวบน+ล่าง"), page);
+    twoDigitsTopBottomBox_ = new QCheckBox(QStringLiteral("2ตัวบน+ล่าง"), this);
     twoDigitsTopBottomBox_->setObjectName(QStringLiteral("f7c2"));
     twoDigitsTopBottomBox_->setChecked(true);
     for (QCheckBox* box : {straightPlusSetBox_, bottomBeforeTodBox_, twoDigitsTopBottomBox_})
         box->setFocusPolicy(Qt::NoFocus);
-    grid->addWidget(straightPlusSetBox_, 2, 3);
-    grid->addWidget(bottomBeforeTodBox_, 2, 1);
-    grid->addWidget(twoDigitsTopBottomBox_, 2, 2);
+    optionBoxes_->addWidget(straightPlusSetBox_);
+    optionBoxes_->addWidget(bottomBeforeTodBox_);
+    optionBoxes_->addWidget(twoDigitsTopBottomBox_);
+    optionBoxes_->addStretch();
     connect(straightPlusSetBox_, &QCheckBox::clicked, this, [this](bool on) {
         Dialogs::info(this, on ? QStringLiteral("เงินของตัวตรง จะบวกกับเงินของตัวกลับ")
                                : QStringLiteral("เงินของตัวตรงไม่บวกกับเงินของตัวกลับ"));
@@ -345,7 +354,7 @@ QWidget* Tfminput::buildTotals() {
     grandTotal_->setCursor(Qt::PointingHandCursor);
     grandTotal_->installEventFilter(this);
     grid->addWidget(label(box, "Label17", QStringLiteral("รวมทั้งหมด=")), 5, 0);
-    grid->addWidget(grandTotal_, 5, 1, 1, 3);
+    grid->addWidget(grandTotal_, 5, 3);
     cutButton_ = new QPushButton(QStringLiteral("ตัดยอดทันที"), box);
     cutButton_->setObjectName(QStringLiteral("Label21"));
     cutButton_->setEnabled(false);
@@ -355,7 +364,10 @@ QWidget* Tfminput::buildTotals() {
     cutBar_->setToolTip(QStringLiteral("แสดงยอดเกินอั้นสะสม"));
     cutBar_->setRange(0, 100);
     cutBar_->hide();
-    grid->addWidget(cutButton_, 6, 0, 1, 2);
-    grid->addWidget(cutBar_, 6, 2, 1, 2);
+    // The cut button and its bar share the grand total's line.
+    auto* cutLine = new QHBoxLayout;
+    cutLine->addWidget(cutButton_);
+    cutLine->addWidget(cutBar_);
+    grid->addLayout(cutLine, 5, 1, 1, 2);
     return box;
 }
