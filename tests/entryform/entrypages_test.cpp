@@ -160,6 +160,8 @@ void EntryPagesTest::hundredPanel() {
     auto* toggle = testing::child<QPushButton>(shop.form(), "cb100");
     shop.form()->showPage(Tfminput::StockPage);
     QVERIFY(panel->isVisibleTo(shop.form()));
+    // The normal page's options stand beside the stakes only while that page is in front.
+    QVERIFY(!testing::child<QCheckBox>(shop.form(), "f4c")->isVisibleTo(shop.form()));
     QCOMPARE(toggle->text(), QString("ปิด100ตัวเลข"));
     auto* first = testing::child<QTableWidget>(shop.form(), "DBGrid12");
     auto* last = testing::child<QTableWidget>(shop.form(), "DBGrid18");
@@ -183,6 +185,7 @@ void EntryPagesTest::hundredPanel() {
     QCOMPARE(SettingsRecord(shop.db()).hundredPanel(), false);
     shop.form()->showPage(Tfminput::NormalPage);
     QVERIFY(!panel->isVisibleTo(shop.form()));
+    QVERIFY(testing::child<QCheckBox>(shop.form(), "f4c")->isVisibleTo(shop.form()));
 }
 
 void EntryPagesTest::pagesByKeyAndMenu() {

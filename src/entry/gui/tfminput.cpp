@@ -249,9 +249,9 @@ void Tfminput::applyMenuLayout() {
             button->setVisible(settings.shown(flags[i]));
         }
         // The option boxes follow their buttons' switches (the page may not be shown yet).
-        straightPlusSetBox_->setVisible(settings.shown(Emenu::f4));
-        bottomBeforeTodBox_->setVisible(settings.shown(Emenu::f7));
-        twoDigitsTopBottomBox_->setVisible(settings.shown(Emenu::f7));
+        f4Shown_ = settings.shown(Emenu::f4);
+        f7Shown_ = settings.shown(Emenu::f7);
+        showOptionBoxes();
         pages_->setTabVisible(SetPage, settings.shown(Emenu::t2));
         pages_->setTabVisible(HeadPage, settings.shown(Emenu::t3));
         pages_->setTabVisible(StockPage, settings.shown(Emenu::t4));

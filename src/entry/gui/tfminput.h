@@ -194,6 +194,9 @@ private:
     QRadioButton* warnNameOff_ = nullptr;
     QCheckBox* separateDigitsBox_ = nullptr;
     QVBoxLayout* optionBoxes_ = nullptr; // F4's and F7's options, beside the stakes
+    bool f4Shown_ = true;
+    bool f7Shown_ = true;
+    void showOptionBoxes();
     QCheckBox* straightPlusSetBox_ = nullptr;
     QCheckBox* bottomBeforeTodBox_ = nullptr;
     QCheckBox* twoDigitsTopBottomBox_ = nullptr;

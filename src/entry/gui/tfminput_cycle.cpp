@@ -153,7 +153,16 @@ void Tfminput::showPage(int page) {
     number_->setStyleSheet(QString());
     numberCaption_->setText(QStringLiteral("เลข"));
     showPanel(page_ == StockPage && panelWanted_);
+    showOptionBoxes();
     focusField(number_);
+}
+
+void Tfminput::showOptionBoxes() {
+    // The normal page's options, shown beside the stakes while that page is in front.
+    const bool normal = page_ == NormalPage;
+    straightPlusSetBox_->setVisible(normal && f4Shown_);
+    bottomBeforeTodBox_->setVisible(normal && f7Shown_);
+    twoDigitsTopBottomBox_->setVisible(normal && f7Shown_);
 }
 
 void Tfminput::setArrow(int position) {

@@ -70,6 +70,7 @@ void Tfminput::buildWidgets() {
 
     // Banner and status.
     auto* top = new QGridLayout;
+    top->setHorizontalSpacing(14);
     banner_ = label(this, "Label1", QString::fromUtf8(kDesignBanner));
     bannerOverlay_ = label(this, "Label24", banner_->text());
     // Over the banner for its first seconds: opaque, so the two never show through each other.
