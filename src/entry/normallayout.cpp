@@ -79,6 +79,23 @@ LineCaption captionAfterLine(NormalMode mode, const QString& number, const QStri
     return rule ? rule(number, stakeField) : LineCaption{};
 }
 
+QString statusAfterLine(NormalMode mode, const QString& number) {
+    switch (mode) {
+    case NormalMode::StockF3:
+    case NormalMode::StockF6:
+    case NormalMode::StockF8:
+        return QString();
+    case NormalMode::StockF1:
+    case NormalMode::StockF2:
+    case NormalMode::StockF7:
+        return QStringLiteral("ป้อนสำเร็จ");
+    default:
+        break;
+    }
+    const bool stakeInNum = entryMode(mode).layout.stakeInNum;
+    return QStringLiteral("ป้อน") + (stakeInNum ? QString() : number) + QStringLiteral("สำเร็จ");
+}
+
 int autoInputLength(NormalMode mode) {
     return entryMode(mode).autoInputLength;
 }

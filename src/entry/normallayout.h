@@ -32,6 +32,9 @@ QString typingHint(NormalMode mode, const QString& number, const NormalOptions& 
 
 // The banner and n1 caption a recorded line of the mode leaves (empty: unchanged).
 LineCaption captionAfterLine(NormalMode mode, const QString& number, const QString& stakeField);
+// The status line after a line: "ป้อน", the number where the mode names it, "สำเร็จ"; empty
+// where the mode leaves the line as it was.
+QString statusAfterLine(NormalMode mode, const QString& number);
 
 // The number length at which Autoinput moves on to the stake; 0 when it never does.
 int autoInputLength(NormalMode mode);

@@ -166,6 +166,13 @@ void EntryModesTest::captionsAfterALine() {
     QCOMPARE(after(M::F10, "123", "*10"), QString("3ตัวล่างชุด|3ตัวล่างชุด"));
     QCOMPARE(after(M::F10, "7", "*10"), QString("|"));
     QCOMPARE(after(M::F2, "123", "10"), QString("|"));
+    // The status line: the number where the mode names it; some stock modes leave it.
+    QCOMPARE(statusAfterLine(M::F2, "123"), QString("ป้อน123สำเร็จ"));
+    QCOMPARE(statusAfterLine(M::StockF5, "7"), QString("ป้อน7สำเร็จ"));
+    QCOMPARE(statusAfterLine(M::StockF2, "7"), QString("ป้อนสำเร็จ"));
+    QCOMPARE(statusAfterLine(M::StockF1, "50"), QString("ป้อนสำเร็จ"));
+    QVERIFY(statusAfterLine(M::StockF8, "1234").isEmpty());
+    QVERIFY(statusAfterLine(M::StockF3, "10").isEmpty());
 }
 
 TABULOX_TEST(EntryModesTest)

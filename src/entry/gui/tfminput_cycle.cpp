@@ -574,9 +574,9 @@ void Tfminput::recordLine() {
         banner_->setText(caption.banner);
     if (!caption.l1Caption.isEmpty())
         stake1Caption_->setText(caption.l1Caption);
-    if (!expansion.records.isEmpty())
-        statusLine_->setText(QStringLiteral("ป้อน") + (layout_.stakeInNum ? QString() : number) +
-                             QStringLiteral("สำเร็จ"));
+    const QString status = statusAfterLine(*mode_, number);
+    if (!expansion.records.isEmpty() && !status.isEmpty())
+        statusLine_->setText(status);
     afterLine();
 }
 
