@@ -19,22 +19,11 @@ Expansion headTwoOrSet(const QString& num, const Stakes& s, const NormalOptions&
 }
 
 Expansion headAndTod(const QString& num, const Stakes& s, const NormalOptions& o) {
-    ExpansionBuilder b;
-    double head = 0, tod = 0;
-    if (hasDigits(num, 3, 3) && b.take(s.n1, &head) && b.take(s.n2, &tod)) {
-        b.add(num, Kind::h5, head);
-        if (tod != 0)
-            b.add(todForm(num, o.sortDigits), Kind::h4, tod);
-    }
-    return b.result();
+    return straightAndTod(num, s, o, Kind::h5, Kind::h4);
 }
 
 Expansion headThree(const QString& num, const Stakes& s, const NormalOptions&) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 3, 3) && b.take(s.n1, &stake))
-        b.add(num, Kind::h5, stake);
-    return b.result();
+    return straightThree(num, s, Kind::h5);
 }
 
 Expansion headTod(const QString& num, const Stakes& s, const NormalOptions& o) {

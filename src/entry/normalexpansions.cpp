@@ -21,23 +21,32 @@ Expansion setOrGroup(const QString& num, const Stakes& s, const NormalOptions& o
     return b.result();
 }
 
-Expansion topAndTod(const QString& num, const Stakes& s, const NormalOptions& o) {
+Expansion straightAndTod(const QString& num, const Stakes& s, const NormalOptions& o,
+                         Kind straight, Kind tod) {
     ExpansionBuilder b;
-    double top = 0, tod = 0;
-    if (hasDigits(num, 3, 3) && b.take(s.n1, &top) && b.take(s.n2, &tod)) {
-        b.add(num, Kind::h3, top);
-        if (tod != 0)
-            b.add(todForm(num, o.sortDigits), Kind::t3, tod);
+    double first = 0, second = 0;
+    if (hasDigits(num, 3, 3) && b.take(s.n1, &first) && b.take(s.n2, &second)) {
+        b.add(num, straight, first);
+        if (second != 0)
+            b.add(todForm(num, o.sortDigits), tod, second);
     }
     return b.result();
 }
 
-Expansion topThree(const QString& num, const Stakes& s, const NormalOptions&) {
+Expansion straightThree(const QString& num, const Stakes& s, Kind kind) {
     ExpansionBuilder b;
     double stake = 0;
     if (hasDigits(num, 3, 3) && b.take(s.n1, &stake))
-        b.add(num, Kind::h3, stake);
+        b.add(num, kind, stake);
     return b.result();
+}
+
+Expansion topAndTod(const QString& num, const Stakes& s, const NormalOptions& o) {
+    return straightAndTod(num, s, o, Kind::h3, Kind::t3);
+}
+
+Expansion topThree(const QString& num, const Stakes& s, const NormalOptions&) {
+    return straightThree(num, s, Kind::h3);
 }
 
 Expansion todThree(const QString& num, const Stakes& s, const NormalOptions& o) {

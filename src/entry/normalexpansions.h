@@ -11,6 +11,11 @@ using Rule = Expansion (*)(const QString& number, const Stakes& stakes,
 // Three digits: the set as h3; a 2X pattern: its set as t2; four or five: the group.
 Expansion setOrGroup(const QString& number, const Stakes& stakes, const NormalOptions& options);
 // Three digits: h3 straight n1, then t3 tod form n2 unless n2 is 0.
+// Three digits as one kind with the first stake, and in tod form as another with the second
+// (none when it is 0); and three digits as one kind alone.
+Expansion straightAndTod(const QString& number, const Stakes& stakes, const NormalOptions& options,
+                         Kind straight, Kind tod);
+Expansion straightThree(const QString& number, const Stakes& stakes, Kind kind);
 Expansion topAndTod(const QString& number, const Stakes& stakes, const NormalOptions& options);
 // Three digits: h3 straight n1.
 Expansion topThree(const QString& number, const Stakes& stakes, const NormalOptions& options);
