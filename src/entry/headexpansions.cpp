@@ -27,11 +27,7 @@ Expansion headThree(const QString& num, const Stakes& s, const NormalOptions&) {
 }
 
 Expansion headTod(const QString& num, const Stakes& s, const NormalOptions& o) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 3, 3) && b.take(s.n2, &stake))
-        b.add(todForm(num, o.sortDigits), Kind::h4, stake);
-    return b.result();
+    return todOfThree(num, s, o, Kind::h4);
 }
 
 Expansion headAndTail(const QString& num, const Stakes& s, const NormalOptions&) {

@@ -49,12 +49,16 @@ Expansion topThree(const QString& num, const Stakes& s, const NormalOptions&) {
     return straightThree(num, s, Kind::h3);
 }
 
-Expansion todThree(const QString& num, const Stakes& s, const NormalOptions& o) {
+Expansion todOfThree(const QString& num, const Stakes& s, const NormalOptions& o, Kind kind) {
     ExpansionBuilder b;
     double stake = 0;
     if (hasDigits(num, 3, 3) && b.take(s.n2, &stake))
-        b.add(todForm(num, o.sortDigits), Kind::t3, stake);
+        b.add(todForm(num, o.sortDigits), kind, stake);
     return b.result();
+}
+
+Expansion todThree(const QString& num, const Stakes& s, const NormalOptions& o) {
+    return todOfThree(num, s, o, Kind::t3);
 }
 
 Expansion bottomRunPairTod(const QString& num, const Stakes& s, const NormalOptions& o) {

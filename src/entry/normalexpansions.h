@@ -16,6 +16,9 @@ Expansion setOrGroup(const QString& number, const Stakes& stakes, const NormalOp
 Expansion straightAndTod(const QString& number, const Stakes& stakes, const NormalOptions& options,
                          Kind straight, Kind tod);
 Expansion straightThree(const QString& number, const Stakes& stakes, Kind kind);
+// Three digits in tod form as one kind with the second stake.
+Expansion todOfThree(const QString& number, const Stakes& stakes, const NormalOptions& options,
+                     Kind kind);
 Expansion topAndTod(const QString& number, const Stakes& stakes, const NormalOptions& options);
 // Three digits: h3 straight n1.
 Expansion topThree(const QString& number, const Stakes& stakes, const NormalOptions& options);

@@ -140,31 +140,6 @@ void Tfminput::applyLayout() {
     }
 }
 
-void Tfminput::showPage(int page) {
-    if (page < SetPage || page > StockPage)
-        return;
-    page_ = static_cast<Page>(page);
-    pages_->setCurrentIndex(page);
-    static const char* const banners[] = {"เมนูชุด", "เมนูเลขหัว", "เมนูปกติ", "เมนูหุ้น"};
-    banner_->setText(QString::fromUtf8(banners[page]));
-    mode_.reset();
-    arrow_ = 0;
-    clearButtonColours();
-    number_->setStyleSheet(QString());
-    numberCaption_->setText(QStringLiteral("เลข"));
-    showPanel(page_ == StockPage && panelWanted_);
-    showOptionBoxes();
-    focusField(number_);
-}
-
-void Tfminput::showOptionBoxes() {
-    // The normal page's options, shown beside the stakes while that page is in front.
-    const bool normal = page_ == NormalPage;
-    straightPlusSetBox_->setVisible(normal && f4Shown_);
-    bottomBeforeTodBox_->setVisible(normal && f7Shown_);
-    twoDigitsTopBottomBox_->setVisible(normal && f7Shown_);
-}
-
 void Tfminput::setArrow(int position) {
     arrow_ = position;
     chooseMode(arrowMode(position), arrowBanner(position, captions_.value(0)), nullptr);

@@ -1,17 +1,20 @@
-// The head, set and stock pages of the entry form, and the stock page's hundred-number panel.
+// The head, set and stock pages of the entry form, the stock page's hundred-number panel, and
+// switching between the pages.
 
 #include "entry/gui/hundredpanelview.h"
 #include "entry/gui/tfminput.h"
 #include "shell/settings.h"
 #include "ui/dialogs.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
-
-#include <algorithm>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 QWidget* Tfminput::buildModePage(EntryPage page) {
     auto* widget = new QWidget(pages_);
@@ -89,4 +92,29 @@ void Tfminput::refreshPanel() {
         panelTimer_->stop();
         Dialogs::warning(this, error.message());
     }
+}
+
+void Tfminput::showPage(int page) {
+    if (page < SetPage || page > StockPage)
+        return;
+    page_ = static_cast<Page>(page);
+    pages_->setCurrentIndex(page);
+    static const char* const banners[] = {"เมนูชุด", "เมนูเลขหัว", "เมนูปกติ", "เมนูหุ้น"};
+    banner_->setText(QString::fromUtf8(banners[page]));
+    mode_.reset();
+    arrow_ = 0;
+    clearButtonColours();
+    number_->setStyleSheet(QString());
+    numberCaption_->setText(QStringLiteral("เลข"));
+    showPanel(page_ == StockPage && panelWanted_);
+    showOptionBoxes();
+    focusField(number_);
+}
+
+void Tfminput::showOptionBoxes() {
+    // The normal page's options, shown beside the stakes while that page is in front.
+    const bool normal = page_ == NormalPage;
+    straightPlusSetBox_->setVisible(normal && f4Shown_);
+    bottomBeforeTodBox_->setVisible(normal && f7Shown_);
+    twoDigitsTopBottomBox_->setVisible(normal && f7Shown_);
 }
