@@ -34,12 +34,13 @@ void Style::over(const Style& below) {
 }
 
 void Sheet::put(Cell cell) {
-    for (Cell& old : cells_) {
-        if (old.row == cell.row && old.column == cell.column) {
-            old = std::move(cell);
-            return;
-        }
+    const quint64 key = keyOf(cell.row, cell.column);
+    const auto known = cellAt_.constFind(key);
+    if (known != cellAt_.constEnd()) {
+        cells_[*known] = std::move(cell);
+        return;
     }
+    cellAt_.insert(key, cells_.size());
     cells_.push_back(std::move(cell));
 }
 
@@ -70,7 +71,15 @@ void Sheet::writeFormula(int row, int column, const QString& formula) {
 }
 
 void Sheet::change(Target target, int row, int column, int lastColumn, Style style) {
-    changes_.push_back({target, row, column, lastColumn, std::move(style)});
+    const Change made{target, row, column, lastColumn, std::move(style), changeCount_++};
+    if (target != Target::cell) {
+        changes_.push_back(made);
+        return;
+    }
+    QVector<Change>& ofCell = cellChanges_[keyOf(row, column)];
+    if (ofCell.isEmpty())
+        styledCells_.push_back({row, column});
+    ofCell.push_back(made);
 }
 
 void Sheet::setTextFormat(int row, int column) {
@@ -111,52 +120,50 @@ void Sheet::boldColumns(int first, int last) {
 
 namespace {
 using Target = Sheet::Target;
-bool covers(int row, int column, Target target, int changeRow, int first, int last) {
-    switch (target) {
-    case Target::cell:
-        return row == changeRow && column == first;
-    case Target::row:
-        return row == changeRow;
-    case Target::column:
-        return column >= first && column <= last;
-    }
-    return false;
+
+// The latest change of each part of a look wins.
+void apply(Style& result, const Style& change) {
+    Style latest = change;
+    latest.over(result);
+    result = latest;
 }
 } // namespace
 
 Style Sheet::styleAt(int row, int column) const {
-    Style result;
+    // Whole rows and columns, and the cell's own changes, taken in the order they were made.
+    QVector<const Change*> reaching;
     for (const Change& c : changes_) {
-        if (!covers(row, column, c.target, c.row, c.column, c.lastColumn))
-            continue;
-        Style latest = c.style;
-        latest.over(result);
-        result = latest;
+        const bool covers = c.target == Target::row
+                                ? c.row == row
+                                : column >= c.column && column <= c.lastColumn;
+        if (covers)
+            reaching.push_back(&c);
     }
+    const auto own = cellChanges_.constFind(keyOf(row, column));
+    if (own != cellChanges_.constEnd())
+        for (const Change& c : *own)
+            reaching.push_back(&c);
+    std::sort(reaching.begin(), reaching.end(),
+              [](const Change* a, const Change* b) { return a->order < b->order; });
+    Style result;
+    for (const Change* c : reaching)
+        apply(result, c->style);
     return result;
 }
 
 Style Sheet::rowStyle(int row) const {
     Style result;
-    for (const Change& c : changes_) {
-        if (c.target != Target::row || c.row != row)
-            continue;
-        Style latest = c.style;
-        latest.over(result);
-        result = latest;
-    }
+    for (const Change& c : changes_)
+        if (c.target == Target::row && c.row == row)
+            apply(result, c.style);
     return result;
 }
 
 Style Sheet::columnStyle(int column) const {
     Style result;
-    for (const Change& c : changes_) {
-        if (c.target != Target::column || column < c.column || column > c.lastColumn)
-            continue;
-        Style latest = c.style;
-        latest.over(result);
-        result = latest;
-    }
+    for (const Change& c : changes_)
+        if (c.target == Target::column && column >= c.column && column <= c.lastColumn)
+            apply(result, c.style);
     return result;
 }
 
@@ -179,11 +186,7 @@ QVector<int> Sheet::styledColumns() const {
 }
 
 QVector<QPair<int, int>> Sheet::styledCells() const {
-    QVector<QPair<int, int>> cells;
-    for (const Change& c : changes_)
-        if (c.target == Target::cell && !cells.contains({c.row, c.column}))
-            cells.push_back({c.row, c.column});
-    return cells;
+    return styledCells_;
 }
 
 Sheet& Book::addSheet(const QString& name) {

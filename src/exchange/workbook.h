@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPair>
 #include <QString>
 #include <QVector>
 
@@ -73,12 +75,21 @@ private:
         Target target;
         int row = 0, column = 0, lastColumn = 0;
         Style style;
+        int order = 0; // when it was made: later changes win
     };
+    static quint64 keyOf(int row, int column) {
+        return (static_cast<quint64>(static_cast<quint32>(row)) << 32) |
+               static_cast<quint32>(column);
+    }
     void put(Cell cell);
     void change(Target target, int row, int column, int lastColumn, Style style);
     QString name_;
     QVector<Cell> cells_;
-    QVector<Change> changes_;
+    QHash<quint64, int> cellAt_;                  // index in cells_ by place
+    QVector<Change> changes_;                     // of whole rows and columns: a few
+    QHash<quint64, QVector<Change>> cellChanges_; // of single cells: one or two a line
+    QVector<QPair<int, int>> styledCells_;        // in order of first use
+    int changeCount_ = 0;
 };
 
 class Book {
