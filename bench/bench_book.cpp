@@ -1,7 +1,8 @@
 // Recording a bet line on a large book, with what the entry form re-reads after it, on the
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
-// Usage: bench_book [--server postgresql://...] [rows ...]   (default: 100000 1000000; the
-// server defaults to TABULOX_TEST_PG)
+// Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
+// (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
+// totals customers copies cuts settlement accounts)
 
 #include "entry/checks.h"
 #include "entry/recorder.h"
@@ -17,7 +18,10 @@
 #include "store/location.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -41,6 +45,13 @@ void setLineFigures(Database& db, int rows, const char* engine);
 void accountFigures(Database& db, int rows, const char* engine);
 
 namespace {
+QStringList onlyGroups; // empty: every figure
+QString savedBook;      // a filled SQLite book: taken when it exists, else written after filling
+
+bool wanted(const char* group) {
+    return onlyGroups.isEmpty() || onlyGroups.contains(QLatin1String(group));
+}
+
 QString randomNumber(QRandomGenerator& random, int digits) {
     QString number;
     for (int i = 0; i < digits; ++i)
@@ -315,6 +326,52 @@ void customerFigures(Database& db, int rows, const char* engine) {
     }
 }
 
+void recordFigures(Database& db, int rows, int lines, const char* engine) {
+    Recorder recorder(db);
+    QRandomGenerator random(11);
+    std::vector<double> record, refresh;
+    qint64 lastId = readBookSums(db).lastId;
+    for (int i = 0; i < lines; ++i) {
+        const QString number = randomNumber(random, 3);
+        const BetRecords line = {{number, Kind::h3, 10}, {number, Kind::t3, 5}};
+        QElapsedTimer timer;
+        timer.start();
+        recorder.recordLine(line, QStringLiteral("แบบรวม"));
+        const BookSums sums = readBookSums(db);
+        record.push_back(timer.nsecsElapsed() / 1e6);
+        // The grid of the newest 100 rows, as the form shows it.
+        const GridQuery grid = gridQuery(GridMode::Own, sums.lastId, 100);
+        QSqlQuery rowsShown = db.exec(grid.sql, grid.binds);
+        int shown = 0;
+        while (rowsShown.next())
+            ++shown;
+        refresh.push_back(timer.nsecsElapsed() / 1e6);
+        if (sums.lastId != lastId + 2 || shown != 100)
+            qFatal("unexpected book state");
+        lastId = sums.lastId;
+    }
+    const Figures a = summarize(record);
+    const Figures b = summarize(refresh);
+    std::printf("%-10s %8d rows, %d lines: record + sums   median %.3f ms, worst %.3f ms\n", engine,
+                rows, lines, a.median, a.worst);
+    std::printf("%-10s %8d rows, %d lines: whole refresh   median %.3f ms, worst %.3f ms\n", engine,
+                rows, lines, b.median, b.worst);
+    // The entry form's over-limit marks, also asked for when the kind limits change.
+    std::vector<double> tick;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const QStringList limits = kindrow::read(db, QStringLiteral("change2"));
+        const std::array<bool, kKindCount> over = kindsOverLimit(db);
+        tick.push_back(timer.nsecsElapsed() / 1e6);
+        if (limits.size() != kKindCount || over.size() != kKindCount)
+            qFatal("unexpected limits");
+    }
+    const Figures c = summarize(tick);
+    std::printf("%-10s %8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", engine,
+                rows, c.median, c.worst);
+}
+
 // A schema of its own on the server, dropped at the end.
 struct ServerPlace {
     QString server;
@@ -337,6 +394,10 @@ void run(int rows, int lines, const QString& server) {
     const QString folder = location::withSlash(dir.path());
     std::unique_ptr<ServerPlace> place;
     std::unique_ptr<Database> db;
+    const bool reuse = server.isEmpty() && QFile::exists(savedBook);
+    if (reuse && !(QDir().mkpath(QFileInfo(location::ownDatabasePath(folder)).path()) &&
+                   QFile::copy(savedBook, location::ownDatabasePath(folder))))
+        qFatal("no copy of the saved book");
     if (server.isEmpty()) {
         db = location::openBook(location::ownDatabasePath(folder), folder);
     } else {
@@ -346,60 +407,30 @@ void run(int rows, int lines, const QString& server) {
     const char* engine = server.isEmpty() ? "sqlite" : "postgresql";
     QElapsedTimer fill;
     fill.start();
-    fillBook(*db, rows);
+    if (!reuse)
+        fillBook(*db, rows);
     std::printf("%-10s book of %d rows built in %.1f s\n", engine, rows, fill.elapsed() / 1000.0);
+    if (!reuse && !savedBook.isEmpty() && server.isEmpty() && !db->snapshotTo(savedBook).written())
+        qFatal("no copy of the book");
 
-    Recorder recorder(*db);
-    QRandomGenerator random(11);
-    std::vector<double> record, refresh;
-    qint64 lastId = readBookSums(*db).lastId;
-    for (int i = 0; i < lines; ++i) {
-        const QString number = randomNumber(random, 3);
-        const BetRecords line = {{number, Kind::h3, 10}, {number, Kind::t3, 5}};
-        QElapsedTimer timer;
-        timer.start();
-        recorder.recordLine(line, QStringLiteral("แบบรวม"));
-        const BookSums sums = readBookSums(*db);
-        record.push_back(timer.nsecsElapsed() / 1e6);
-        // The grid of the newest 100 rows, as the form shows it.
-        const GridQuery grid = gridQuery(GridMode::Own, sums.lastId, 100);
-        QSqlQuery rowsShown = db->exec(grid.sql, grid.binds);
-        int shown = 0;
-        while (rowsShown.next())
-            ++shown;
-        refresh.push_back(timer.nsecsElapsed() / 1e6);
-        if (sums.lastId != lastId + 2 || shown != 100)
-            qFatal("unexpected book state");
-        lastId = sums.lastId;
-    }
-    const Figures a = summarize(record);
-    const Figures b = summarize(refresh);
-    std::printf("%-10s %8d rows, %d lines: record + sums   median %.3f ms, worst %.3f ms\n", engine,
-                rows, lines, a.median, a.worst);
-    std::printf("%-10s %8d rows, %d lines: whole refresh   median %.3f ms, worst %.3f ms\n", engine,
-                rows, lines, b.median, b.worst);
-    // The entry form's over-limit marks, also asked for when the kind limits change.
-    std::vector<double> tick;
-    for (int i = 0; i < 200; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        const QStringList limits = kindrow::read(*db, QStringLiteral("change2"));
-        const std::array<bool, kKindCount> over = kindsOverLimit(*db);
-        tick.push_back(timer.nsecsElapsed() / 1e6);
-        if (limits.size() != kKindCount || over.size() != kKindCount)
-            qFatal("unexpected limits");
-    }
-    const Figures c = summarize(tick);
-    std::printf("%-10s %8d rows: over-limit marks        median %.3f ms, worst %.3f ms\n", engine,
-                rows, c.median, c.worst);
-    setLineFigures(*db, rows, engine);
-    totalsFigures(*db, rows, engine);
-    customerFigures(*db, rows, engine);
-    copies(*db, folder, rows, engine);
-    cutFigures(*db, folder, rows, engine);
-    settlementFigures(*db, rows, engine);
-    accountFigures(*db, rows, engine);
+    if (wanted("record"))
+        recordFigures(*db, rows, lines, engine);
+    if (wanted("sets"))
+        setLineFigures(*db, rows, engine);
+    if (wanted("totals"))
+        totalsFigures(*db, rows, engine);
+    if (wanted("customers"))
+        customerFigures(*db, rows, engine);
+    if (wanted("copies"))
+        copies(*db, folder, rows, engine);
+    if (wanted("cuts"))
+        cutFigures(*db, folder, rows, engine);
+    if (wanted("settlement"))
+        settlementFigures(*db, rows, engine);
+    if (wanted("accounts"))
+        accountFigures(*db, rows, engine);
 }
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -413,12 +444,17 @@ int main(int argc, char** argv) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--server") && i + 1 < argc)
             server = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == QLatin1String("--book") && i + 1 < argc)
+            savedBook = QString::fromLocal8Bit(argv[++i]);
+        else if (arg == QLatin1String("--only") && i + 1 < argc)
+            onlyGroups = QString::fromLocal8Bit(argv[++i]).split(QLatin1Char(','));
         else
             sizes.push_back(arg.toInt());
     }
     if (sizes.empty())
         sizes = {100000, 1000000};
-    reportFigures();
+    if (wanted("reports"))
+        reportFigures();
     try {
         for (int rows : sizes) {
             run(rows, 2000, QString());

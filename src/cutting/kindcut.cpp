@@ -107,38 +107,41 @@ QString keptAmounts(const Names& n) {
 }
 
 // The numbers over the limit of a group kind become one line each; the others keep their
-// lines. Their sums are their kept rows; the kind's sum is added up again.
+// lines. Their sums are their kept rows; the kind's sums lose what was sent and the lines that
+// went, and gain the new lines.
 void overLimitLines(Database& db, const Names& n, const QString& customer, const QString& now) {
     const QString over = fill(QStringLiteral("(SELECT num FROM {sent})"), n);
-    const int removed =
-        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND num IN %1"), n)
+    // Lines without a number count as the number '' in the totals; the kind's sums count them
+    // in n and not in cnum.
+    QSqlQuery before =
+        db.exec(fill(QStringLiteral("SELECT (SELECT n - cnum FROM tbkind WHERE codeins = {code}), "
+                                    "(SELECT count(*) FROM {sent} WHERE num = ''), (SELECT "
+                                    "coalesce(sum({c}), 0) FROM {sent})"),
+                     n));
+    before.next();
+    const qint64 withoutNumber = before.value(1).toInt() > 0 ? before.value(0).toLongLong() : 0;
+    const double sent = before.value(2).toDouble();
+    const qint64 removed =
+        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND coalesce(num, "
+                                    "'') IN %1"),
+                     n)
                     .arg(over))
-            .numRowsAffected();
-    // Lines without a number count as the number '' in the totals.
-    const int removedWithout =
-        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND num IS NULL AND "
-                                    "EXISTS (SELECT 1 FROM {sent} WHERE num = '')"),
-                     n))
             .numRowsAffected();
     insertKeptLines(db, n, customer, now, QStringLiteral("WHERE num IN ") + over);
     db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num IN %1"), n)
                 .arg(over));
-    const int written =
+    const qint64 written =
         db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT "
                                     "codeins, num, %1, 1 FROM {kept} WHERE num IN %2"),
                      n)
                     .arg(keptAmounts(n), over))
             .numRowsAffected();
-    if (removed + removedWithout == 0 && written == 0)
+    if (removed == 0 && written == 0)
         return;
-    db.exec(
-        fill(QStringLiteral("UPDATE tbkind SET h = (SELECT sum(h) FROM tbtotals WHERE codeins "
-                            "= {code}), t = (SELECT sum(t) FROM tbtotals WHERE codeins = "
-                            "{code}), l = (SELECT sum(l) FROM tbtotals WHERE codeins = "
-                            "{code}), n = (SELECT sum(n) FROM tbtotals WHERE codeins = {code}), "
-                            "cnum = cnum - ? + ? WHERE codeins = {code}"),
-             n),
-        {removed, written});
+    db.exec(fill(QStringLiteral("UPDATE tbkind SET {c} = {c} - ?, n = n - ? + ?, cnum = cnum - ? + "
+                                "? WHERE codeins = {code}"),
+                 n),
+            {sent, removed, written, removed - withoutNumber, written});
 }
 
 // The kind's kept sums after its lines became its kept rows, one line per number.

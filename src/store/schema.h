@@ -58,6 +58,7 @@ QString totalsByAmountIndex();
 QString enteredByCustomerIndex();
 QString enteredByNumberIndex();
 QString retiredNumberIndex();
+QString retiredStampIndex();
 // The index of the entered lines by kind and customer, with their stakes (the accounts).
 QString enteredByKindIndex();
 

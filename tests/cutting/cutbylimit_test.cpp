@@ -40,7 +40,7 @@ QStringList sentOf(Database& db, Kind kind) {
 QStringList linesOf(Database& db, Kind kind) {
     return rowsOf(db,
                   QStringLiteral("SELECT num, %1, cus FROM tball WHERE codeins = ? ORDER BY "
-                                 "num, id")
+                                 "coalesce(num, ''), id")
                       .arg(stakeColumn(kind)),
                   {kindCode(kind)});
 }
@@ -363,6 +363,28 @@ void CutByLimitTest::groupImmediate() {
     QCOMPARE(empty.keptRows, 0);
     QCOMPARE(empty.sentRows, 0);
     verifySums(four.db());
+
+    // Lines without a number are the number '' of the totals: over the limit together with
+    // the lines of '', they become one line; under it, they stay.
+    TempBook blank;
+    limitOf(blank.db(), Kind::h5, 30);
+    for (const QVariant& num : {QVariant(QMetaType(QMetaType::QString)), QVariant(QString())})
+        blank.db().exec("INSERT INTO tball (num, h, cus, codeins) VALUES (?, 20, 'ก', 'h5')",
+                        {num});
+    bet(blank.db(), "77777", Kind::h5, 10);
+    bet(blank.db(), "88888", Kind::h5, 50);
+    immediateCut(blank.db(), Kind::h5);
+    QCOMPARE(linesOf(blank.db(), Kind::h5),
+             (QStringList{"|30|การตัดยอด", "77777|10|ก", "88888|30|การตัดยอด"}));
+    QCOMPARE(sentOf(blank.db(), Kind::h5), (QStringList{"|10", "88888|20"}));
+    verifySums(blank.db());
+    limitOf(blank.db(), Kind::h5, 100);
+    blank.db().exec("INSERT INTO tball (num, h, cus, codeins) VALUES (NULL, 5, 'ก', 'h5')");
+    immediateCut(blank.db(), Kind::h5);
+    QCOMPARE(linesOf(blank.db(), Kind::h5),
+             (QStringList{"|30|การตัดยอด", "|5|ก", "77777|10|ก", "88888|30|การตัดยอด"}));
+    QCOMPARE(sentOf(blank.db(), Kind::h5), QStringList());
+    verifySums(blank.db());
 }
 
 void CutByLimitTest::fillerRows() {
