@@ -1,6 +1,7 @@
 #include "cutting/cutbylimit.h"
 #include "cutting/gui/tcutend.h"
 #include "cutting/gui/tcutover.h"
+#include "entry/gui/tfminput.h"
 #include "platform/fakeplatform.h"
 #include "printing/gui/reportpreview.h"
 #include "store/database.h"
@@ -56,6 +57,9 @@ private slots:
 
     void menuCutShowsEachKindThenTheSentList() {
         Tmain* main = shop_->main.get();
+        QLabel* total = testing::child<QLabel>(main, "total_h3");
+        main->entryForm()->colourTotals();
+        QVERIFY(total->property("overLimit").toBool());
         runCommand(main, kByLimit, QStringLiteral("ตัดยอด"));
         QPointer<Tcutend> window = windowOf<Tcutend>(main);
         QVERIFY(window);
@@ -73,8 +77,9 @@ private slots:
         const QString folder = shop_->dir.path() + QStringLiteral("/");
         QVERIFY(QFileInfo::exists(folder + "dbbackup/N000.mde"));
         QVERIFY(QFileInfo::exists(folder + "lastdb/lastdatab.mde"));
-        // The entry form has heard of it.
-        QCOMPARE(testing::child<QLabel>(main, "total_h3")->text(), QStringLiteral("1,200"));
+        // The entry form has heard of it, and nothing is over the limit any more.
+        QCOMPARE(total->text(), QStringLiteral("1,200"));
+        QVERIFY(!total->property("overLimit").toBool());
         QCOMPARE(window->status(), QStringLiteral("ตัดยอด3ตัวบน=500"));
         QCOMPARE(window->progress(), 20);
 

@@ -98,6 +98,8 @@ void Tfminput::setKindLimits(const QStringList& limits) {
 
 void Tfminput::bookChanged() {
     refreshAfterLine();
+    // A cut leaves no number over its limit: the red boxes go with it, not at the next line.
+    colourTotals();
 }
 
 void Tfminput::colourTotals() {
