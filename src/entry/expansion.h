@@ -14,9 +14,6 @@ struct Stakes {
 // What one bet line expands into.
 struct Expansion {
     BetRecords records; // in recording order; may be empty (nothing is written)
-    // Empty: record the list as it is. Otherwise the scratch table through which the list
-    // is recorded, each number once.
-    QString scratchTable;
     // The first stake text that is not a whole number; the line is then refused and
     // records is empty.
     QString badStake;

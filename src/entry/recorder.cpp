@@ -6,10 +6,6 @@
 #include <QSqlQuery>
 
 namespace {
-const QStringList kScratchTables = {QStringLiteral("tball24"), QStringLiteral("tball60"),
-                                    QStringLiteral("tball64"), QStringLiteral("tball120"),
-                                    QStringLiteral("tball220")};
-
 // Rows per statement: on a server each statement is a round trip, while a statement of a few
 // hundred rows costs more per row to prepare and bind than a few of this size.
 constexpr int kRowsPerInsert = 32;
@@ -40,10 +36,6 @@ void logLine(Database& db, qint64 rows) {
 }
 } // namespace
 
-bool Recorder::isScratchTable(const QString& name) {
-    return kScratchTables.contains(name);
-}
-
 int Recorder::recordLine(const BetRecords& records, const QString& customer) {
     if (records.isEmpty())
         return 0;
@@ -54,44 +46,6 @@ int Recorder::recordLine(const BetRecords& records, const QString& customer) {
     logLine(db_, records.size());
     transaction.commit();
     return records.size();
-}
-
-int Recorder::recordSetLine(const QString& scratchTable, const BetRecords& records,
-                            const QString& customer) {
-    if (records.isEmpty())
-        return 0;
-    if (!isScratchTable(scratchTable))
-        throw StoreError(QStringLiteral("no scratch table %1").arg(scratchTable));
-    const QString view = QLatin1Char('q') + scratchTable;
-    const QString now = dialect::nowText();
-    Transaction transaction(db_);
-    dialect::holdBets(db_);
-    db_.exec(QStringLiteral("DELETE FROM %1").arg(scratchTable));
-    const QString insert =
-        QStringLiteral("INSERT INTO %1 (num,h,cus,codeins,rep) VALUES (?,?,?,?,?)")
-            .arg(scratchTable);
-    for (const BetRecord& record : records)
-        db_.exec(insert,
-                 {record.number, record.stake, customer, kindCode(record.kind), record.stake});
-    // Each record's stake goes to its own kind's column.
-    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")}) {
-        for (const QString& column :
-             {QStringLiteral("h"), QStringLiteral("t"), QStringLiteral("l")}) {
-            QStringList codes;
-            for (Kind kind : columnOrder()) {
-                if (stakeColumn(kind) == column)
-                    codes << QLatin1Char('\'') + kindCode(kind) + QLatin1Char('\'');
-            }
-            db_.exec(QStringLiteral("INSERT INTO %1 (num,%2,cus,codeins,tim) SELECT num, rep, cus, "
-                                    "codeins, ? FROM %3 WHERE codeins IN (%4)")
-                         .arg(table, column, view, codes.join(QLatin1Char(','))),
-                     {now});
-        }
-    }
-    const int count = db_.scalar(QStringLiteral("SELECT count(num) FROM %1").arg(view)).toInt();
-    logLine(db_, count);
-    transaction.commit();
-    return count;
 }
 
 void Recorder::stampUnstamped() {

@@ -15,14 +15,8 @@ public:
 
     // One row per record in tball and tballcus, one tblog row; returns the rows written.
     int recordLine(const BetRecords& records, const QString& customer);
-    // Through a scratch table (tball24, tball60, tball64, tball120, tball220) whose view
-    // keeps each number once; returns the rows written.
-    int recordSetLine(const QString& scratchTable, const BetRecords& records,
-                      const QString& customer);
     // Copies the insert time into ti2 of every unstamped row of tball and tballcus.
     void stampUnstamped();
-
-    static bool isScratchTable(const QString& name);
 
 private:
     Database& db_;

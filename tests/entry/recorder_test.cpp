@@ -11,16 +11,6 @@ BetRecords setOf123(double stake) {
     return records;
 }
 
-// The 24 ordered picks of three of the four digits of a number.
-BetRecords picks24(const QString& digits, Kind kind) {
-    BetRecords records;
-    for (int a = 0; a < 4; ++a)
-        for (int b = 0; b < 4; ++b)
-            for (int c = 0; c < 4; ++c)
-                if (a != b && b != c && a != c)
-                    records.push_back({QString(digits[a]) + digits[b] + digits[c], kind, 10});
-    return records;
-}
 } // namespace
 
 class RecorderTest : public testing::BothEngines {
@@ -30,7 +20,6 @@ private slots:
     void stakesNegativeAndEmpty();
     void emptyLineWritesNothing();
     void longLineKeepsItsOrder();
-    void scratchPathDropsRepeats();
     void failingRowLeavesNothing();
     void stampingGroupsALine();
     void sumsAndGrid();
@@ -77,7 +66,8 @@ void RecorderTest::longLineKeepsItsOrder() {
     }
     QCOMPARE(recorder.recordLine(records, "a"), 70);
     for (const char* table : {"tball", "tballcus"})
-        QCOMPARE(rowsOf(book.db(), QString("SELECT num,h FROM %1 ORDER BY id").arg(table)), expected);
+        QCOMPARE(rowsOf(book.db(), QString("SELECT num,h FROM %1 ORDER BY id").arg(table)),
+                 expected);
     QCOMPARE(rowsOf(book.db(), "SELECT s FROM tblog"), QStringList{"70"});
     QCOMPARE(rowsOf(book.db(), "SELECT h FROM h3sum"), QStringList{"2415"});
 }
@@ -86,23 +76,9 @@ void RecorderTest::emptyLineWritesNothing() {
     TempBook book;
     Recorder recorder(book.db());
     QCOMPARE(recorder.recordLine({}, "a"), 0);
-    QCOMPARE(recorder.recordSetLine("tball24", {}, "a"), 0);
     for (const char* table : {"tball", "tballcus", "tblog"})
         QCOMPARE(rowsOf(book.db(), QString("SELECT count(*) FROM %1").arg(table)),
                  QStringList{"0"});
-}
-
-void RecorderTest::scratchPathDropsRepeats() {
-    TempBook book;
-    Recorder recorder(book.db());
-    QCOMPARE(recorder.recordSetLine("tball24", picks24("1123", Kind::h3), "a"), 12);
-    QCOMPARE(rowsOf(book.db(), "SELECT count(DISTINCT num), count(*), sum(h) FROM tball"),
-             QStringList{"12|12|120"});
-    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tballcus"), QStringList{"12"});
-    QCOMPARE(recorder.recordSetLine("tball24", picks24("1234", Kind::h4), "a"), 24);
-    QCOMPARE(rowsOf(book.db(), "SELECT count(*) FROM tball WHERE codeins='h4'"), QStringList{"24"});
-    QCOMPARE(rowsOf(book.db(), "SELECT s FROM tblog ORDER BY id"), (QStringList{"12", "24"}));
-    QVERIFY_THROWS_EXCEPTION(StoreError, recorder.recordSetLine("tball; drop", setOf123(1), "a"));
 }
 
 void RecorderTest::failingRowLeavesNothing() {
@@ -169,9 +145,11 @@ void RecorderTest::runAndSampleRows() {
     QCOMPARE(readBookSums(db).rowCount, qint64(100 + samples));
     QCOMPARE(rowsOf(db, "SELECT h FROM h3 WHERE num = '123'"), QStringList{"100"});
     // A sample row is dated when it goes in.
-    QCOMPARE(db.scalar("SELECT count(*) FROM tball WHERE tim IS NULL OR tim NOT LIKE '20__-__-__ __:__:__'")
-                 .toInt(),
-             0);
+    QCOMPARE(
+        db.scalar(
+              "SELECT count(*) FROM tball WHERE tim IS NULL OR tim NOT LIKE '20__-__-__ __:__:__'")
+            .toInt(),
+        0);
 }
 
 TABULOX_TEST(RecorderTest)

@@ -17,7 +17,6 @@ private slots:
     void twoComputersAtOnce();
     void connectionDiesInTheMiddleOfALine();
     void heldBookGivesARefusalInSeconds();
-    void setLinesOfTwoComputersStayApart();
 };
 
 namespace {
@@ -187,43 +186,6 @@ void ServerLinesTest::heldBookGivesARefusalInSeconds() {
     held.reset();
     QCOMPARE(recorder.recordLine({{"123", Kind::h3, 10}}, "a"), 1);
     QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tball"), QStringList{"2"});
-}
-
-void ServerLinesTest::setLinesOfTwoComputersStayApart() {
-    REQUIRE_SERVER();
-    testing::ServerSchema place;
-    location::createServerBook(place.address());
-    // Each line goes through the same scratch table of the shared book: six distinct numbers
-    // of three digits, the first computer's from 1, 2, 3 and the second's from 4, 5, 6.
-    const int lines = 150;
-    auto setOf = [](const QString& digits) {
-        BetRecords records;
-        for (const QString n : {"012", "021", "102", "120", "201", "210"})
-            records.push_back({QString(digits[n[0].digitValue()]) + digits[n[1].digitValue()] +
-                                   digits[n[2].digitValue()],
-                               Kind::h3, 10});
-        return records;
-    };
-    onTwoComputers([&](int which, QStringList& failures) {
-        std::unique_ptr<Database> db = Database::openExisting(place.address());
-        Recorder recorder(*db);
-        for (int i = 0; i < lines; ++i) {
-            const int count = recorder.recordSetLine("tball24", setOf(which == 0 ? "123" : "456"),
-                                                     customerOf(which, i));
-            if (count != 6)
-                failures << QString("line %1 gave %2 rows").arg(i).arg(count);
-        }
-    });
-    if (QTest::currentTestFailed())
-        return;
-    std::unique_ptr<Database> db = Database::openExisting(place.address());
-    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tball"), QStringList{QString::number(12 * lines)});
-    // No line took in a number of the other computer's.
-    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tball WHERE (cus LIKE 'c0-%' AND num > '400') OR "
-                         "(cus LIKE 'c1-%' AND num < '400')"),
-             QStringList{"0"});
-    QCOMPARE(rowsOf(*db, "SELECT count(*) FROM tballcus"),
-             QStringList{QString::number(12 * lines)});
 }
 
 TABULOX_TEST(ServerLinesTest)

@@ -535,11 +535,7 @@ void Tfminput::recordLine() {
                              .scalar(QStringLiteral("SELECT s FROM tblog ORDER BY id DESC LIMIT 1"))
                              .toLongLong();
         lastIdBefore_ = bets().scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
-        Recorder recorder(bets());
-        if (expansion.scratchTable.isEmpty())
-            recorder.recordLine(expansion.records, customer_);
-        else
-            recorder.recordSetLine(expansion.scratchTable, expansion.records, customer_);
+        Recorder(bets()).recordLine(expansion.records, customer_);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
         return;
