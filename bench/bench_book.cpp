@@ -34,6 +34,9 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 // bench_cuts.cpp
 void cutFigures(Database& db, const QString& folder, int rows, const char* engine);
@@ -412,6 +415,10 @@ void run(int rows, int lines, const QString& server) {
     std::printf("%-10s book of %d rows built in %.1f s\n", engine, rows, fill.elapsed() / 1000.0);
     if (!reuse && !savedBook.isEmpty() && server.isEmpty() && !db->snapshotTo(savedBook).written())
         qFatal("no copy of the book");
+#ifdef Q_OS_UNIX
+    // What the filling wrote is on the disk before any figure is taken.
+    ::sync();
+#endif
 
     if (wanted("record"))
         recordFigures(*db, rows, lines, engine);

@@ -13,6 +13,9 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -70,6 +73,10 @@ public:
                 QFile::remove(file + QLatin1String(suffix));
             if (!QFile::copy(saved_, file))
                 qFatal("no round copy");
+#ifdef Q_OS_UNIX
+            // The copy is on the disk before the clock starts, not written out during the cut.
+            ::sync();
+#endif
             round_ = Database::openFile(file);
             return *round_;
         }
