@@ -32,8 +32,11 @@ void CusCodeTest::olderBookGainsItsIndexes() {
     db.exec("DROP INDEX tballcus_cus");
     db.exec("DROP INDEX tballcus_win");
     db.exec("DROP INDEX tballcus_kind");
-    // Older books had a narrower index of the lines by number.
+    // Older books had a narrower index of the lines by number, and a stamp index on tball.
+    QVERIFY(!hasIndex(db, "tball_ti2"));
+    QVERIFY(hasIndex(db, "tballcus_ti2"));
     db.exec("CREATE INDEX tballcus_num ON tballcus (codeins, num)");
+    db.exec("CREATE INDEX tball_ti2 ON tball (ti2)");
     db.exec("INSERT INTO cus (id, name) VALUES ('A', 'A')");
     QVERIFY(schema::upgradeOldLayout(db).isEmpty());
     QVERIFY(hasCodeIndex(db));
@@ -41,6 +44,7 @@ void CusCodeTest::olderBookGainsItsIndexes() {
     QVERIFY(hasIndex(db, "tballcus_cus"));
     QVERIFY(hasIndex(db, "tballcus_win"));
     QVERIFY(!hasIndex(db, "tballcus_num"));
+    QVERIFY(!hasIndex(db, "tball_ti2"));
     QVERIFY(hasIndex(db, "tballcus_kind"));
     QVERIFY_THROWS_EXCEPTION(StoreError, db.exec("INSERT INTO cus (id, name) VALUES ('A', 'B')"));
     // Run again at every start: nothing happens.
