@@ -51,6 +51,16 @@ bool hasDigits(const QString& number, int minLength, int maxLength) {
     return isDigits(number) && number.size() >= minLength && number.size() <= maxLength;
 }
 
+Expansion eachWithFirstStake(const QString& number, const Stakes& stakes, int minLength,
+                             int maxLength, Kind kind,
+                             const std::function<QStringList(const QString&)>& list) {
+    ExpansionBuilder b;
+    double stake = 0;
+    if (hasDigits(number, minLength, maxLength) && b.take(stakes.n1, &stake))
+        b.addAll(list(number), kind, stake);
+    return b.result();
+}
+
 Kind topKind(int length) {
     static const Kind kinds[] = {Kind::h1, Kind::h2, Kind::h3, Kind::h4, Kind::h5};
     return kinds[qBound(1, length, 5) - 1];

@@ -3,6 +3,7 @@
 #include "entry/expansion.h"
 
 #include <QStringList>
+#include <functional>
 
 // Collects the records of one line; the first stake that does not parse refuses it.
 class ExpansionBuilder {
@@ -31,6 +32,10 @@ private:
 namespace expand {
 // Only digits, between the two lengths.
 bool hasDigits(const QString& number, int minLength, int maxLength);
+// A number of minLength to maxLength digits: every number of list(number) as kind, with n1.
+Expansion eachWithFirstStake(const QString& number, const Stakes& stakes, int minLength,
+                             int maxLength, Kind kind,
+                             const std::function<QStringList(const QString&)>& list);
 // The top and bottom kind of a number's length: h1 ... h5, and l1, l2, l3.
 Kind topKind(int length);
 Kind bottomKind(int length);

@@ -76,11 +76,7 @@ Expansion headTwoAndReverse(const QString& num, const Stakes& s, const NormalOpt
 }
 
 Expansion headPicks24(const QString& num, const Stakes& s, const NormalOptions&) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 4, 4) && b.take(s.n1, &stake))
-        b.addAll(numberlists::distinctPicksOfThree(num), Kind::h5, stake);
-    return b.result();
+    return eachWithFirstStake(num, s, 4, 4, Kind::h5, numberlists::distinctPicksOfThree);
 }
 
 } // namespace expand

@@ -7,11 +7,7 @@
 namespace expand {
 namespace {
 Expansion picksOf(int length, const QString& num, const Stakes& s) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, length, length) && b.take(s.n1, &stake))
-        b.addAll(numberlists::distinctPicksOfThree(num), Kind::h3, stake);
-    return b.result();
+    return eachWithFirstStake(num, s, length, length, Kind::h3, numberlists::distinctPicksOfThree);
 }
 
 Expansion doors(const QString& num, const QString* top, const QString* bottom) {
@@ -30,11 +26,7 @@ Expansion doors(const QString& num, const QString* top, const QString* bottom) {
 } // namespace
 
 Expansion threeFromPair(const QString& num, const Stakes& s, const NormalOptions&) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 2, 2) && b.take(s.n1, &stake))
-        b.addAll(numberlists::threeFromTwo(num), Kind::h3, stake);
-    return b.result();
+    return eachWithFirstStake(num, s, 2, 2, Kind::h3, numberlists::threeFromTwo);
 }
 
 Expansion picks24(const QString& num, const Stakes& s, const NormalOptions&) {
@@ -54,19 +46,11 @@ Expansion picks210(const QString& num, const Stakes& s, const NormalOptions&) {
 }
 
 Expansion groups24(const QString& num, const Stakes& s, const NormalOptions&) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 4, 4) && b.take(s.n1, &stake))
-        b.addAll(numberlists::distinctArrangementsOfFour(num), Kind::h4, stake);
-    return b.result();
+    return eachWithFirstStake(num, s, 4, 4, Kind::h4, numberlists::distinctArrangementsOfFour);
 }
 
 Expansion bottomSet(const QString& num, const Stakes& s, const NormalOptions&) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 3, 3) && b.take(s.n1, &stake))
-        b.addAll(setOf(num), Kind::l3, stake);
-    return b.result();
+    return eachWithFirstStake(num, s, 3, 3, Kind::l3, setOf);
 }
 
 Expansion doorsTopBottom(const QString& num, const Stakes& s, const NormalOptions&) {

@@ -55,19 +55,12 @@ Expansion oddAndEven(const QString& oddStake, const Stakes& s, const NormalOptio
 }
 
 Expansion doorsTwo(const QString& num, const Stakes& s, const NormalOptions&) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 1, 1) && b.take(s.n1, &stake))
-        b.addAll(nineteenDoors(num[0]), Kind::h2, stake);
-    return b.result();
+    return eachWithFirstStake(num, s, 1, 1, Kind::h2,
+                              [](const QString& digit) { return nineteenDoors(digit[0]); });
 }
 
 Expansion winPairs(const QString& num, const Stakes& s, const NormalOptions&) {
-    ExpansionBuilder b;
-    double stake = 0;
-    if (hasDigits(num, 3, 8) && b.take(s.n1, &stake))
-        b.addAll(numberlists::winPairs(num), Kind::h2, stake);
-    return b.result();
+    return eachWithFirstStake(num, s, 3, 8, Kind::h2, numberlists::winPairs);
 }
 
 } // namespace expand
