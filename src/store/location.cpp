@@ -5,7 +5,6 @@
 #include "store/schema.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
@@ -21,18 +20,13 @@ QString withSlash(const QString& folder) {
     return result;
 }
 
-BookFile bookFile(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        return BookFile::missing;
-    if (file.size() == 0)
-        return BookFile::empty;
-    // A file that cannot be read is left to the engine, which says why.
-    if (!file.open(QIODevice::ReadOnly))
-        return BookFile::database;
-    static const QByteArray header("SQLite format 3\0", 16);
-    return file.read(16) == header ? BookFile::database : BookFile::notDatabase;
+namespace {
+StoreError damagedBook(const QString& path, const QString& why) {
+    return StoreError(StoreError::thaiFor(StoreError::damaged) + QStringLiteral(" (") + path +
+                          why + QLatin1Char(')'),
+                      StoreError::damaged);
 }
+} // namespace
 
 BookPlace placeBook(const QString& executableFolder, const QString& dataFolder,
                     const std::function<bool(const QString&)>& writable) {
@@ -114,15 +108,22 @@ std::unique_ptr<Database> openBook(const QString& path, const QString& programFo
         schema::createMissing(*db, withSlash(programFolder));
         return db;
     }
-    const BookFile file = bookFile(path);
-    if (file == BookFile::empty || file == BookFile::notDatabase) {
-        throw StoreError(StoreError::thaiFor(StoreError::damaged) + QStringLiteral(" (") + path +
-                             (file == BookFile::empty ? QStringLiteral(" เป็นไฟล์ว่างเปล่า)")
-                                                      : QStringLiteral(" ไม่ใช่ไฟล์ฐานข้อมูล)")),
-                         StoreError::damaged);
+    // Only the engine opens the book: a descriptor of ours closed while a connection is open
+    // would drop every lock the program holds on it. An empty file is told by its size, a
+    // foreign one by the engine's refusal at the first statement; both are left as they are.
+    const QFileInfo file(path);
+    if (file.exists() && file.size() == 0)
+        throw damagedBook(path, QStringLiteral(" เป็นไฟล์ว่างเปล่า"));
+    QDir().mkpath(file.absolutePath());
+    std::unique_ptr<Database> db;
+    try {
+        db = Database::openFile(path);
+    } catch (const StoreError& error) {
+        if (error.kind() == StoreError::damaged &&
+            error.message().contains(QLatin1String("not a database")))
+            throw damagedBook(path, QStringLiteral(" ไม่ใช่ไฟล์ฐานข้อมูล"));
+        throw;
     }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    std::unique_ptr<Database> db = Database::openFile(path);
     schema::createMissing(*db, withSlash(programFolder));
     return db;
 }

@@ -12,11 +12,6 @@ namespace location {
 
 QString withSlash(const QString& folder);
 
-// What lies at the place of a book file. A file that is empty or does not start as a
-// database does is a damaged book: it is kept as it is, never made into a new one.
-enum class BookFile { missing, database, empty, notDatabase };
-BookFile bookFile(const QString& path);
-
 // Where the program keeps its folders: the executable's folder when it holds a book, or
 // can take one; the user's data folder only when it holds none and cannot. A book that
 // cannot be written is said, never a reason to take up another book.
@@ -47,7 +42,8 @@ struct Shared {
 Shared resolveShared(const QString& serverPath, const QString& ownPath);
 
 // Opens a database of this program, creating the db folder, the file and every missing table
-// and view; throws StoreError (kind damaged, the file untouched, for a damaged book). A server
+// and view; throws StoreError (kind damaged, the file untouched, for an empty file or one that
+// is not a database). A server
 // address opens the server's book, which must exist (kind noServerBook otherwise); its
 // missing tables and views are added, nothing is seeded.
 std::unique_ptr<Database> openBook(const QString& path, const QString& programFolder);

@@ -58,8 +58,6 @@ void BookStartTest::emptyOrForeignFileIsKeptAndSaid() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        QCOMPARE(location::bookFile(book),
-                 content.isEmpty() ? location::BookFile::empty : location::BookFile::notDatabase);
 
         Tmain main(exeIn(dir));
         QVERIFY(main.isDamaged());
@@ -72,17 +70,26 @@ void BookStartTest::emptyOrForeignFileIsKeptAndSaid() {
         QVERIFY(!QFileInfo::exists(dir.path() + "/db/tabuloxbackup.mde"));
         Dialogs::clear();
     }
-    // Every way in refuses it, not only the start.
-    QTemporaryDir dir;
-    QDir().mkpath(dir.path() + "/db");
-    QFile(dir.path() + "/db/tabulox.mde").open(QIODevice::WriteOnly);
-    try {
-        location::openBook(dir.path() + "/db/tabulox.mde", dir.path() + "/");
-        QFAIL("an empty file was opened as a book");
-    } catch (const StoreError& error) {
-        QCOMPARE(error.kind(), StoreError::damaged);
+    // Every way in refuses it, not only the start, and leaves it as it was.
+    for (const QByteArray& content : {QByteArray(), QByteArray("SQLite format 2\0 and more")}) {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + "/db");
+        const QString book = dir.path() + "/db/tabulox.mde";
+        QFile file(book);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        try {
+            location::openBook(book, dir.path() + "/");
+            QFAIL("a file that is no book was opened as a book");
+        } catch (const StoreError& error) {
+            QCOMPARE(error.kind(), StoreError::damaged);
+            QVERIFY(error.message().contains(book + (content.isEmpty() ? " เป็นไฟล์ว่างเปล่า"
+                                                                        : " ไม่ใช่ไฟล์ฐานข้อมูล")));
+        }
+        QCOMPARE(bytesOf(book), content);
+        QCOMPARE(entriesOf(dir.path() + "/db"), QStringList{"tabulox.mde"});
     }
-    QCOMPARE(QFileInfo(dir.path() + "/db/tabulox.mde").size(), qint64(0));
 }
 
 void BookStartTest::bookOfAFolderThatCannotBeWrittenIsKept() {

@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
 #include "platform/fakeplatform.h"
+#include "support/childprocess.h"
 #include "printing/gui/reportpreview.h"
 #include "ui/dialogs.h"
 #include "ui/guardedapplication.h"
@@ -54,6 +55,11 @@ int main(int argc, char** argv) {
     testing::freshPlatform();
     Dialogs::setTestMode(true);
     printing::ReportPreview::setTestMode(true);
+    const int roleEnd = testing::runRoleIfAsked(argc, argv);
+    if (roleEnd >= 0) {
+        Platform::install(nullptr);
+        return roleEnd;
+    }
     std::unique_ptr<QObject> test(testing::registry().front()());
     const int failures = QTest::qExec(test.get(), argc, argv);
     test.reset();
