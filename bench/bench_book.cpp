@@ -6,8 +6,8 @@
 
 #include "entry/checks.h"
 #include "entry/recorder.h"
-#include "maintenance/backgroundcopies.h"
-#include "maintenance/backups.h"
+#include "common/backgroundcopies.h"
+#include "common/backups.h"
 #include "printing/reportpainter.h"
 #include "reports/customerviews.h"
 #include "reports/gui/customerreport.h"

@@ -1,4 +1,4 @@
-#include "maintenance/backgroundcopies.h"
+#include "common/backgroundcopies.h"
 
 #include <QThread>
 #include <algorithm>

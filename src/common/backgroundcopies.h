@@ -1,6 +1,6 @@
 #pragma once
 
-#include "maintenance/copyjob.h"
+#include "common/copyjob.h"
 
 #include <QObject>
 #include <condition_variable>

@@ -1,7 +1,7 @@
-#include "maintenance/backups.h"
+#include "common/backups.h"
 
-#include "maintenance/backgroundcopies.h"
-#include "shell/settings.h"
+#include "common/backgroundcopies.h"
+#include "common/settings.h"
 #include "store/database.h"
 
 #include <QDir>

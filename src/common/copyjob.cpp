@@ -1,4 +1,4 @@
-#include "maintenance/copyjob.h"
+#include "common/copyjob.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "cutting/autocut.h"
 
-#include "shell/settings.h"
+#include "common/settings.h"
 
 namespace autocut {
 

@@ -1,6 +1,6 @@
 #include "cutting/closednumbers.h"
 
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 
 bool closedItem(int index, int namingMode, EntryItem* out) {

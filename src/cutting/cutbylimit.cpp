@@ -1,8 +1,8 @@
 #include "cutting/cutbylimit.h"
 
 #include "entry/checks.h"
-#include "maintenance/backups.h"
-#include "shell/settings.h"
+#include "common/backups.h"
+#include "common/settings.h"
 #include "store/kindcaptions.h"
 #include "store/kindrow.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cutting/kindcut.h"
-#include "maintenance/copyjob.h"
+#include "common/copyjob.h"
 
 #include <QString>
 #include <QVector>

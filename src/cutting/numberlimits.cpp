@@ -1,6 +1,6 @@
 #include "cutting/numberlimits.h"
 
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 
 bool limitItem(int index, int namingMode, EntryItem* out) {

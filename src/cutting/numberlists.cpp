@@ -1,7 +1,7 @@
 #include "cutting/numberlists.h"
 
 #include "entry/digits.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/amounts.h"
 #include "store/database.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/kinds.h"
 
 #include <QString>

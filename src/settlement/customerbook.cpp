@@ -1,7 +1,7 @@
 #include "settlement/customerbook.h"
 
 #include "settlement/customers.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/amounts.h"
 #include "store/database.h"
 #include "store/kinds.h"

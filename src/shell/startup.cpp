@@ -1,6 +1,6 @@
 #include "shell/startup.h"
 
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "store/schema.h"
 

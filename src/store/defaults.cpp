@@ -1,6 +1,6 @@
 #include "store/defaults.h"
 
-#include "shell/password.h"
+#include "store/password.h"
 
 namespace defaults {
 

@@ -1,4 +1,4 @@
-#include "shell/password.h"
+#include "store/password.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
-#include "maintenance/backups.h"
-#include "shell/settings.h"
+#include "common/backups.h"
+#include "common/settings.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 

@@ -2,7 +2,7 @@
 #include "cutting/gui/tautocut.h"
 #include "entry/gui/tfminput.h"
 #include "platform/fakeplatform.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "store/defaults.h"
 #include "store/kindrow.h"

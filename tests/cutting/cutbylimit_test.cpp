@@ -1,6 +1,6 @@
 #include "cutting/cutbylimit.h"
 #include "cutting/cutlog.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/kindrow.h"
 #include "support/bookfaults.h"
 #include "support/engines.h"

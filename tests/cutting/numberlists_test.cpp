@@ -1,6 +1,6 @@
 #include "cutting/closednumbers.h"
 #include "cutting/numberlimits.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"

@@ -3,7 +3,7 @@
 #include "settlement/customerbook.h"
 #include "settlement/gui/tcuss.h"
 #include "shell/gui/tmain.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/location.h"
 #include "support/engines.h"
 #include "support/shop.h"

@@ -3,7 +3,7 @@
 #include "entry/gui/tfminput.h"
 #include "platform/fakeplatform.h"
 #include "shell/gui/tmain.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "support/shop.h"
 #include "support/tempbook.h"

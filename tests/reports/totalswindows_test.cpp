@@ -1,5 +1,5 @@
 #include "printing/gui/reportpreview.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "store/kindrow.h"
 #include "support/reportcells.h"

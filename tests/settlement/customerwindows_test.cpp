@@ -4,7 +4,7 @@
 #include "settlement/gui/tcuschange.h"
 #include "settlement/gui/tcuss.h"
 #include "shell/gui/tmain.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "support/shop.h"
 #include "support/tempbook.h"

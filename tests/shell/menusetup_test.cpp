@@ -2,7 +2,7 @@
 #include "platform/fakeplatform.h"
 #include "shell/gui/tmain.h"
 #include "shell/gui/tmenusetup.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "support/shop.h"
 #include "support/testmain.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/gui/tmain.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 
 #include <QTemporaryDir>
 #include <QTest>

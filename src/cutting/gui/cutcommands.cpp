@@ -2,7 +2,7 @@
 
 #include "cutting/cutlog.h"
 #include "cutting/gui/sentreport.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

@@ -2,8 +2,8 @@
 
 #include "cutting/numberlimits.h"
 #include "entry/digits.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/amounts.h"
 #include "store/database.h"
 #include "store/location.h"

@@ -3,7 +3,7 @@
 #include "cutting/numberlimits.h"
 #include "entry/digits.h"
 #include "platform/platform.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "store/location.h"
 #include "ui/dialogs.h"

@@ -1,7 +1,7 @@
 #include "cutting/gui/tcu3.h"
 
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "ui/dialogs.h"

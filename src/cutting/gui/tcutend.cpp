@@ -2,10 +2,10 @@
 
 #include "cutting/cutlog.h"
 #include "cutting/gui/sentreport.h"
-#include "maintenance/backups.h"
+#include "common/backups.h"
 #include "platform/platform.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"

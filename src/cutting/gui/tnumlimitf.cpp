@@ -1,6 +1,6 @@
 #include "cutting/gui/tnumlimitf.h"
 
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "store/database.h"
 
 #include <QBoxLayout>

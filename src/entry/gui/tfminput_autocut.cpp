@@ -4,7 +4,7 @@
 #include "cutting/cutbylimit.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/kindrow.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"

@@ -7,8 +7,8 @@
 #include "reports/gui/customerreport.h"
 #include "reports/gui/totalsreport.h"
 #include "settlement/customers.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

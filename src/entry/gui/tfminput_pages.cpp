@@ -3,7 +3,7 @@
 
 #include "entry/gui/hundredpanelview.h"
 #include "entry/gui/tfminput.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "ui/dialogs.h"
 
 #include <QCheckBox>

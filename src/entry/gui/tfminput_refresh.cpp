@@ -2,10 +2,10 @@
 
 #include "entry/checks.h"
 #include "entry/gui/tfminput.h"
-#include "maintenance/backups.h"
+#include "common/backups.h"
 #include "platform/platform.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"

@@ -4,8 +4,8 @@
 
 #include "platform/platform.h"
 #include "settlement/customers.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "store/location.h"

@@ -1,6 +1,6 @@
 #include "printing/gui/reportpreview.h"
 
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

@@ -1,8 +1,8 @@
 #include "reports/gui/customerchoice.h"
 
 #include "settlement/customers.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/choicebox.h"
 #include "ui/dialogs.h"

@@ -2,7 +2,7 @@
 
 #include "printing/gui/reportpreview.h"
 #include "printing/layout.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

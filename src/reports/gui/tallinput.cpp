@@ -4,7 +4,7 @@
 #include "printing/gui/reportpreview.h"
 #include "reports/gui/customerreport.h"
 #include "reports/gui/fillwait.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "ui/choicebox.h"
 #include "ui/dialogs.h"

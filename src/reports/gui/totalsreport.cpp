@@ -2,8 +2,8 @@
 
 #include "printing/gui/reportpreview.h"
 #include "printing/layout.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

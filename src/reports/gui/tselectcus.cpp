@@ -4,7 +4,7 @@
 #include "reports/gui/customerreport.h"
 #include "reports/gui/fillwait.h"
 #include "settlement/customers.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 
 #include <QCheckBox>

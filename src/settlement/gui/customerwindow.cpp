@@ -1,8 +1,8 @@
 #include "settlement/gui/customerwindow.h"
 
 #include "settlement/customerbook.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"

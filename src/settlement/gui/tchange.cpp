@@ -1,6 +1,6 @@
 #include "settlement/gui/tchange.h"
 
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "ui/subwindow.h"

@@ -5,7 +5,7 @@
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
 #include "settlement/winnersbook.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "ui/choicebox.h"

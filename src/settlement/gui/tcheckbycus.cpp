@@ -3,7 +3,7 @@
 #include "settlement/customercheck.h"
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

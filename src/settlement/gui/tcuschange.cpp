@@ -1,7 +1,7 @@
 #include "settlement/gui/tcuschange.h"
 
 #include "settlement/customerbook.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "store/kinds.h"

@@ -1,8 +1,8 @@
 #include "settlement/gui/tcuss.h"
 
 #include "settlement/customerbook.h"
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "store/kinds.h"

@@ -3,7 +3,7 @@
 #include "platform/platform.h"
 #include "printing/gui/reportpreview.h"
 #include "settlement/gui/accountreport.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/database.h"
 #include "ui/subwindow.h"
 

@@ -1,8 +1,8 @@
 #include "shell/gui/tchangepass.h"
 
-#include "shell/desk.h"
-#include "shell/password.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "store/password.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 #include "ui/maskedit.h"

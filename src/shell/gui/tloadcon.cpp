@@ -1,7 +1,7 @@
 #include "shell/gui/tloadcon.h"
 
-#include "shell/desk.h"
-#include "shell/settingsload.h"
+#include "common/desk.h"
+#include "common/settingsload.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

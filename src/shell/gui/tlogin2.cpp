@@ -1,10 +1,10 @@
 #include "shell/gui/tlogin2.h"
 
 #include "platform/platform.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "shell/gui/tools.h"
-#include "shell/password.h"
-#include "shell/settings.h"
+#include "store/password.h"
+#include "common/settings.h"
 #include "shell/startup.h"
 #include "store/database.h"
 #include "store/defaults.h"

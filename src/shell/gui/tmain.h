@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "store/kinds.h"
 
 #include <QDateTime>

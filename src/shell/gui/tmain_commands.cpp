@@ -4,7 +4,7 @@
 #include "entry/recorder.h"
 #include "entry/stake.h"
 #include "shell/gui/tmain.h"
-#include "shell/settings.h"
+#include "common/settings.h"
 #include "shell/startup.h"
 #include "store/database.h"
 #include "store/defaults.h"

@@ -1,7 +1,7 @@
 #include "shell/gui/tmenusetup.h"
 
-#include "shell/desk.h"
-#include "shell/settings.h"
+#include "common/desk.h"
+#include "common/settings.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"

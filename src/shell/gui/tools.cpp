@@ -1,7 +1,7 @@
 #include "shell/gui/tools.h"
 
 #include "platform/platform.h"
-#include "shell/desk.h"
+#include "common/desk.h"
 #include "ui/dialogs.h"
 
 #include <QFileInfo>

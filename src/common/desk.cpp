@@ -1,4 +1,4 @@
-#include "shell/desk.h"
+#include "common/desk.h"
 
 #include "platform/platform.h"
 #include "store/database.h"

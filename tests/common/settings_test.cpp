@@ -1,5 +1,5 @@
-#include "shell/settings.h"
-#include "shell/settingsload.h"
+#include "common/settings.h"
+#include "common/settingsload.h"
 #include "store/defaults.h"
 #include "support/tempbook.h"
 #include "support/engines.h"

@@ -1,4 +1,4 @@
-#include "shell/settingsload.h"
+#include "common/settingsload.h"
 
 #include "store/database.h"
 #include "store/kinds.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "maintenance/backgroundcopies.h"
-#include "maintenance/backups.h"
-#include "shell/runvalues.h"
+#include "common/backgroundcopies.h"
+#include "common/backups.h"
+#include "common/runvalues.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "shell/settings.h"
+#include "common/settings.h"
 
 #include "store/database.h"
 #include "store/dialect.h"
