@@ -1,6 +1,6 @@
 #include "cutting/numberlists.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "common/settings.h"
 #include "store/amounts.h"
 #include "store/database.h"

@@ -1,6 +1,6 @@
 #include "entry/checks.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "entry/entrymode.h"
 #include "entry/stake.h"
 #include "store/database.h"

@@ -1,6 +1,6 @@
 #include "entry/closedrules.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 
 namespace {
 ClosedResult closedAs(const QString& number, const QString& text, bool keepFocus = false) {

@@ -1,6 +1,6 @@
 #include "entry/expansionbuilder.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "entry/stake.h"
 
 bool ExpansionBuilder::take(const QString& text, double* value) {

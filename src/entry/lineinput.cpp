@@ -1,6 +1,6 @@
 #include "entry/lineinput.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "entry/expansionbuilder.h"
 #include "entry/stake.h"
 

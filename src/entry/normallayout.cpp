@@ -1,6 +1,6 @@
 #include "entry/normallayout.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "entry/normalrows.h"
 
 namespace normalrows {

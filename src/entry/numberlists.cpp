@@ -1,6 +1,6 @@
 #include "entry/numberlists.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "entry/stake.h"
 
-#include "entry/digits.h"
+#include "common/digits.h"
 
 namespace {
 bool isOperator(QChar c) {

@@ -1,5 +1,5 @@
 #include "entry/checks.h"
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "entry/lineinput.h"
 #include "entry/linecaptions.h"
 #include "entry/normallayout.h"

@@ -1,7 +1,7 @@
 #include "cutting/gui/numberlistform.h"
 
 #include "cutting/numberlimits.h"
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "platform/platform.h"
 #include "common/desk.h"
 #include "store/database.h"

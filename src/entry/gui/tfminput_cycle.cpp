@@ -1,7 +1,7 @@
 // The typing cycle of the entry form: modes, keys, checks and recording a line.
 
 #include "entry/checks.h"
-#include "entry/digits.h"
+#include "common/digits.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
 #include "reports/gui/customerreport.h"

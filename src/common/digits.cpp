@@ -1,4 +1,4 @@
-#include "entry/digits.h"
+#include "common/digits.h"
 
 #include <algorithm>
 
