@@ -1,6 +1,6 @@
 #include "reports/customerviews.h"
 
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 

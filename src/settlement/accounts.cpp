@@ -1,6 +1,6 @@
 #include "settlement/accounts.h"
 
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 #include "store/amounts.h"
 #include "store/database.h"
 

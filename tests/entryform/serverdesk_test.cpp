@@ -1,6 +1,6 @@
 #include "cutting/gui/tcu3.h"
 #include "entry/gui/tfminput.h"
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 #include "settlement/gui/tcuss.h"
 #include "shell/gui/tmain.h"
 #include "common/settings.h"

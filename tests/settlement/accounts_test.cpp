@@ -1,5 +1,5 @@
 #include "settlement/accounts.h"
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"

@@ -1,6 +1,6 @@
 #include "entry/gui/tfminput.h"
-#include "settlement/customerbook.h"
-#include "settlement/customers.h"
+#include "common/customerbook.h"
+#include "common/customers.h"
 #include "settlement/gui/tcuschange.h"
 #include "settlement/gui/tcuss.h"
 #include "shell/gui/tmain.h"

@@ -1,4 +1,4 @@
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 #include "store/amounts.h"
 #include "store/kindrow.h"
 #include "support/testmain.h"

@@ -1,7 +1,7 @@
 #include "entry/gui/tfminput.h"
 
 #include "platform/platform.h"
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "common/desk.h"
 #include "common/settings.h"
 #include "store/database.h"

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "reports/gui/customerreport.h"
 #include "reports/gui/totalsreport.h"
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "common/desk.h"
 #include "common/settings.h"
 #include "store/database.h"

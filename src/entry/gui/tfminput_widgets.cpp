@@ -3,7 +3,7 @@
 #include "entry/gui/hundredpanelview.h"
 
 #include "platform/platform.h"
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "common/desk.h"
 #include "common/settings.h"
 #include "store/database.h"

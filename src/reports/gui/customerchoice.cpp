@@ -1,6 +1,6 @@
 #include "reports/gui/customerchoice.h"
 
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "common/desk.h"
 #include "common/settings.h"
 #include "store/database.h"

@@ -3,7 +3,7 @@
 #include "printing/gui/reportpreview.h"
 #include "reports/gui/customerreport.h"
 #include "reports/gui/fillwait.h"
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "common/desk.h"
 #include "store/database.h"
 

@@ -1,6 +1,6 @@
 #include "settlement/gui/customerwindow.h"
 
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 #include "common/desk.h"
 #include "common/settings.h"
 #include "store/database.h"

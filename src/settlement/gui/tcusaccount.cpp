@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "printing/gui/reportpreview.h"
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "settlement/gui/accountreport.h"
 #include "common/desk.h"
 #include "common/settings.h"

@@ -1,6 +1,6 @@
 #include "settlement/gui/tcuschange.h"
 
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 #include "common/desk.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"

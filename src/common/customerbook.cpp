@@ -1,6 +1,6 @@
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 
-#include "settlement/customers.h"
+#include "common/customers.h"
 #include "common/settings.h"
 #include "store/amounts.h"
 #include "store/database.h"

@@ -1,5 +1,5 @@
-#include "settlement/customerbook.h"
-#include "settlement/customers.h"
+#include "common/customerbook.h"
+#include "common/customers.h"
 #include "store/database.h"
 #include "support/engines.h"
 #include "support/tempbook.h"

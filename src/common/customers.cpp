@@ -1,6 +1,6 @@
-#include "settlement/customers.h"
+#include "common/customers.h"
 
-#include "settlement/customerbook.h"
+#include "common/customerbook.h"
 #include "store/database.h"
 
 #include <QRegularExpression>
