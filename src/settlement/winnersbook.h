@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/workbook.h"
+#include "common/workbook.h"
 #include "settlement/prizecheck.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #include "settlement/gui/tcheck.h"
 
-#include "exchange/gui/workbookfile.h"
+#include "ui/workbookfile.h"
 #include "platform/platform.h"
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"

@@ -1,4 +1,4 @@
-#include "exchange/workbook.h"
+#include "common/workbook.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "exchange/workbook.h"
+#include "common/workbook.h"
 #include "settlement/winnersbook.h"
 #include "support/testmain.h"
 #include "support/workbookread.h"

@@ -1,4 +1,4 @@
-#include "exchange/gui/workbookfile.h"
+#include "ui/workbookfile.h"
 
 #include "platform/platform.h"
 #include "ui/dialogs.h"
