@@ -162,11 +162,6 @@ void keptSums(Database& db, const Names& n) {
                 .arg(sums.join(QStringLiteral(", "))));
 }
 
-void execScript(Database& db, const QString& script) {
-    for (const QString& statement : dialect::splitStatements(db.engine(), script))
-        db.exec(statement);
-}
-
 void rowsAndSum(Database& db, const QString& table, const QString& column, int* rows, double* sum) {
     QSqlQuery query =
         db.exec(QStringLiteral("SELECT count(*), coalesce(sum(%1), 0) FROM %2").arg(column, table));
@@ -177,56 +172,6 @@ void rowsAndSum(Database& db, const QString& table, const QString& column, int* 
 }
 
 } // namespace
-
-QString refusedText() {
-    return QStringLiteral("ตัดยอดไม่ได้ในขณะนี้ เพราะมีการตัดยอดหรือคืนค่าการตัดยอดของฐานข้อมูลนี้อยู่ "
-                          "กรุณารอให้เสร็จแล้วลองใหม่");
-}
-
-Session::Session(Database& book) : book_(book), now_(dialect::nowText()) {
-    try {
-        transaction_ = std::make_unique<Transaction>(book, dialect::beginWrite(book.engine()));
-    } catch (const StoreError& error) {
-        if (error.kind() == StoreError::inUse)
-            throw StoreError(refusedText() + QStringLiteral(" (") + error.message() +
-                                 QLatin1Char(')'),
-                             StoreError::inUse);
-        throw;
-    }
-    if (!dialect::holdCut(book))
-        throw StoreError(refusedText(), StoreError::inUse);
-    dialect::holdBets(book);
-    cache_ = dialect::widenCache(book);
-}
-
-Session::~Session() {
-    transaction_.reset();
-    try {
-        dialect::restoreCache(book_, cache_);
-    } catch (const StoreError&) {
-        // The next session sets it again; the connection works either way.
-    }
-}
-
-void suspendSums(Database& book) {
-    execScript(book, dialect::suspendSumTriggers(book.engine()));
-}
-
-void resumeSums(Database& book) {
-    execScript(book, dialect::resumeSumTriggers(book.engine()));
-}
-
-QString totalsView(Kind kind) {
-    return kind == Kind::t3 ? QStringLiteral("qt3") : kindCode(kind);
-}
-
-QString keptTable(Kind kind) {
-    return kindCode(kind) + QStringLiteral("cut");
-}
-
-QString sentTable(Kind kind) {
-    return kindCode(kind) + QStringLiteral("sent");
-}
 
 QString menuCutCustomer(int number) {
     return QStringLiteral("ตัดยอด-") + QString::number(number);

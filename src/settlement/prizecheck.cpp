@@ -1,6 +1,6 @@
 #include "settlement/prizecheck.h"
 
-#include "cutting/kindcut.h"
+#include "common/cutsession.h"
 #include "store/database.h"
 #include "store/kindrow.h"
 #include "store/schema.h"

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "store/database.h"
+#include "store/kinds.h"
+
+#include <QString>
+#include <memory>
+
+// The session every change of many rows of the book runs in (a cut, its undo, the prize
+// check's kept sums), and the names of each kind's totals view, kept and sent tables.
+namespace cut {
+
+// A transaction that writes the book and holds its cut lock: a second cut, undo or halving on
+// the same book is refused with the Thai words of refusedText() instead of waiting for it.
+class Session {
+public:
+    explicit Session(Database& book);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    void commit() { transaction_->commit(); }
+    // The time the session's lines are written with.
+    QString now() const { return now_; }
+
+private:
+    Database& book_;
+    std::unique_ptr<Transaction> transaction_;
+    int cache_ = 0;
+    QString now_;
+};
+
+// Inside a session: the triggers that keep the book's sums stop while a writer sets the sums
+// itself, and start again before the session commits.
+void suspendSums(Database& book);
+void resumeSums(Database& book);
+
+// Why a cut did not start.
+QString refusedText();
+
+// The totals view of a kind (qt3 for t3) and its kept and sent tables.
+QString totalsView(Kind kind);
+QString keptTable(Kind kind);
+QString sentTable(Kind kind);
+
+} // namespace cut
