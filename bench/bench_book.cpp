@@ -4,6 +4,7 @@
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
 // totals customers copies cuts settlement accounts)
 
+#include "common/kindlimits.h"
 #include "entry/checks.h"
 #include "entry/recorder.h"
 #include "common/backgroundcopies.h"

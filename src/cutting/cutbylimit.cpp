@@ -1,6 +1,6 @@
 #include "cutting/cutbylimit.h"
 
-#include "entry/checks.h"
+#include "common/kindlimits.h"
 #include "common/backups.h"
 #include "common/settings.h"
 #include "store/kindcaptions.h"

@@ -4,7 +4,6 @@
 #include "entry/normalmodes.h"
 
 #include <QVector>
-#include <array>
 
 class Database;
 
@@ -38,8 +37,3 @@ AllInOneCheck allInOneCheck(const QString& number, const QString& stakeField,
 // A stake above the input limit on a number of two or more digits (All in One exempt).
 bool overInputLimit(const QString& stake, double limit, int numberLength, bool exempt);
 QString inputLimitWarning(double limit);
-
-// Kinds holding a number whose total is above the kind's limit (change2), by Kind.
-std::array<bool, kKindCount> kindsOverLimit(Database& db);
-// The same against given limits, in column order (the kind-limit window's values).
-std::array<bool, kKindCount> kindsOverLimit(Database& db, const QStringList& limits);

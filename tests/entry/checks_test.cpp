@@ -1,3 +1,4 @@
+#include "common/kindlimits.h"
 #include "entry/checks.h"
 #include "entry/normallayout.h"
 #include "entry/recorder.h"

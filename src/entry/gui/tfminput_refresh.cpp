@@ -1,5 +1,6 @@
 // The entry form's refresh after a line, its grid colours, totals and timers.
 
+#include "common/kindlimits.h"
 #include "entry/checks.h"
 #include "entry/gui/tfminput.h"
 #include "common/backups.h"
