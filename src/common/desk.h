@@ -3,6 +3,7 @@
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
 #include "common/runvalues.h"
+#include "store/kinds.h"
 
 #include <QObject>
 #include <QStringList>
@@ -72,6 +73,10 @@ public:
     // The prize check asks for the check by customer; closing that one ends the prize check.
     void checkByCustomerAsked() { emit checkByCustomerWanted(); }
     void checkByCustomerClosed() { emit checkByCustomerDone(); }
+    // A window asks for a kind's totals view or for everybody's remaining stakes; the frame
+    // shows them.
+    void totalsAsked(Kind kind) { emit totalsWanted(kind); }
+    void remainingAsked() { emit remainingWanted(); }
     // A report's preview opens and closes; the main window steps aside meanwhile.
     void previewOpened() { emit previewShown(true); }
     void previewClosed() { emit previewShown(false); }
@@ -98,6 +103,8 @@ signals:
     void previewShown(bool shown);
     void checkByCustomerWanted();
     void checkByCustomerDone();
+    void totalsWanted(Kind kind);
+    void remainingWanted();
 
 private:
     RunValues run_;

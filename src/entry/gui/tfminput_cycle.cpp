@@ -4,8 +4,6 @@
 #include "common/digits.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
-#include "reports/gui/customerreport.h"
-#include "reports/gui/totalsreport.h"
 #include "common/customers.h"
 #include "common/desk.h"
 #include "common/settings.h"
@@ -175,13 +173,12 @@ bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         for (Kind kind : columnOrder()) {
             if (watched == totals_[static_cast<size_t>(kind)]) {
-                const totals::View* view = totals::viewOf(kind, totals::Order::byNumber);
-                totals::show(desk_, QLatin1String(view->className));
+                desk_.totalsAsked(kind);
                 return true;
             }
         }
         if (watched == grandTotal_) {
-            customerviews::showRemaining(desk_);
+            desk_.remainingAsked();
             return true;
         }
     }

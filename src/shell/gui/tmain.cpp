@@ -3,6 +3,8 @@
 #include "entry/gui/tfminput.h"
 #include "common/backups.h"
 #include "platform/platform.h"
+#include "reports/gui/customerreport.h"
+#include "reports/gui/totalsreport.h"
 #include "shell/gui/tchangepass.h"
 #include "shell/gui/tloadcon.h"
 #include "shell/gui/tlogin2.h"
@@ -121,6 +123,10 @@ void Tmain::listen() {
             showMaximized();
     });
     connect(&desk, &Desk::checkByCustomerWanted, this, &Tmain::openCheckByCustomer);
+    connect(&desk, &Desk::totalsWanted, this, [this](Kind kind) {
+        totals::show(*desk_, QLatin1String(totals::viewOf(kind, totals::Order::byNumber)->className));
+    });
+    connect(&desk, &Desk::remainingWanted, this, [this] { customerviews::showRemaining(*desk_); });
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.
