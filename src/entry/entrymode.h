@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/checks.h"
 #include "entry/closedrules.h"
 #include "entry/linecaptions.h"
 #include "entry/normalexpansions.h"
@@ -82,6 +83,20 @@ constexpr TypingHints hintsFor(const char* one, const char* two = nullptr,
 // Where the options choose the hint; it replaces byLength and twoX.
 using HintRule = const char* (*)(int numberLength, const NormalOptions& options);
 
+// What the status line says after a recorded line.
+enum class AfterLineStatus {
+    namesNumber, // "ป้อน", the number (none where num holds the stake), "สำเร็จ"
+    plain,       // "ป้อนสำเร็จ"
+    unchanged    // the status line stays as it was
+};
+
+// The option box of the normal page a mode reads: its tick turns the mode's button red.
+enum class ModeOption { none, straightPlusSet, bottomBeforeTod };
+
+// A check of the whole line at Enter, inside the expansion (All in One's closed numbers).
+using LineCheck = AllInOneCheck (*)(const QString& number, const QString& stakeField,
+                                    const ClosedLookup& isClosed);
+
 struct EntryModeRow {
     NormalMode mode = NormalMode::F1;
     EntryPage page = EntryPage::normal;
@@ -102,6 +117,13 @@ struct EntryModeRow {
     expand::Rule expansion = nullptr;       // gets the number upper-cased
     closedrule::Rule closedCheck = nullptr; // gets a number of digits only; none: no check
     linecaption::Rule afterLine = nullptr;  // the banner and n1 caption a recorded line leaves
+    AfterLineStatus statusAfter = AfterLineStatus::namesNumber;
+    ModeOption option = ModeOption::none;
+    // The key's button while a number takes three stakes, without and with the option ticked
+    // (names the order of the stakes); none: the button keeps its caption.
+    const char* threeStakeCaption = nullptr;
+    const char* threeStakeOptionCaption = nullptr;
+    LineCheck lineCheck = nullptr;
     // The mode left when the clerk drops n1 or n2 (unticks cb1 or cb2); the mode itself when
     // there is no such variant.
     NormalMode dropN1 = NormalMode::F1;

@@ -80,20 +80,17 @@ LineCaption captionAfterLine(NormalMode mode, const QString& number, const QStri
 }
 
 QString statusAfterLine(NormalMode mode, const QString& number) {
-    switch (mode) {
-    case NormalMode::StockF3:
-    case NormalMode::StockF6:
-    case NormalMode::StockF8:
+    const EntryModeRow& row = entryMode(mode);
+    switch (row.statusAfter) {
+    case AfterLineStatus::unchanged:
         return QString();
-    case NormalMode::StockF1:
-    case NormalMode::StockF2:
-    case NormalMode::StockF7:
+    case AfterLineStatus::plain:
         return QStringLiteral("ป้อนสำเร็จ");
-    default:
+    case AfterLineStatus::namesNumber:
         break;
     }
-    const bool stakeInNum = entryMode(mode).layout.stakeInNum;
-    return QStringLiteral("ป้อน") + (stakeInNum ? QString() : number) + QStringLiteral("สำเร็จ");
+    return QStringLiteral("ป้อน") + (row.layout.stakeInNum ? QString() : number) +
+           QStringLiteral("สำเร็จ");
 }
 
 int autoInputLength(NormalMode mode) {

@@ -122,6 +122,7 @@ constexpr EntryModeRow kF4 = [] {
     r.expansion = expand::topReverseSet;
     r.closedCheck = closedrule::topReverseOrArrangements;
     r.dropN2 = NormalMode::F4TopOnly;
+    r.option = ModeOption::straightPlusSet;
     return r;
 }();
 
@@ -197,6 +198,9 @@ constexpr EntryModeRow kF7 = [] {
     r.hintRule = combinedHint;
     r.expansion = expand::combined;
     r.closedCheck = closedrule::topTodOrTopTwo;
+    r.option = ModeOption::bottomBeforeTod;
+    r.threeStakeCaption = "รวมบน+โต๊ด+ล่าง";
+    r.threeStakeOptionCaption = "รวมบน+ล่าง+โต๊ด";
     return r;
 }();
 
@@ -233,6 +237,7 @@ constexpr EntryModeRow kF9 = [] {
     r.expansion = expand::allInOne;
     r.afterLine = linecaption::allInOne;
     r.closedCheck = closedrule::topArrangements;
+    r.lineCheck = allInOneCheck;
     return r;
 }();
 

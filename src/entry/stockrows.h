@@ -29,6 +29,7 @@ constexpr EntryModeRow kStockF1 = [] {
     r.layout = stakeInNum("เงินรูดคู่");
     r.keyNumCaption = "เงินบน";
     r.expansion = expand::doublesList;
+    r.statusAfter = AfterLineStatus::plain;
     return r;
 }();
 
@@ -38,6 +39,7 @@ constexpr EntryModeRow kStockF2 = [] {
     r.lengths = kOne;
     r.autoInputLength = 1;
     r.expansion = expand::frontAndBackRuns;
+    r.statusAfter = AfterLineStatus::plain;
     return r;
 }();
 
@@ -47,6 +49,7 @@ constexpr EntryModeRow kStockF3 = [] {
     r.layout.numCaption = "เงินคี่";
     r.layout.stakeInNum = true;
     r.expansion = expand::oddAndEven;
+    r.statusAfter = AfterLineStatus::unchanged;
     return r;
 }();
 
@@ -82,6 +85,7 @@ constexpr EntryModeRow kStockF6 = [] {
     EntryModeRow r = onStockKey(NormalMode::StockF6, 6, "f112", "เลขพี่น้อง");
     r.layout = stakeInNum("เงิน");
     r.expansion = expand::siblings;
+    r.statusAfter = AfterLineStatus::unchanged;
     return r;
 }();
 
@@ -89,6 +93,7 @@ constexpr EntryModeRow kStockF7 = [] {
     EntryModeRow r = onStockKey(NormalMode::StockF7, 7, "ft10", "เลขรวม10");
     r.layout = stakeInNum("เงิน");
     r.expansion = expand::sumTen;
+    r.statusAfter = AfterLineStatus::plain;
     return r;
 }();
 
@@ -96,6 +101,7 @@ constexpr EntryModeRow kStockF8 = [] {
     EntryModeRow r = onStockKey(NormalMode::StockF8, 8, "ft11", "เลขWin3-8 ตัว");
     r.layout = oneStake("เงิน");
     r.expansion = expand::winPairs;
+    r.statusAfter = AfterLineStatus::unchanged;
     return r;
 }();
 

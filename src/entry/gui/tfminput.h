@@ -104,6 +104,8 @@ private:
     void chooseMode(NormalMode mode, const QString& banner, QPushButton* button);
     void applyLayout();
     void clearButtonColours();
+    // Whether the normal page's option box of a mode is ticked.
+    bool optionTicked(ModeOption option) const;
     void stepArrow(int delta);
     void setArrow(int position);
     void dropStake(int field);

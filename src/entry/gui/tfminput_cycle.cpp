@@ -84,10 +84,9 @@ void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* b
     mode_ = mode;
     clearButtonColours();
     if (button) {
-        const bool optioned = (mode == NormalMode::F4 && straightPlusSetBox_->isChecked()) ||
-                              (mode == NormalMode::F7 && bottomBeforeTodBox_->isChecked());
-        button->setStyleSheet(optioned ? QStringLiteral("color: red; font-weight: bold;")
-                                       : QStringLiteral("color: blue; font-weight: bold;"));
+        button->setStyleSheet(optionTicked(entryMode(mode).option)
+                                  ? QStringLiteral("color: red; font-weight: bold;")
+                                  : QStringLiteral("color: blue; font-weight: bold;"));
     }
     cancelButton_->setEnabled(true);
     banner_->setText(banner);
@@ -101,6 +100,18 @@ void Tfminput::chooseMode(NormalMode mode, const QString& banner, QPushButton* b
     number_->setStyleSheet(layout_.stakeInNum ? QStringLiteral("background: yellow; color: black;")
                                               : QString());
     focusField(number_);
+}
+
+bool Tfminput::optionTicked(ModeOption option) const {
+    switch (option) {
+    case ModeOption::straightPlusSet:
+        return straightPlusSetBox_->isChecked();
+    case ModeOption::bottomBeforeTod:
+        return bottomBeforeTodBox_->isChecked();
+    case ModeOption::none:
+        break;
+    }
+    return false;
 }
 
 void Tfminput::clearButtonColours() {
@@ -125,16 +136,22 @@ void Tfminput::applyLayout() {
     stake2Caption_->setText(layout_.l2Caption);
     stake1_->setFixedWidth(layout_.wideN1 ? 425 : 185);
     stake2_->setFixedWidth(layout_.nu3 ? 130 : 185);
-    // F7 names its three-stake order on its button while a number takes three stakes.
-    QPushButton* f7 = modeButtons_[6];
-    if (*mode_ == NormalMode::F7 && layout_.nu3) {
-        const bool bottomFirst = bottomBeforeTodBox_->isChecked();
-        f7->setText(bottomFirst ? QStringLiteral("รวมบน+ล่าง+โต๊ด(F7)")
-                                : QStringLiteral("รวมบน+โต๊ด+ล่าง(F7)"));
-        f7->setStyleSheet(bottomFirst ? QStringLiteral("color: red; font-weight: bold;")
-                                      : QStringLiteral("color: blue; font-weight: bold;"));
-    } else if (f7->text() != captions_.value(6)) {
-        f7->setText(captions_.value(6));
+    // A mode may name its stake order on its key's button while a number takes three stakes.
+    for (int key = 1; key <= 10; ++key) {
+        const EntryModeRow& row = entryMode(functionKeyMode(key));
+        if (!row.threeStakeCaption)
+            continue;
+        QPushButton* button = modeButtons_[key - 1];
+        if (*mode_ == row.mode && layout_.nu3) {
+            const bool ticked = optionTicked(row.option);
+            button->setText(
+                rowText(ticked ? row.threeStakeOptionCaption : row.threeStakeCaption) +
+                QStringLiteral("(F%1)").arg(key));
+            button->setStyleSheet(ticked ? QStringLiteral("color: red; font-weight: bold;")
+                                         : QStringLiteral("color: blue; font-weight: bold;"));
+        } else if (button->text() != captions_.value(key - 1)) {
+            button->setText(captions_.value(key - 1));
+        }
     }
 }
 
@@ -515,9 +532,8 @@ void Tfminput::recordLine() {
         return;
     }
     try {
-        if (*mode_ == NormalMode::F9) {
-            const AllInOneCheck check =
-                allInOneCheck(number, stake1_->text(), closedLookup(bets()));
+        if (const LineCheck lineCheck = entryMode(*mode_).lineCheck) {
+            const AllInOneCheck check = lineCheck(number, stake1_->text(), closedLookup(bets()));
             if (check.blocks(warnClosed_)) {
                 if (warnClosed_) {
                     Platform::instance().beep();

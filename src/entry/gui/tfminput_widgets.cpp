@@ -313,8 +313,8 @@ QWidget* Tfminput::buildNormalPage() {
     connect(straightPlusSetBox_, &QCheckBox::clicked, this, [this](bool on) {
         Dialogs::info(this, on ? QStringLiteral("เงินของตัวตรง จะบวกกับเงินของตัวกลับ")
                                : QStringLiteral("เงินของตัวตรงไม่บวกกับเงินของตัวกลับ"));
-        if (mode_ == NormalMode::F4)
-            chooseFunctionKey(4);
+        if (mode_ && entryMode(*mode_).option == ModeOption::straightPlusSet)
+            chooseFunctionKey(entryMode(*mode_).functionKey);
     });
     connect(bottomBeforeTodBox_, &QCheckBox::clicked, this, [this](bool on) {
         Dialogs::info(this, on ? QStringLiteral("ป้อนบน+ล่าง+โต๊ด") : QStringLiteral("ป้อนบน+โต๊ด+ล่าง"));
