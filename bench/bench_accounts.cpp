@@ -1,7 +1,7 @@
 // The accounts of 1,000 customers over the whole book, as both account windows build them.
 
-#include "settlement/accounts.h"
 #include "common/customerbook.h"
+#include "settlement/accounts.h"
 #include "store/database.h"
 
 #include <QElapsedTimer>

@@ -4,11 +4,11 @@
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
 // totals customers copies cuts settlement accounts)
 
+#include "common/backgroundcopies.h"
+#include "common/backups.h"
 #include "common/kindlimits.h"
 #include "entry/checks.h"
 #include "entry/recorder.h"
-#include "common/backgroundcopies.h"
-#include "common/backups.h"
 #include "printing/reportpainter.h"
 #include "reports/customerviews.h"
 #include "reports/gui/customerreport.h"

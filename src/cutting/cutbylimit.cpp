@@ -1,7 +1,7 @@
 #include "cutting/cutbylimit.h"
 
-#include "common/kindlimits.h"
 #include "common/backups.h"
+#include "common/kindlimits.h"
 #include "common/settings.h"
 #include "store/kindcaptions.h"
 #include "store/kindrow.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cutting/kindcut.h"
 #include "common/copyjob.h"
+#include "cutting/kindcut.h"
 
 #include <QString>
 #include <QVector>

@@ -1,7 +1,7 @@
 #include "cutting/cutlog.h"
 
-#include "cutting/kindcut.h"
 #include "common/settings.h"
+#include "cutting/kindcut.h"
 #include "store/database.h"
 
 #include <QSqlQuery>

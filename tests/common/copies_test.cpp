@@ -1,7 +1,7 @@
-#include "entry/recorder.h"
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
 #include "common/settings.h"
+#include "entry/recorder.h"
 #include "support/bookfaults.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"

@@ -1,6 +1,6 @@
-#include "entry/recorder.h"
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
+#include "entry/recorder.h"
 #include "store/location.h"
 #include "store/schema.h"
 #include "support/engines.h"

@@ -1,8 +1,8 @@
 #include "common/settings.h"
 #include "common/settingsload.h"
 #include "store/defaults.h"
-#include "support/tempbook.h"
 #include "support/engines.h"
+#include "support/tempbook.h"
 #include "support/testmain.h"
 
 #include <functional>

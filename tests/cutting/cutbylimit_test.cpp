@@ -1,6 +1,6 @@
+#include "common/settings.h"
 #include "cutting/cutbylimit.h"
 #include "cutting/cutlog.h"
-#include "common/settings.h"
 #include "store/kindrow.h"
 #include "support/bookfaults.h"
 #include "support/engines.h"

@@ -1,6 +1,6 @@
+#include "common/settings.h"
 #include "cutting/closednumbers.h"
 #include "cutting/numberlimits.h"
-#include "common/settings.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"

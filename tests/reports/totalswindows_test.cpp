@@ -1,5 +1,5 @@
-#include "printing/gui/reportpreview.h"
 #include "common/settings.h"
+#include "printing/gui/reportpreview.h"
 #include "store/database.h"
 #include "store/kindrow.h"
 #include "support/reportcells.h"

@@ -1,5 +1,5 @@
-#include "settlement/accounts.h"
 #include "common/customerbook.h"
+#include "settlement/accounts.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"

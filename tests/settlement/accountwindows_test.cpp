@@ -1,7 +1,7 @@
+#include "common/customerbook.h"
 #include "platform/fakeplatform.h"
 #include "printing/gui/reportpreview.h"
 #include "printing/layout.h"
-#include "common/customerbook.h"
 #include "settlement/gui/tcusaccount.h"
 #include "settlement/gui/tpercent.h"
 #include "store/database.h"

@@ -1,7 +1,7 @@
+#include "common/settings.h"
 #include "entry/gui/tfminput.h"
 #include "platform/fakeplatform.h"
 #include "shell/gui/tmain.h"
-#include "common/settings.h"
 #include "store/database.h"
 #include "support/shop.h"
 #include "support/tempbook.h"

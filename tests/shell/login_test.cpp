@@ -1,7 +1,7 @@
+#include "common/settings.h"
 #include "platform/fakeplatform.h"
 #include "shell/gui/tlogin2.h"
 #include "shell/gui/tmain.h"
-#include "common/settings.h"
 #include "store/database.h"
 #include "support/testmain.h"
 #include "ui/dialogs.h"

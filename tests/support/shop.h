@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/gui/tmain.h"
 #include "common/settings.h"
+#include "shell/gui/tmain.h"
 
 #include <QTemporaryDir>
 #include <QTest>

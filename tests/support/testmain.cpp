@@ -1,8 +1,8 @@
 #include "support/testmain.h"
 
 #include "platform/fakeplatform.h"
-#include "support/childprocess.h"
 #include "printing/gui/reportpreview.h"
+#include "support/childprocess.h"
 #include "ui/dialogs.h"
 #include "ui/guardedapplication.h"
 

@@ -1,8 +1,8 @@
 #include "cutting/gui/keptpairreport.h"
 
+#include "common/desk.h"
 #include "printing/gui/reportpreview.h"
 #include "printing/layout.h"
-#include "common/desk.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

@@ -1,9 +1,9 @@
 #include "cutting/gui/numberlistform.h"
 
-#include "cutting/numberlimits.h"
-#include "common/digits.h"
 #include "common/desk.h"
+#include "common/digits.h"
 #include "common/settings.h"
+#include "cutting/numberlimits.h"
 #include "store/amounts.h"
 #include "store/database.h"
 #include "store/location.h"

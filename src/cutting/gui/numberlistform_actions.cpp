@@ -1,9 +1,9 @@
 #include "cutting/gui/numberlistform.h"
 
-#include "cutting/numberlimits.h"
-#include "common/digits.h"
-#include "platform/platform.h"
 #include "common/desk.h"
+#include "common/digits.h"
+#include "cutting/numberlimits.h"
+#include "platform/platform.h"
 #include "store/database.h"
 #include "store/location.h"
 #include "ui/dialogs.h"

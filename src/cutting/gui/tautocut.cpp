@@ -1,7 +1,7 @@
 #include "cutting/gui/tautocut.h"
 
-#include "cutting/autocut.h"
 #include "common/desk.h"
+#include "cutting/autocut.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

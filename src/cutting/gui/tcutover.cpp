@@ -1,8 +1,8 @@
 #include "cutting/gui/tcutover.h"
 
+#include "common/desk.h"
 #include "cutting/cutlog.h"
 #include "cutting/gui/sentreport.h"
-#include "common/desk.h"
 #include "store/database.h"
 #include "ui/choicebox.h"
 #include "ui/dialogs.h"

@@ -1,8 +1,8 @@
 #include "cutting/gui/tnumlimitf2.h"
 
-#include "cutting/closednumbers.h"
 #include "common/desk.h"
 #include "common/settings.h"
+#include "cutting/closednumbers.h"
 #include "store/database.h"
 
 #include <QBoxLayout>

@@ -1,10 +1,10 @@
 // The entry form's automatic cut: the cut timer, the countdown to it and the button
 // "ตัดยอดทันที".
 
+#include "common/desk.h"
 #include "cutting/cutbylimit.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
-#include "common/desk.h"
 #include "store/kindrow.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"

@@ -1,12 +1,12 @@
 // The typing cycle of the entry form: modes, keys, checks and recording a line.
 
-#include "entry/checks.h"
-#include "common/digits.h"
-#include "entry/gui/tfminput.h"
-#include "platform/platform.h"
 #include "common/customers.h"
 #include "common/desk.h"
+#include "common/digits.h"
 #include "common/settings.h"
+#include "entry/checks.h"
+#include "entry/gui/tfminput.h"
+#include "platform/platform.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

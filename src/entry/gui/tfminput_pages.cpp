@@ -1,9 +1,9 @@
 // The head, set and stock pages of the entry form, the stock page's hundred-number panel, and
 // switching between the pages.
 
+#include "common/settings.h"
 #include "entry/gui/hundredpanelview.h"
 #include "entry/gui/tfminput.h"
-#include "common/settings.h"
 #include "ui/dialogs.h"
 
 #include <QCheckBox>

@@ -1,12 +1,12 @@
 // The entry form's refresh after a line, its grid colours, totals and timers.
 
+#include "common/backups.h"
+#include "common/desk.h"
 #include "common/kindlimits.h"
+#include "common/settings.h"
 #include "entry/checks.h"
 #include "entry/gui/tfminput.h"
-#include "common/backups.h"
 #include "platform/platform.h"
-#include "common/desk.h"
-#include "common/settings.h"
 #include "store/database.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"

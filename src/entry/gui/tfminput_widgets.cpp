@@ -2,10 +2,10 @@
 
 #include "entry/gui/hundredpanelview.h"
 
-#include "platform/platform.h"
 #include "common/customers.h"
 #include "common/desk.h"
 #include "common/settings.h"
+#include "platform/platform.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "store/location.h"

@@ -1,10 +1,10 @@
 #include "reports/gui/tallinput.h"
 
+#include "common/desk.h"
 #include "platform/platform.h"
 #include "printing/gui/reportpreview.h"
 #include "reports/gui/customerreport.h"
 #include "reports/gui/fillwait.h"
-#include "common/desk.h"
 #include "store/database.h"
 #include "ui/choicebox.h"
 #include "ui/dialogs.h"

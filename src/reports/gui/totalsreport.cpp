@@ -1,9 +1,9 @@
 #include "reports/gui/totalsreport.h"
 
-#include "printing/gui/reportpreview.h"
-#include "printing/layout.h"
 #include "common/desk.h"
 #include "common/settings.h"
+#include "printing/gui/reportpreview.h"
+#include "printing/layout.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

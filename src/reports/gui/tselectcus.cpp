@@ -1,10 +1,10 @@
 #include "reports/gui/tselectcus.h"
 
+#include "common/customers.h"
+#include "common/desk.h"
 #include "printing/gui/reportpreview.h"
 #include "reports/gui/customerreport.h"
 #include "reports/gui/fillwait.h"
-#include "common/customers.h"
-#include "common/desk.h"
 #include "store/database.h"
 
 #include <QCheckBox>

@@ -1,16 +1,16 @@
 #include "settlement/gui/tcheck.h"
 
-#include "ui/workbookfile.h"
+#include "common/desk.h"
 #include "platform/platform.h"
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
 #include "settlement/winnersbook.h"
-#include "common/desk.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "ui/choicebox.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"
+#include "ui/workbookfile.h"
 
 #include <QApplication>
 #include <QCloseEvent>

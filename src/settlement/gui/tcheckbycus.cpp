@@ -1,9 +1,9 @@
 #include "settlement/gui/tcheckbycus.h"
 
+#include "common/desk.h"
 #include "settlement/customercheck.h"
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
-#include "common/desk.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

@@ -1,9 +1,9 @@
 #include "settlement/gui/tpercent.h"
 
+#include "common/desk.h"
 #include "platform/platform.h"
 #include "printing/gui/reportpreview.h"
 #include "settlement/gui/accountreport.h"
-#include "common/desk.h"
 #include "store/database.h"
 #include "ui/subwindow.h"
 

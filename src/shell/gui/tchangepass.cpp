@@ -1,9 +1,9 @@
 #include "shell/gui/tchangepass.h"
 
 #include "common/desk.h"
-#include "store/password.h"
 #include "common/settings.h"
 #include "store/database.h"
+#include "store/password.h"
 #include "ui/dialogs.h"
 #include "ui/maskedit.h"
 #include "ui/subwindow.h"

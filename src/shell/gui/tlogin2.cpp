@@ -1,13 +1,13 @@
 #include "shell/gui/tlogin2.h"
 
-#include "platform/platform.h"
 #include "common/desk.h"
-#include "shell/gui/tools.h"
-#include "store/password.h"
 #include "common/settings.h"
+#include "platform/platform.h"
+#include "shell/gui/tools.h"
 #include "shell/startup.h"
 #include "store/database.h"
 #include "store/defaults.h"
+#include "store/password.h"
 #include "ui/dialogs.h"
 #include "ui/maskedit.h"
 

@@ -1,7 +1,8 @@
 #include "shell/gui/tmain.h"
 
-#include "entry/gui/tfminput.h"
 #include "common/backups.h"
+#include "common/settings.h"
+#include "entry/gui/tfminput.h"
 #include "platform/platform.h"
 #include "reports/gui/customerreport.h"
 #include "reports/gui/totalsreport.h"
@@ -9,7 +10,6 @@
 #include "shell/gui/tloadcon.h"
 #include "shell/gui/tlogin2.h"
 #include "shell/gui/tmenusetup.h"
-#include "common/settings.h"
 #include "shell/soundfiles.h"
 #include "shell/startup.h"
 #include "store/database.h"

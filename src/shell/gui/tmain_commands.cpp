@@ -1,10 +1,10 @@
 // The commands the main window does itself.
 
+#include "common/settings.h"
 #include "entry/gui/tfminput.h"
 #include "entry/recorder.h"
 #include "entry/stake.h"
 #include "shell/gui/tmain.h"
-#include "common/settings.h"
 #include "shell/startup.h"
 #include "store/database.h"
 #include "store/defaults.h"

@@ -1,7 +1,7 @@
 // The pop-up commands that make this computer a server or a station.
 
-#include "shell/gui/tmain.h"
 #include "common/settings.h"
+#include "shell/gui/tmain.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
 

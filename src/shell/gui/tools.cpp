@@ -1,7 +1,7 @@
 #include "shell/gui/tools.h"
 
-#include "platform/platform.h"
 #include "common/desk.h"
+#include "platform/platform.h"
 #include "ui/dialogs.h"
 
 #include <QFileInfo>
