@@ -109,6 +109,18 @@ CopyResult runCopy(Database& book, const CopyJob& job) {
         result.detail = snapshot.detail;
         return result;
     }
+    if (job.finish) {
+        try {
+            result.detail = job.finish(temp);
+        } catch (const StoreError& error) {
+            result.detail = error.message();
+        }
+        if (!result.detail.isEmpty()) {
+            for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+                QFile::remove(temp + QLatin1String(suffix));
+            return result;
+        }
+    }
     result.detail = replaceWith(temp, job.target);
     if (!result.detail.isEmpty())
         return result;

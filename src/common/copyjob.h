@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // One copy of the book: a consistent snapshot at target, then plain file copies of that
 // finished snapshot at each path of alsoTo. Every file is written beside its place and renamed
@@ -15,6 +16,9 @@ struct CopyJob {
     // No copy: every page of the book is read and checked. Written then means sound; target
     // only names the job.
     bool checkOnly = false;
+    // Run on the finished snapshot (its path) before it is put in place: what went wrong, or
+    // empty. A copy whose finish fails is not put in place.
+    std::function<QString(const QString& file)> finish = nullptr;
     bool isEmpty() const { return target.isEmpty(); }
 
     static CopyJob check(const QString& bookPath) {

@@ -44,15 +44,32 @@ void Desk::releaseOwn() {
 }
 
 std::unique_ptr<Database> Desk::openOwn() const {
+    if (readOnly())
+        return Database::openExistingReadOnly(run_.archive);
     return location::openBook(run_.ownPath(), run_.programFolder);
 }
 
 std::unique_ptr<Database> Desk::openShared() const {
+    if (readOnly())
+        return Database::openExistingReadOnly(run_.archive);
     return Database::openExisting(run_.sharedPath);
 }
 
+QString Desk::bookLocation() const {
+    if (readOnly())
+        return run_.archive;
+    const QString bets = run_.isStation() ? QString() : betsLocation(false);
+    return bets.isEmpty() ? run_.ownPath() : bets;
+}
+
+std::unique_ptr<Database> Desk::openBook() const {
+    const QString book = bookLocation();
+    return book == run_.ownPath() || readOnly() ? openOwn() : Database::openExisting(book);
+}
+
 Backups Desk::backups() {
-    return Backups(own(), run_.programFolder, run_.isStation() ? QString() : betsLocation(false));
+    const QString book = bookLocation();
+    return Backups(own(), run_.programFolder, book == run_.ownPath() ? QString() : book);
 }
 
 QString Desk::betsLocation(bool lanAuto) const {

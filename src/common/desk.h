@@ -12,7 +12,16 @@
 class Database;
 
 // What changed in the book, for the windows that show it.
-enum class BookChange { linesWritten, cut, takenBack, deleted, imported };
+enum class BookChange {
+    linesWritten,
+    cut,
+    takenBack,
+    deleted,
+    imported,
+    consolidated,
+    rebuilt,
+    startedOver
+};
 
 // What every window is given: the facts of this run, the computer's own book, the ways to
 // open the shared book and the book bet lines go to, and the news of what changed. A window
@@ -40,6 +49,14 @@ public:
     // LAN mode, none (nullptr: the own book) otherwise.
     // Where the entry form's lines go: empty for the own book, else the shared book's location.
     QString betsLocation(bool lanAuto) const;
+
+    // The book of this computer's draw, which the start-over, the deletions and the
+    // consolidation work on: the book its lines go to on a server computer whose shared book is
+    // on a database server, the own book otherwise.
+    QString bookLocation() const;
+    std::unique_ptr<Database> openBook() const;
+    // A desk over an archived draw: its books cannot be written.
+    bool readOnly() const { return !run_.archive.isEmpty(); }
 
     // Copies of the own book written off the window's thread.
     BackgroundCopies& copies() { return copies_; }

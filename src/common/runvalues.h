@@ -20,6 +20,11 @@ struct RunValues {
     int instanceCount = 0;
     int stationCeiling = 50; // back22
     int kindNamingMode = 0;  // back13
+    // A past draw shown as it was: every book of the desk is this archive, opened read-only,
+    // and every view says so with the banner.
+    QString archive;
+    QString archiveBanner;
+    QString archiveTitle; // the draw in a few words, for printed headings
 
     QString ownPath() const { return programFolder + QStringLiteral("db/tabulox.mde"); }
     bool isStation() const { return SettingsRecord::isStation(tran); }

@@ -9,6 +9,21 @@
 
 namespace prizecheck {
 
+QString rowCaption(Kind kind, int mode) {
+    switch (kind) {
+    case Kind::t2:
+        return mode == 1   ? QStringLiteral("หัว2ตัว")
+               : mode == 2 ? QStringLiteral("2ตัวx")
+                           : QStringLiteral("คู่โต๊ด");
+    case Kind::h4:
+        return mode == 1 ? QStringLiteral("หัว3ตัวโต๊ด") : QStringLiteral("กลุ่ม4ตัว");
+    case Kind::h5:
+        return mode == 1 ? QStringLiteral("หัว3ตัว") : QStringLiteral("กลุ่ม5ตัว");
+    default:
+        return QString::fromUtf8(kindInfo(kind).caption);
+    }
+}
+
 namespace {
 
 // Reads the rows of a source that win, each with the times it wins.

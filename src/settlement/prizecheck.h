@@ -16,6 +16,8 @@ namespace prizecheck {
 
 // The kinds in the order of the form's rows.
 const std::array<Kind, kKindCount>& rowOrder();
+// A row's caption before a check, in a kind naming mode.
+QString rowCaption(Kind kind, int mode);
 
 struct KindResult {
     Kind kind = Kind::h3;

@@ -166,6 +166,11 @@ bool holdCut(Database& db) {
         .toBool();
 }
 
+void holdBetTables(Database& db) {
+    if (onServer(db))
+        db.exec(QStringLiteral("LOCK TABLE tball, tballcus, tblog IN EXCLUSIVE MODE"));
+}
+
 int widenCache(Database& db) {
     if (onServer(db))
         return 0;

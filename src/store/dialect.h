@@ -56,6 +56,9 @@ QString beginWrite(Engine engine);
 // Inside such a transaction: takes the book's cut lock for this transaction alone, or returns
 // false at once when another connection holds it (an SQLite book's write lock already is it).
 bool holdCut(Database& db);
+// Inside a transaction: no other connection writes a bet line, a stored line or a line's log
+// until it ends, while readers go on (an SQLite book's write lock already is it).
+void holdBetTables(Database& db);
 
 // The statement that removes every row of a table and keeps its counter where it is (a server
 // frees the rows at once, as an SQLite book does for a table without triggers).

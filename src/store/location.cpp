@@ -131,6 +131,8 @@ std::unique_ptr<Database> openBook(const QString& path, const QString& programFo
 std::unique_ptr<Database> createServerBook(const QString& address) {
     std::unique_ptr<Database> db = Database::openServer(address);
     schema::createMissing(*db, address);
+    // A book made by an earlier version gains what came since.
+    schema::upgradeOldLayout(*db);
     return db;
 }
 

@@ -40,8 +40,15 @@ void seedFresh(Database& db, const QString& programFolder);
 // tball the kept sums are emptied with it.
 void recreateBetTable(Database& db, const QString& name);
 
+// Sets the kept sums (tbtotals, tbkind) from the lines of tball, as the triggers would have
+// kept them: for a rewrite of the book that stopped the triggers.
+void recountSums(Database& db);
+
+// The summary of a past draw that its archive carries (one row), made in the archive file only.
+ObjectDef drawSummaryDef(Engine engine);
+
 // Brings an old-layout database up to date: backc 19 -> 25 columns, emenu 30 -> 33, the
-// tables added later and the unique customer code (left out while codes are shared). Each
+// tables added later, the date of the last prize check and the unique customer code (left out while codes are shared). Each
 // table's column additions stop silently at the first failure.
 // A failing creation is returned as the database's message (start-up shows it and goes on).
 QStringList upgradeOldLayout(Database& db);

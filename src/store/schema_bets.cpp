@@ -109,6 +109,18 @@ QVector<ObjectDef> betViewDefs(Engine) {
     return views;
 }
 
+void recountSums(Database& db) {
+    db.exec(QStringLiteral("DELETE FROM tbtotals"));
+    db.exec(QStringLiteral("DELETE FROM tbkind"));
+    db.exec(QStringLiteral(
+        "INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT coalesce(codeins, ''), "
+        "coalesce(num, ''), sum(coalesce(h, 0)), sum(coalesce(t, 0)), sum(coalesce(l, 0)), "
+        "count(*) FROM tball GROUP BY coalesce(codeins, ''), coalesce(num, '')"));
+    db.exec(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT coalesce(codeins, "
+                           "''), sum(coalesce(h, 0)), sum(coalesce(t, 0)), sum(coalesce(l, 0)), "
+                           "count(*), count(num) FROM tball GROUP BY coalesce(codeins, '')"));
+}
+
 void recreateBetTable(Database& db, const QString& name) {
     for (const ObjectDef& def : betTableDefs(db.engine())) {
         if (def.name.compare(name, Qt::CaseInsensitive) != 0)

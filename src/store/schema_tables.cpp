@@ -159,6 +159,17 @@ ObjectDef pairTable(Engine e, const QString& name, const QString& stake, const Q
 
 } // namespace
 
+ObjectDef drawSummaryDef(Engine e) {
+    return table(QStringLiteral("drawsum"), {{QStringLiteral("drawdate"), text(e)},
+                                             {QStringLiteral("savedat"), text(e)},
+                                             {QStringLiteral("lines"), whole(e)},
+                                             {QStringLiteral("records"), whole(e)},
+                                             {QStringLiteral("stakes"), number(e)},
+                                             {QStringLiteral("kept"), number(e)},
+                                             {QStringLiteral("sent"), number(e)},
+                                             {QStringLiteral("net"), whole(e)}});
+}
+
 QVector<ObjectDef> tableDefs(Engine e) {
     QVector<ObjectDef> defs;
     const QString num = QStringLiteral("num");
@@ -244,9 +255,11 @@ QVector<ObjectDef> tableDefs(Engine e) {
                       kindCodes() << QStringLiteral("hb") << QStringLiteral("lb"));
     defs << textTable(e, QStringLiteral("change3"),
                       kindCodes() << QStringLiteral("hb") << QStringLiteral("lb"));
+    // The draw as last typed; ckdate the day it was last checked.
     defs << textTable(e, QStringLiteral("checkdata"),
                       {QStringLiteral("h3"), QStringLiteral("l2"), QStringLiteral("l31"),
-                       QStringLiteral("l32"), QStringLiteral("l33"), QStringLiteral("l34")});
+                       QStringLiteral("l32"), QStringLiteral("l33"), QStringLiteral("l34"),
+                       QStringLiteral("ckdate")});
     defs << table(QStringLiteral("checkcus"), {{num, text(e)},
                                                {h, number(e)},
                                                {cus, text(e)},

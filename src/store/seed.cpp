@@ -133,7 +133,7 @@ void seedFresh(Database& db, const QString& programFolder) {
     insertRow(db, QStringLiteral("change"), defaults::payRates());
     insertRow(db, QStringLiteral("change2"), defaults::kindLimits());
     insertRow(db, QStringLiteral("change3"), defaults::discountRates());
-    insertRow(db, QStringLiteral("checkdata"), repeated(QString(), 6));
+    insertRow(db, QStringLiteral("checkdata"), repeated(QString(), 7));
     insertRow(db, QStringLiteral("cutlogc"), repeated(QStringLiteral("0"), 10));
 
     QVector<QVariantList> rows;

@@ -54,6 +54,9 @@ QStringList upgradeOldLayout(Database& db) {
             columns.push_back({QStringLiteral("back%1").arg(i), QStringLiteral("0")});
         addColumns(db, QStringLiteral("backc"), columns);
     }
+    // The day of the last prize check names the draw its archive keeps.
+    if (dialect::columnNames(db, QStringLiteral("checkdata")).size() == 6)
+        addColumns(db, QStringLiteral("checkdata"), {{QStringLiteral("ckdate"), QString()}});
     if (dialect::columnNames(db, QStringLiteral("emenu")).size() == 30) {
         addColumns(db, QStringLiteral("emenu"),
                    {{QStringLiteral("f8t"), QStringLiteral("2ตัวบน-ล่าง/กลับ")},

@@ -109,7 +109,7 @@ void TablesTest::seededRows() {
     QCOMPARE(rowsOf(db, "SELECT cstr2, tran FROM cstr"), QStringList{place + "|0"});
     QCOMPARE(db.scalar("SELECT pass FROM pass").toString(), defaults::storedPassword());
     QCOMPARE(db.scalar("SELECT l1 FROM \"limit\"").toDouble(), defaults::inputLimit().toDouble());
-    QCOMPARE(rowsOf(db, "SELECT * FROM checkdata"), QStringList{"|||||"});
+    QCOMPARE(rowsOf(db, "SELECT * FROM checkdata"), QStringList{"||||||"});
     // Every button and the set, normal and stock pages; the head page goes with the
     // head naming mode, which is off.
     QCOMPARE(rowsOf(db, "SELECT f1, f10, t1, t2, t3, t4, f1t, f8t, f9t, f10t FROM emenu"),

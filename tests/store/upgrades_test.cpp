@@ -49,10 +49,12 @@ QStringList oldEmenu() {
 
 // A complete book whose settings tables have the old layout and which lacks the late tables.
 void makeOld(Database& db) {
-    for (const char* table : {"backc", "emenu", "ref", "numlimit2", "h4cut2", "h3sent2", "l3sent2"})
+    for (const char* table : {"backc", "emenu", "ref", "numlimit2", "h4cut2", "h3sent2", "l3sent2",
+                              "checkdata"})
         db.exec(QString("DROP TABLE %1").arg(table));
     createWithRow(db, "backc", oldBackc());
     createWithRow(db, "emenu", oldEmenu());
+    createWithRow(db, "checkdata", {"h3", "l2", "l31", "l32", "l33", "l34"});
     db.exec("CREATE TABLE ref (ref1 " + dialect::textType(db.engine()) + ")");
 }
 
@@ -80,6 +82,8 @@ void UpgradesTest::oldLayoutIsBroughtUpToDate() {
     QCOMPARE(db.columnNames("numlimit2"), (QStringList{"num", "h", "codeins", "id"}));
     QCOMPARE(db.columnNames("l3sent2"), (QStringList{"num", "l", "rep"}));
     QCOMPARE(db.scalar("SELECT count(*) FROM numlimit2").toInt(), 0);
+    // The draw stays; the day of its last check is not known.
+    QCOMPARE(rowsOf(db, "SELECT h3, l34, ckdate FROM checkdata"), QStringList{"h3-v|l34-v|"});
 
     // A second start changes nothing.
     db.exec("UPDATE backc SET back20='1'");
@@ -87,6 +91,7 @@ void UpgradesTest::oldLayoutIsBroughtUpToDate() {
     QCOMPARE(schema::upgradeOldLayout(db), QStringList{});
     QCOMPARE(db.columnNames("backc").size(), 29);
     QCOMPARE(db.columnNames("emenu").size(), 33);
+    QCOMPARE(db.columnNames("checkdata").size(), 7);
     QCOMPARE(rowsOf(db, "SELECT back20, f9t FROM backc, emenu"), QStringList{"1|mine"});
 }
 

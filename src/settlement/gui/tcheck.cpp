@@ -1,6 +1,7 @@
 #include "settlement/gui/tcheck.h"
 
 #include "common/desk.h"
+#include "common/drawdate.h"
 #include "platform/platform.h"
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
@@ -23,22 +24,6 @@
 #include <QTimer>
 
 namespace {
-
-// The rows' captions before a check.
-QString rowCaption(Kind kind, int mode) {
-    switch (kind) {
-    case Kind::t2:
-        return mode == 1   ? QStringLiteral("หัว2ตัว")
-               : mode == 2 ? QStringLiteral("2ตัวx")
-                           : QStringLiteral("คู่โต๊ด");
-    case Kind::h4:
-        return mode == 1 ? QStringLiteral("หัว3ตัวโต๊ด") : QStringLiteral("กลุ่ม4ตัว");
-    case Kind::h5:
-        return mode == 1 ? QStringLiteral("หัว3ตัว") : QStringLiteral("กลุ่ม5ตัว");
-    default:
-        return QString::fromUtf8(kindInfo(kind).caption);
-    }
-}
 
 QLineEdit* box(QWidget* parent, int number, bool readOnly) {
     auto* edit = new QLineEdit(parent);
@@ -76,7 +61,7 @@ Tcheck::Tcheck(Desk& desk)
     for (int row = 0; row < kKindCount; ++row) {
         const size_t r = static_cast<size_t>(row);
         const Kind kind = prizecheck::rowOrder()[r];
-        captions_[r] = new QLabel(rowCaption(kind, mode_), this);
+        captions_[r] = new QLabel(prizecheck::rowCaption(kind, mode_), this);
         captions_[r]->setObjectName(QStringLiteral("caption%1").arg(row + 1));
         captions_[r]->setMinimumWidth(260);
         percents_[r] = box(this, 7 + row, false);
@@ -190,7 +175,7 @@ bool Tcheck::readPercents(std::array<qint64, kKindCount>* percents) {
         const qint64 value = percents_[r]->text().trimmed().toLongLong(&ok);
         if (!ok) {
             Dialogs::warning(this, QStringLiteral("%ส่วนลดของ%1ต้องเป็นตัวเลขจำนวนเต็ม")
-                                       .arg(rowCaption(prizecheck::rowOrder()[r], mode_)));
+                                       .arg(prizecheck::rowCaption(prizecheck::rowOrder()[r], mode_)));
             percents_[r]->setFocus();
             percents_[r]->selectAll();
             return false;
@@ -213,6 +198,7 @@ void Tcheck::runCheck() {
             Transaction write(*book_);
             prizecheck::storePercents(*book_, percents);
             drawstore::store(*book_, draw);
+            drawdate::markChecked(*book_, QDate::currentDate());
             write.commit();
         }
         bar_->setValue(30);

@@ -1,0 +1,243 @@
+#include "maintenance/deletion.h"
+
+#include "common/cutsession.h"
+#include "store/database.h"
+#include "store/dialect.h"
+#include "store/schema.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlQuery>
+#include <QVector>
+
+namespace deletion {
+
+namespace {
+
+// The book holds no index but its ids: the rows of one time are sought a stretch of ids at a
+// time, outward from a row of that time, until a stretch holds none.
+constexpr qint64 kStretch = 4096;
+
+struct Span {
+    qint64 first = 0;
+    qint64 last = -1;
+    bool isEmpty() const { return last < first; }
+};
+
+// The ids between which every row of tball whose column (ti2 or tim) holds value lies. Rows of
+// one time are written together, so they are found around a row of theirs.
+Span spanOf(Database& db, const char* column, const QString& value, qint64 around) {
+    const QString sql =
+        QStringLiteral("SELECT min(id), max(id) FROM tball WHERE id BETWEEN ? AND ? AND %1 = ?")
+            .arg(QLatin1String(column));
+    const qint64 top = db.scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+    Span span{around + 1, around};
+    for (qint64 high = around; high >= 1; high -= kStretch) {
+        QSqlQuery query = db.exec(sql, {high - kStretch + 1, high, value});
+        if (!query.next() || query.value(0).isNull())
+            break;
+        span.first = query.value(0).toLongLong();
+        span.last = qMax(span.last, query.value(1).toLongLong());
+    }
+    for (qint64 low = around + 1; low <= top; low += kStretch) {
+        QSqlQuery query = db.exec(sql, {low, low + kStretch - 1, value});
+        if (!query.next() || query.value(0).isNull())
+            break;
+        span.first = qMin(span.first, query.value(0).toLongLong());
+        span.last = query.value(1).toLongLong();
+    }
+    return span;
+}
+
+QString name(Table table) {
+    return table == Table::book ? QStringLiteral("tball") : QStringLiteral("tballcus");
+}
+
+// One deletion by condition.
+int deleteWhere(Database& db, Table table, const QString& condition, const QVariantList& binds) {
+    Transaction transaction(db, dialect::beginWrite(db.engine()));
+    const int rows =
+        db.exec(QStringLiteral("DELETE FROM %1 WHERE %2").arg(name(table), condition), binds)
+            .numRowsAffected();
+    transaction.commit();
+    return rows;
+}
+
+// A row of the book as its bet line knows it.
+struct LineRow {
+    qint64 id = 0;
+    QString num, codeins, cus;
+    QVariant customer; // cus as stored (null stays null)
+};
+
+QString keyOf(const LineRow& row) {
+    return row.num + QLatin1Char('\x1f') + row.codeins + QLatin1Char('\x1f') +
+           (row.customer.isNull() ? QStringLiteral("\x1e") : row.cus);
+}
+
+QVector<LineRow> readRows(QSqlQuery& query) {
+    QVector<LineRow> rows;
+    while (query.next()) {
+        LineRow row;
+        row.id = query.value(0).toLongLong();
+        row.num = query.value(1).toString();
+        row.codeins = query.value(2).toString();
+        row.customer = query.value(3);
+        row.cus = row.customer.toString();
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The rows of tballcus entered with the given rows of tball (all of one time): for each
+// number, kind and customer, the entered rows in the places the deleted ones held among the
+// book's rows of that time.
+QVector<qint64> enteredRowsOf(Database& db, const QString& time, const QSet<qint64>& deleted,
+                              qint64 around) {
+    const Span span = spanOf(db, "tim", time, around);
+    QSqlQuery query = db.exec(QStringLiteral("SELECT id, num, codeins, cus FROM tball WHERE id "
+                                             "BETWEEN ? AND ? AND tim = ? ORDER BY id"),
+                              {span.first, span.last, time});
+    QHash<QString, QVector<int>> places; // key -> places of the deleted rows among its rows
+    QHash<QString, int> seen;
+    QHash<QString, LineRow> keys;
+    for (const LineRow& row : readRows(query)) {
+        const QString key = keyOf(row);
+        const int place = seen[key]++;
+        if (deleted.contains(row.id)) {
+            places[key].push_back(place);
+            keys.insert(key, row);
+        }
+    }
+    QVector<qint64> entered;
+    for (auto it = places.cbegin(); it != places.cend(); ++it) {
+        const LineRow& row = keys.value(it.key());
+        QSqlQuery candidates =
+            row.customer.isNull()
+                ? db.exec(QStringLiteral("SELECT id FROM tballcus WHERE codeins = ? AND num = ? "
+                                         "AND cus IS NULL AND tim = ? ORDER BY id"),
+                          {row.codeins, row.num, time})
+                : db.exec(QStringLiteral("SELECT id FROM tballcus WHERE codeins = ? AND num = ? "
+                                         "AND cus = ? AND tim = ? ORDER BY id"),
+                          {row.codeins, row.num, row.cus, time});
+        QVector<qint64> ids;
+        while (candidates.next())
+            ids.push_back(candidates.value(0).toLongLong());
+        for (int place : it.value()) {
+            if (place < ids.size())
+                entered.push_back(ids.at(place));
+        }
+    }
+    return entered;
+}
+
+void deleteIds(Database& db, const QString& table, const QVector<qint64>& ids) {
+    const int perStatement = 500;
+    for (int first = 0; first < ids.size(); first += perStatement) {
+        QStringList marks;
+        QVariantList binds;
+        for (int i = first; i < ids.size() && i < first + perStatement; ++i) {
+            marks << QStringLiteral("?");
+            binds << ids.at(i);
+        }
+        db.exec(QStringLiteral("DELETE FROM %1 WHERE id IN (%2)")
+                    .arg(table, marks.join(QLatin1Char(','))),
+                binds);
+    }
+}
+
+} // namespace
+
+QString tableName(Table table) {
+    return name(table);
+}
+
+QString questionEnding(Table table) {
+    return table == Table::book ? QStringLiteral("จากข้อมูลประมวลผลหรือไม่ ?")
+                                : QStringLiteral("จากข้อมูลสำรองหรือไม่ ?");
+}
+
+int byCustomer(Database& db, Table table, const QString& customer) {
+    return deleteWhere(db, table, QStringLiteral("cus = ?"), {customer});
+}
+
+int byEntry(Database& db, Table table, qint64 id, bool upTo) {
+    return deleteWhere(db, table, upTo ? QStringLiteral("id <= ?") : QStringLiteral("id >= ?"),
+                       {id});
+}
+
+int byKind(Database& db, Table table, Kind kind) {
+    return deleteWhere(db, table, QStringLiteral("codeins = ?"), {kindCode(kind)});
+}
+
+int numberOfLine(Database& db, qint64 picked, const QString& num, const QString& kindCode,
+                 const QString& stamp) {
+    Transaction transaction(db, dialect::beginWrite(db.engine()));
+    const Span span = spanOf(db, "ti2", stamp, picked);
+    const int rows = db.exec(QStringLiteral("DELETE FROM tball WHERE id BETWEEN ? AND ? AND "
+                                            "ti2 = ? AND num = ? AND codeins = ?"),
+                             {span.first, span.last, stamp, num, kindCode})
+                         .numRowsAffected();
+    db.exec(QStringLiteral("DELETE FROM tballcus WHERE ti2 = ? AND num = ? AND codeins = ?"),
+            {stamp, num, kindCode});
+    transaction.commit();
+    return rows;
+}
+
+int wholeLine(Database& db, qint64 picked, const QString& stamp) {
+    Transaction transaction(db, dialect::beginWrite(db.engine()));
+    const Span span = spanOf(db, "ti2", stamp, picked);
+    const int rows =
+        db.exec(QStringLiteral("DELETE FROM tball WHERE id BETWEEN ? AND ? AND ti2 = ?"),
+                {span.first, span.last, stamp})
+            .numRowsAffected();
+    db.exec(QStringLiteral("DELETE FROM tballcus WHERE ti2 = ?"), {stamp});
+    transaction.commit();
+    return rows;
+}
+
+int rows(Database& db, qint64 first, qint64 last, bool alsoEntered) {
+    if (last < first)
+        std::swap(first, last);
+    Transaction transaction(db, dialect::beginWrite(db.engine()));
+    if (alsoEntered) {
+        // The deleted rows by the time their lines were entered.
+        QSqlQuery query = db.exec(
+            QStringLiteral("SELECT id, tim FROM tball WHERE id BETWEEN ? AND ? AND tim IS NOT "
+                           "NULL ORDER BY id"),
+            {first, last});
+        QHash<QString, QSet<qint64>> byTime;
+        QHash<QString, qint64> firstOf;
+        while (query.next()) {
+            const QString time = query.value(1).toString();
+            byTime[time].insert(query.value(0).toLongLong());
+            if (!firstOf.contains(time))
+                firstOf.insert(time, query.value(0).toLongLong());
+        }
+        QVector<qint64> entered;
+        for (auto it = byTime.cbegin(); it != byTime.cend(); ++it)
+            entered += enteredRowsOf(db, it.key(), it.value(), firstOf.value(it.key()));
+        deleteIds(db, QStringLiteral("tballcus"), entered);
+    }
+    const int deleted = db.exec(QStringLiteral("DELETE FROM tball WHERE id BETWEEN ? AND ?"),
+                                {first, last})
+                            .numRowsAffected();
+    transaction.commit();
+    return deleted;
+}
+
+int rebuildFromEntered(Database& db) {
+    cut::Session session(db);
+    schema::recreateBetTable(db, QStringLiteral("tball"));
+    cut::suspendSums(db);
+    const int rows =
+        db.exec(QStringLiteral("INSERT INTO tball (num, h, t, l, cus, tim, codeins, ti2) SELECT "
+                               "num, h, t, l, cus, tim, codeins, ti2 FROM tballcus ORDER BY id"))
+            .numRowsAffected();
+    schema::recountSums(db);
+    cut::resumeSums(db);
+    session.commit();
+    return rows;
+}
+
+} // namespace deletion
