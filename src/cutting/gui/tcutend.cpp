@@ -7,6 +7,7 @@
 #include "cutting/gui/sentreport.h"
 #include "platform/platform.h"
 #include "store/database.h"
+#include "ui/copyprompt.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"
 
@@ -84,16 +85,7 @@ void Tcutend::advance() {
 
 bool Tcutend::copyFirst() {
     Backups backups = desk_.backups();
-    const CopyResult copy = cut::preCutCopy(backups);
-    if (copy.written())
-        return true;
-    if (copy.status == CopyResult::Damaged) {
-        desk_.bookFoundDamaged();
-        return false;
-    }
-    return Dialogs::question(this, QStringLiteral("ทำสำเนาฐานข้อมูลก่อนตัดยอดไม่ได้\n%1\n%2\n"
-                                                  "ต้องการตัดยอดต่อหรือไม่ ?")
-                                       .arg(copy.file, copy.detail));
+    return goOnAfterCopy(desk_, this, cut::preCutCopy(backups), QStringLiteral("ตัดยอด"));
 }
 
 void Tcutend::cutAll() {

@@ -5,8 +5,10 @@
 #include "store/database.h"
 
 #include "cutting/autocut.h"
+#include "entry/gui/tdelform.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -48,6 +50,14 @@ public:
     // A line is being typed: a number typed into (not left selected after a line) or a
     // stake box in use.
     bool lineUnderWay() const;
+
+    // The rows picked in the grid for the delete dialog, and the dialog while it is open.
+    const DeletePicks& deletePicks() const { return picks_; }
+    void forgetPicks();
+    Tdelform* deleteDialog() const { return delform_; }
+    void deleteDialogClosed();
+    // The grid shows the dialog's marks again.
+    void markPicks();
 
 public slots:
     // F1..F10 of the page shown.
@@ -135,6 +145,7 @@ private:
     // grid
     void gridClicked(int row);
     void cancelLine();
+    void openDeleteDialog();
     void rowsShownChanged(int index);
     void readSums();
     QPair<QColor, QColor> cellColours(int row, int column) const;
@@ -160,6 +171,9 @@ private:
     bool nameChosen_ = false;
     bool cancelPressed_ = false;
     bool rowClicked_ = false;
+    DeletePicks picks_;
+    int picksClicked_ = 0;
+    QPointer<Tdelform> delform_;
     int idle_ = 0;
     int keystrokes_ = 0;
     quint8 restart_ = 0;

@@ -82,6 +82,8 @@ QPair<QColor, QColor> Tfminput::cellColours(int row, int column) const {
     if (cutComing_)
         return {QColor(Qt::red), QColor(Qt::white)};
     const qint64 id = bookGrid_->value(row, QStringLiteral("id")).toLongLong();
+    if (delform_ && delform_->marks(id, bookGrid_->value(row, QStringLiteral("ti2")).toString()))
+        return {palette().color(QPalette::Highlight), palette().color(QPalette::HighlightedText)};
     if (id > lastIdBefore_ && id <= lastIdAfter_) {
         if (column == bookGrid_->columnOf(QStringLiteral("num")))
             return {QColor(Qt::green), QColor(Qt::blue)};
@@ -120,23 +122,56 @@ void Tfminput::colourTotals() {
     lineProgress_->setValue(0);
 }
 
-void Tfminput::gridClicked(int) {
+void Tfminput::gridClicked(int row) {
     rowClicked_ = true;
     refreshTimer_->stop();
     restart_ = 10;
     idle_ = 180;
+    const qint64 id = bookGrid_->value(row, QStringLiteral("id")).toLongLong();
+    const bool unstamped = bookGrid_->value(row, QStringLiteral("ti2")).toString() ==
+                           QLatin1String("yy");
     try {
         Recorder(bets()).stampUnstamped();
+        // The picked row as it is stamped now.
+        QSqlQuery picked =
+            bets().exec(QStringLiteral("SELECT num, codeins, ti2 FROM tball WHERE id = ?"), {id});
+        if (picked.next()) {
+            picks_.id = id;
+            picks_.num = picked.value(0).toString();
+            picks_.kind = picked.value(1).toString();
+            picks_.stamp = picked.value(2).toString();
+            // Alternate clicks pick the two ends of a range.
+            if (++picksClicked_ % 2 == 1) {
+                picks_.first = id;
+                picks_.firstNum = picks_.num;
+                picks_.last = 0;
+                picks_.lastNum.clear();
+            } else {
+                picks_.last = id;
+                picks_.lastNum = picks_.num;
+            }
+        }
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
     }
+    if (unstamped) {
+        bookGrid_->reselect(true);
+        bookGrid_->view()->selectRow(row);
+    }
+    const int rows = bookGrid_->model()->rowCount();
+    picks_.gridLast = rows > 0 ? bookGrid_->value(rows - 1, QStringLiteral("id")).toLongLong() : 0;
+    markPicks();
     if (cancelPressed_) {
         cancelPressed_ = false;
-        Dialogs::info(this, QStringLiteral("เมนูลบข้อมูลยังไม่มีในรุ่นนี้ ลบข้อมูลได้จากตารางด้านล่าง"));
+        openDeleteDialog();
     }
 }
 
 void Tfminput::cancelLine() {
+    if (rowClicked_ && picks_.any()) {
+        openDeleteDialog();
+        return;
+    }
     try {
         Recorder(bets()).stampUnstamped();
     } catch (const StoreError& error) {
@@ -145,6 +180,35 @@ void Tfminput::cancelLine() {
     }
     cancelPressed_ = true;
     Dialogs::info(this, QStringLiteral("กรุณาเลือกข้อมูลที่ต้องการลบ"));
+}
+
+void Tfminput::openDeleteDialog() {
+    if (!delform_) {
+        delform_ = new Tdelform(desk_, *this);
+        delform_->show();
+    }
+    delform_->raise();
+    cancelButton_->setEnabled(false);
+    markPicks();
+}
+
+void Tfminput::deleteDialogClosed() {
+    delform_ = nullptr;
+    cancelButton_->setEnabled(true);
+    markPicks();
+}
+
+void Tfminput::forgetPicks() {
+    picks_ = DeletePicks();
+    picksClicked_ = 0;
+    rowClicked_ = false;
+    markPicks();
+}
+
+void Tfminput::markPicks() {
+    if (delform_)
+        delform_->onTimer1();
+    bookGrid_->view()->viewport()->update();
 }
 
 void Tfminput::rowsShownChanged(int index) {
@@ -168,6 +232,7 @@ void Tfminput::onTimer1() {
 void Tfminput::onTimer2() {
     clock_->setText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")));
     lineGauge_->setValue(lineProgress_->value());
+    cancelButton_->setEnabled(!delform_);
     if (station_) {
         idle_ = 0;
         refreshTimer_->start();

@@ -127,6 +127,22 @@ void Tmain::listen() {
         totals::show(*desk_, QLatin1String(totals::viewOf(kind, totals::Order::byNumber)->className));
     });
     connect(&desk, &Desk::remainingWanted, this, [this] { customerviews::showRemaining(*desk_); });
+    // A new draw: the tick counter starts again, and so does the entry form.
+    connect(&desk, &Desk::bookChanged, this, [this](BookChange change) {
+        if (change != BookChange::startedOver)
+            return;
+        ticks_ = 0;
+        desk_->setStatus(6, QString::number(ticks_));
+        QTimer::singleShot(0, this, [this] {
+            if (hasEnded())
+                return;
+            for (QMdiSubWindow* window : mdi_->subWindowList()) {
+                if (qobject_cast<Tfminput*>(window->widget()))
+                    window->close();
+            }
+            openEntryForm();
+        });
+    });
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.

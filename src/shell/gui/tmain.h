@@ -136,6 +136,9 @@ private:
     // A small window at its own size, centred over the frame.
     void showCentred(QMdiSubWindow* window);
     template <typename Window> void openSingle(bool maximised = false);
+    // The deletions and the consolidation first take their numbered copy.
+    void openAfterCopy(const QString& prefix, const QString& action,
+                       const std::function<void()>& open);
     // Opens the menu cut's progress window, or closes it when it is open.
     void toggleMenuCut();
     // The automatic cut's switch as the shared book holds it (off when it cannot be read).

@@ -9,6 +9,10 @@
 #include "cutting/gui/tcutover.h"
 #include "cutting/gui/tnumlimitf.h"
 #include "cutting/gui/tnumlimitf2.h"
+#include "maintenance/gui/rebuild.h"
+#include "maintenance/gui/tdeloption.h"
+#include "maintenance/gui/tstartover.h"
+#include "maintenance/gui/tupdateform.h"
 #include "platform/platform.h"
 #include "reports/gui/tallinput.h"
 #include "reports/gui/tformallbycus.h"
@@ -25,6 +29,7 @@
 #include "shell/gui/tools.h"
 #include "store/defaults.h"
 #include "store/kindcaptions.h"
+#include "ui/copyprompt.h"
 
 #include <QContextMenuEvent>
 #include <QMdiArea>
@@ -187,10 +192,16 @@ QVector<Tmain::Command> Tmain::commands() {
     addLater(rows, {cut, QStringLiteral("รวมกลุ่มตัวโต๊ด")}, {QStringLiteral("รวมกลุ่ม3ตัวโต๊ด")});
 
     const QStringList removal = {QStringLiteral("(8)ลบข้อมูล")};
-    addLater(rows, removal, {QStringLiteral("ลบข้อมูลทั้งหมดเพื่อเริ่มใหม่")});
+    add(removal, QStringLiteral("ลบข้อมูลทั้งหมดเพื่อเริ่มใหม่"), [this] {
+        if (askCode())
+            openSingle<Tstartover>();
+    });
     add(removal, QStringLiteral("ลบข้อมูลยอดเกินอั้นสะสม"),
         [this] { cutcommands::deleteLog(desk(), this); });
-    addLater(rows, removal, {QStringLiteral("ลบข้อมูลตามเงื่อนไข")});
+    add(removal, QStringLiteral("ลบข้อมูลตามเงื่อนไข"), [this] {
+        openAfterCopy(QStringLiteral("D"), QStringLiteral("ลบข้อมูล"),
+                      [this] { openSingle<Tdeloption>(); });
+    });
 
     const QStringList care = {QStringLiteral("(9)การบำรุงรักษา")};
     add(care, QStringLiteral("Repair_Server"),
@@ -203,10 +214,13 @@ QVector<Tmain::Command> Tmain::commands() {
     add(care, QStringLiteral("แสดงฐานข้อมูลสำรอง"),
         [this] { startTool(QStringLiteral("backupbrowser"), true); });
     add(care, QStringLiteral("แสดงอุปกรณ์การเชื่อมต่อ Ctrl+N"), [this] { openNetworkPanel(); });
-    addLater(rows, care,
-             {QStringLiteral("ถ่ายโอนข้อมูลสำรองไปที่ข้อมูลประมวลผล"),
-              QStringLiteral("Loadข้อมูลทั้งหมดที่ส่งไปServerเข้าตารางประมวลผล"),
-              QStringLiteral("ปรับปรุงตารางข้อมูล")});
+    add(care, QStringLiteral("ถ่ายโอนข้อมูลสำรองไปที่ข้อมูลประมวลผล"),
+        [this] { maintenancecommands::rebuildFromEntered(desk(), this); });
+    addLater(rows, care, {QStringLiteral("Loadข้อมูลทั้งหมดที่ส่งไปServerเข้าตารางประมวลผล")});
+    add(care, QStringLiteral("ปรับปรุงตารางข้อมูล"), [this] {
+        openAfterCopy(QStringLiteral("U"), QStringLiteral("ปรับปรุงตารางข้อมูล"),
+                      [this] { openSingle<Tupdateform>(); });
+    });
 
     const QStringList help = {QStringLiteral("(11)ช่วยเหลือ")};
     add(help, QStringLiteral("อ่านคู่มือเมนู All in one"),
@@ -333,6 +347,19 @@ template <typename Window> void Tmain::openSingle(bool maximised) {
         else
             showCentred(window);
     }
+}
+
+void Tmain::openAfterCopy(const QString& prefix, const QString& action,
+                          const std::function<void()>& open) {
+    CopyResult copy;
+    try {
+        Backups backups = desk().backups();
+        copy = backups.numberedCopy(prefix);
+    } catch (const StoreError& error) {
+        copy.detail = error.message();
+    }
+    if (goOnAfterCopy(desk(), this, copy, action))
+        open();
 }
 
 bool Tmain::autoCutOn() {
