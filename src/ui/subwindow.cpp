@@ -3,8 +3,14 @@
 #include <QMdiSubWindow>
 
 void closeWithFrame(QWidget* window) {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        frame->close();
-    else
-        window->close();
+    // The frame may hold the window inside another widget (a past draw's banner).
+    for (QWidget* parent = window->parentWidget(); parent; parent = parent->parentWidget()) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parent)) {
+            frame->close();
+            return;
+        }
+        if (parent->isWindow())
+            break;
+    }
+    window->close();
 }

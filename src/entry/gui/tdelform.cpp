@@ -122,6 +122,8 @@ void Tdelform::deletePicked() {
         return;
     }
     Database& bets = form_.bets();
+    // Said once the form shows the book after the deletion.
+    QString said;
     if (number_->isChecked()) {
         if (!Dialogs::question(this, QStringLiteral("คุณจะลบเลข") + picks.num +
                                          QStringLiteral("หรือไม่ ?"))) {
@@ -130,14 +132,14 @@ void Tdelform::deletePicked() {
                        return deletion::numberOfLine(bets, picks.id, picks.num, picks.kind,
                                                      picks.stamp);
                    })) {
-            Dialogs::info(this, QStringLiteral("ลบเลข") + picks.num + QStringLiteral("เรียบร้อย"));
+            said = QStringLiteral("ลบเลข") + picks.num + QStringLiteral("เรียบร้อย");
         }
     } else if (line_->isChecked()) {
         if (!Dialogs::question(this, QStringLiteral("คุณจะลบข้อมูลเลขที่ป้อนเวลา") + picks.stamp +
                                          QStringLiteral("หรือไม่ ?"))) {
             Dialogs::info(this, QStringLiteral("ยกเลิกการลบข้อมูลเลขที่ป้อนเวลา") + picks.stamp);
         } else if (run([&] { return deletion::wholeLine(bets, picks.id, picks.stamp); })) {
-            Dialogs::info(this, QStringLiteral("ลบข้อมูลเรียบร้อย"));
+            said = QStringLiteral("ลบข้อมูลเรียบร้อย");
         }
     } else if (toEnd_->isChecked()) {
         if (!Dialogs::question(this, QStringLiteral("คุณจะลบข้อมูลการป้อนที่เริ่มจากเลข") + picks.num +
@@ -148,7 +150,7 @@ void Tdelform::deletePicked() {
                        return deletion::rows(bets, picks.id, qMax(picks.id, picks.gridLast),
                                              !desk_.run().isStation());
                    })) {
-            Dialogs::info(this, QStringLiteral("ลบข้อมูลเรียบร้อย"));
+            said = QStringLiteral("ลบข้อมูลเรียบร้อย");
         }
     } else {
         qint64 count = 0;
@@ -167,10 +169,12 @@ void Tdelform::deletePicked() {
             Dialogs::info(this, QStringLiteral("ยกเลิกการลบข้อมูลการป้อนที่เริ่มจากเลข") +
                                     picks.firstNum);
         } else if (run([&] { return deletion::rows(bets, picks.first, picks.last, true); })) {
-            Dialogs::info(this, rows + QStringLiteral("เรียบร้อย"));
+            said = rows + QStringLiteral("เรียบร้อย");
         }
     }
     done();
+    if (!said.isEmpty())
+        Dialogs::info(this, said);
 }
 
 void Tdelform::done() {

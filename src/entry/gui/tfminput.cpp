@@ -289,6 +289,9 @@ void Tfminput::openGrids() {
 
 void Tfminput::closeEvent(QCloseEvent* event) {
     nameChosen_ = false;
+    // The delete dialog's picks are this form's.
+    if (delform_)
+        delform_->close();
     QWidget::closeEvent(event);
 }
 

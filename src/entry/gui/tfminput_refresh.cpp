@@ -185,6 +185,10 @@ void Tfminput::cancelLine() {
 void Tfminput::openDeleteDialog() {
     if (!delform_) {
         delform_ = new Tdelform(desk_, *this);
+        delform_->adjustSize();
+        // Beside the grid, under the cancel button, clear of the number and its stakes.
+        const QPoint place = cancelButton_->mapToGlobal(QPoint(0, cancelButton_->height() + 8));
+        delform_->move(qMax(0, place.x() + cancelButton_->width() - delform_->width()), place.y());
         delform_->show();
     }
     delform_->raise();

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 // The kind chooser's captions: only naming mode 1 names its kinds otherwise.
@@ -117,6 +118,10 @@ Tdeloption::Tdeloption(Desk& desk)
             [this](const QModelIndex& index) { rowClicked(index.row()); });
     connect(remove, &QPushButton::clicked, this, &Tdeloption::deleteChosen);
     connect(again, &QPushButton::clicked, this, &Tdeloption::reset);
+    // Columns as wide as the first rows need, once per choice.
+    connect(rows_, &QAbstractItemModel::modelReset, grid_, [this] {
+        QTimer::singleShot(0, grid_, [this] { grid_->resizeColumnsToContents(); });
+    });
     connect(rows_, &BookRows::failed, this,
             [this](const QString& message) { Dialogs::warning(this, message); });
     showAll();

@@ -79,6 +79,8 @@ void Tstartover::copied(const QString& refusal) {
         finish();
         return;
     }
+    bar_->setValue(100);
+    status_->setText(QStringLiteral("สำรองข้อมูลไว้ที่ lastdb/lastdatadel.mde แล้ว"));
     if (!Dialogs::question(this, QStringLiteral("คุณจะลบข้อมูลทั้งหมดหรือไม่ ?"))) {
         finish();
         return;
@@ -89,6 +91,7 @@ void Tstartover::copied(const QString& refusal) {
     const int mode = desk_.run().kindNamingMode;
     options.netOf = [mode](Database& book) { return checkedNet(book, mode); };
     const QString book = desk_.bookLocation();
+    bar_->setValue(0);
     connect(job_, &BookJob::finished, this, &Tstartover::emptied);
     job_->start([this, book, options](const BookJob::Progress& progress) {
         startover::Options withProgress = options;

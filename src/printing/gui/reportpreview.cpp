@@ -69,6 +69,13 @@ ReportPreview::ReportPreview(const Report& report, const QString& title, QWidget
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QToolBar(this);
     layout->addWidget(bar);
+    banner_ = new QLabel(this);
+    banner_->setObjectName(QStringLiteral("banner"));
+    banner_->setStyleSheet(QStringLiteral("background: #ffe45c; color: #b00000; font-weight: bold; "
+                                          "padding: 4px;"));
+    banner_->setAlignment(Qt::AlignCenter);
+    banner_->hide();
+    layout->addWidget(banner_);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("pages"));
     scroll_->setAlignment(Qt::AlignCenter);
@@ -150,6 +157,11 @@ void ReportPreview::print() {
         Dialogs::warning(this, QStringLiteral("พิมพ์ไม่ได้ กรุณาตรวจสอบเครื่องพิมพ์"));
 }
 
+void ReportPreview::setBanner(const QString& text) {
+    banner_->setText(text);
+    banner_->setVisible(!text.isEmpty());
+}
+
 void ReportPreview::savePdf() {
     QString name = windowTitle().isEmpty() ? QStringLiteral("report") : windowTitle();
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
@@ -163,13 +175,23 @@ void ReportPreview::savePdf() {
         Dialogs::warning(this, error);
 }
 
-void ReportPreview::show(Desk& desk, const Report& report, const QString& title) {
+void ReportPreview::show(Desk& desk, const Report& shownReport, const QString& shownTitle) {
+    // A past draw's report says which draw it is, on the screen and on paper.
+    Report report = shownReport;
+    QString title = shownTitle;
+    const RunValues& run = desk.run();
+    if (desk.readOnly()) {
+        report.heading += QStringLiteral("  (") + run.archiveTitle + QLatin1Char(')');
+        title += QStringLiteral(" - ") + run.archiveBanner;
+    }
     desk.previewOpened();
     if (state().testMode) {
         state().shown.append({title, report});
     } else {
         // A window of its own: a dialog owned by the minimised main window would go with it.
         ReportPreview preview(report, title);
+        if (desk.readOnly())
+            preview.setBanner(run.archiveBanner);
         preview.setWindowModality(Qt::ApplicationModal);
         preview.setWindowState(Qt::WindowMaximized);
         preview.exec();

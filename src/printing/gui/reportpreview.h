@@ -43,6 +43,9 @@ public:
     int pageCount() const { return painter_.layout().pageCount(); }
     const ReportPainter& painter() const { return painter_; }
 
+    // A line above the pages (a past draw's banner).
+    void setBanner(const QString& text);
+
     // Pages from..to of the printer (all when its range is unset); false when it failed.
     bool printTo(QPrinter& printer) const;
 
@@ -84,6 +87,7 @@ private:
     PageView* view_;
     QScrollArea* scroll_;
     QLabel* pageLabel_;
+    QLabel* banner_ = nullptr;
     double zoom_ = 1;
 };
 

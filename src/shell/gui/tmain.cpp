@@ -133,14 +133,13 @@ void Tmain::listen() {
             return;
         ticks_ = 0;
         desk_->setStatus(6, QString::number(ticks_));
+        for (QMdiSubWindow* window : mdi_->subWindowList()) {
+            if (qobject_cast<Tfminput*>(window->widget()))
+                window->close();
+        }
         QTimer::singleShot(0, this, [this] {
-            if (hasEnded())
-                return;
-            for (QMdiSubWindow* window : mdi_->subWindowList()) {
-                if (qobject_cast<Tfminput*>(window->widget()))
-                    window->close();
-            }
-            openEntryForm();
+            if (!hasEnded())
+                openEntryForm();
         });
     });
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);

@@ -17,6 +17,7 @@ class QTimer;
 class QMenu;
 class Tfminput;
 class Tlogin2;
+struct PastDrawView;
 
 // The frame of the program: the desk every window is given, the menus built from the
 // command table, the status bar, the timers and the way the run ends. It is the one window
@@ -136,6 +137,12 @@ private:
     // A small window at its own size, centred over the frame.
     void showCentred(QMdiSubWindow* window);
     template <typename Window> void openSingle(bool maximised = false);
+    // The past draws' list with the views it can show of a draw.
+    void openPastDraws();
+    QVector<PastDrawView> pastDrawViews();
+    // A window of a past draw, under its banner; the draw's desk lives as long as the window.
+    void openPastView(const std::shared_ptr<Desk>& draw,
+                      const std::function<QWidget*(Desk&)>& create);
     // The deletions and the consolidation first take their numbered copy.
     void openAfterCopy(const QString& prefix, const QString& action,
                        const std::function<void()>& open);

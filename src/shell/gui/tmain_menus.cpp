@@ -166,6 +166,7 @@ QVector<Tmain::Command> Tmain::commands() {
         add({totals, QStringLiteral("18.แสดงยอดเลขอั้นที่ส่ง ล่าสุด")}, limited[i],
             view(v, totals::Mode::sent));
     }
+    add({totals}, QStringLiteral("งวดที่ผ่านมา"), [this] { openPastDraws(); });
 
     addLater(rows, {QStringLiteral("(4)แสดงยอดExcel")},
              {QStringLiteral("แสดงยอดปัจจุบัน"), QStringLiteral("แสดงยอดเก็บล่าสุด"),
