@@ -22,17 +22,10 @@
 
 using printing::ReportPreview;
 using testing::cellsOf;
+using testing::windowOf;
 using testing::runCommand;
 
 namespace {
-template <typename Window> Window* windowOf(Tmain* main) {
-    for (QMdiSubWindow* window : main->findChild<QMdiArea*>()->subWindowList()) {
-        if (auto* found = qobject_cast<Window*>(window->widget()))
-            return found;
-    }
-    return nullptr;
-}
-
 const QStringList kByLimit = {QStringLiteral("(7)การตัดยอด"), QStringLiteral("ตัดยอดเกินตามค่าอั้น")};
 } // namespace
 

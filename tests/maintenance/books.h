@@ -61,17 +61,6 @@ inline QStringList totalsOf(Database& db) {
     return rows;
 }
 
-// The kept sums against a fresh sum of tball.
-inline void verifySums(Database& db) {
-    QCOMPARE(rowsOf(db, "SELECT codeins, h, t, l, n, cnum FROM tbkind ORDER BY codeins"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), sum(h), sum(t), sum(l), count(*), "
-                        "count(num) FROM tball GROUP BY coalesce(codeins, '') ORDER BY 1"));
-    QCOMPARE(rowsOf(db, "SELECT codeins, num, h, t, l, n FROM tbtotals ORDER BY codeins, num"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), coalesce(num, ''), sum(h), sum(t), "
-                        "sum(l), count(*) FROM tball GROUP BY coalesce(codeins, ''), "
-                        "coalesce(num, '') ORDER BY 1, 2"));
-}
-
 // A table replaced by a view no statement can write: the next writer of it is refused.
 inline void replaceByView(Database& db, const QString& table, const QString& select) {
     db.exec(QStringLiteral("DROP TABLE %1%2")

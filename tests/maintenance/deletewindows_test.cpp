@@ -23,18 +23,11 @@
 #include <QTableView>
 
 using testing::child;
+using testing::windowOf;
 using testing::runCommand;
 
 namespace {
 using Shop = testing::EntryShop;
-
-template <typename Window> Window* windowOf(Tmain* main) {
-    for (QMdiSubWindow* window : main->mdi()->subWindowList()) {
-        if (auto* found = qobject_cast<Window*>(window->widget()))
-            return found;
-    }
-    return nullptr;
-}
 
 // A click where a clerk clicks: a choice on its mark, a button in its middle.
 void click(QWidget* button) {

@@ -90,7 +90,7 @@ void DeletionTest::byCondition() {
     // A name is a value, never a part of the statement.
     QCOMPARE(deletion::byCustomer(db, Table::book, "x' OR '1'='1"), 0);
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball"), QStringList{"3"});
-    books::verifySums(db);
+    verifyKeptSums(db);
     QCOMPARE(deletion::questionEnding(Table::entered), QStringLiteral("จากข้อมูลสำรองหรือไม่ ?"));
 }
 
@@ -111,7 +111,7 @@ void DeletionTest::oneNumberAndOneLine() {
     QCOMPARE(deletion::wholeLine(db, idOf(db, "tball", "12", "h2", at(0)), at(0)), 3);
     QCOMPARE(rowsIn(db, "tball"), QStringList{"123|2|ก|h3"});
     QCOMPARE(rowsIn(db, "tballcus"), QStringList{"123|2|ก|h3"});
-    books::verifySums(db);
+    verifyKeptSums(db);
 }
 
 void DeletionTest::rowsAfterACutTakeTheirOwnLines() {
@@ -130,7 +130,7 @@ void DeletionTest::rowsAfterACutTakeTheirOwnLines() {
         QCOMPARE(rowsIn(db, "tballcus"),
                  (QStringList{"123|100|ก|h3", "123|50|ก|t3", "123|20|ก|h3", "45|10|ค|h2",
                               "45|11|ค|h2", "999|1|ข|h3"}));
-        books::verifySums(db);
+        verifyKeptSums(db);
     }
     {
         // The second of two equal rows of a line takes the second entered one.
@@ -157,7 +157,7 @@ void DeletionTest::rowsAfterACutTakeTheirOwnLines() {
         // A station keeps its entered lines whatever it deletes.
         QCOMPARE(deletion::rows(db, 1, 3, false), 2);
         QCOMPARE(rowsIn(db, "tballcus"), entered);
-        books::verifySums(db);
+        verifyKeptSums(db);
     }
 }
 
@@ -175,7 +175,7 @@ void DeletionTest::aTimeOfManyRows() {
                               .toLongLong();
     QCOMPARE(deletion::wholeLine(db, middle, at(5)), 10000);
     QCOMPARE(rowsIn(db, "tball"), (QStringList{"111|1|ก|h3", "222|2|ก|h3"}));
-    books::verifySums(db);
+    verifyKeptSums(db);
 }
 
 void DeletionTest::rebuildFromTheEnteredLines() {
@@ -192,7 +192,7 @@ void DeletionTest::rebuildFromTheEnteredLines() {
              entered);
     QCOMPARE(rowsOf(db, "SELECT min(id), max(id) FROM tball"), QStringList{"1|9"});
     QCOMPARE(books::sortedRows(db, "h3cut"), kept);
-    books::verifySums(db);
+    verifyKeptSums(db);
     QCOMPARE(rowsOf(db, "SELECT h FROM h3 WHERE num = '123'"), QStringList{"120"});
 
     // The lines keep their stamps: the dialog takes back one line, not the whole book.

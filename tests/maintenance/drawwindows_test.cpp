@@ -28,17 +28,10 @@
 
 using printing::ReportPreview;
 using testing::runCommand;
+using testing::windowOf;
 
 namespace {
 using Shop = testing::EntryShop;
-
-template <typename Window> Window* windowOf(Tmain* main) {
-    for (QMdiSubWindow* window : main->mdi()->subWindowList()) {
-        if (auto* found = qobject_cast<Window*>(window->widget()))
-            return found;
-    }
-    return nullptr;
-}
 
 const QStringList kRemoval = {QStringLiteral("(8)ลบข้อมูล")};
 const QStringList kCare = {QStringLiteral("(9)การบำรุงรักษา")};

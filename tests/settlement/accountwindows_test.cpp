@@ -20,6 +20,7 @@
 
 using printing::ReportPreview;
 using testing::cellsOf;
+using testing::windowOf;
 
 namespace {
 const QString kTotals = QStringLiteral("(3)แสดงยอด");
@@ -57,14 +58,6 @@ void fill(testing::Shop& shop) {
     line("สมศรี", "h1", 30);       // 30, nothing to collect
     line("สมศรี", "t3", 50);       // 5
     line("แบบรวม", "h3", 500);    // nobody's account
-}
-
-template <typename Window> Window* windowOf(Tmain* main) {
-    for (QMdiSubWindow* frame : main->findChild<QMdiArea*>()->subWindowList()) {
-        if (auto* window = qobject_cast<Window*>(frame->widget()))
-            return window;
-    }
-    return nullptr;
 }
 
 QStringList captionsOf(const printing::Report& report) {

@@ -24,16 +24,9 @@
 using printing::ReportPreview;
 using testing::child;
 using testing::runCommand;
+using testing::windowOf;
 
 namespace {
-template <typename Window> Window* windowOf(Tmain* main) {
-    for (QMdiSubWindow* window : main->findChild<QMdiArea*>()->subWindowList()) {
-        if (auto* found = qobject_cast<Window*>(window->widget()))
-            return found;
-    }
-    return nullptr;
-}
-
 void entered(Database& db, const QString& cus, const QString& num, const QString& code,
              const QString& column, double stake) {
     for (const char* table : {"tballcus", "tball"}) {

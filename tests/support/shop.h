@@ -3,6 +3,8 @@
 #include "common/settings.h"
 #include "shell/gui/tmain.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -46,6 +48,15 @@ template <typename T> T* child(QObject* root, const QString& name) {
         return nullptr;
     }
 }
+// The window of that class in the main window's frame, or none.
+template <typename Window> Window* windowOf(Tmain* main) {
+    for (QMdiSubWindow* frame : main->mdi()->subWindowList()) {
+        if (auto* window = qobject_cast<Window*>(frame->widget()))
+            return window;
+    }
+    return nullptr;
+}
+
 // The commands of a menu of the main window's bar, by its path ("(3)แสดงยอด", "17..."); empty
 // when there is no such menu.
 QList<QAction*> menuActions(QMainWindow* main, const QStringList& path);
