@@ -10,7 +10,7 @@ QString refusedText() {
                           "กรุณารอให้เสร็จแล้วลองใหม่");
 }
 
-Session::Session(Database& book) : book_(book), now_(dialect::nowText()) {
+Session::Session(Database& book, Frees frees) : book_(book), now_(dialect::nowText()) {
     try {
         transaction_ = std::make_unique<Transaction>(book, dialect::beginWrite(book.engine()));
     } catch (const StoreError& error) {
@@ -24,12 +24,18 @@ Session::Session(Database& book) : book_(book), now_(dialect::nowText()) {
         throw StoreError(refusedText(), StoreError::inUse);
     dialect::holdBets(book);
     cache_ = dialect::widenCache(book);
+    if (frees == unwiped) {
+        frees_ = dialect::keepFreedPages(book);
+        unwiped_ = true;
+    }
 }
 
 Session::~Session() {
     transaction_.reset();
     try {
         dialect::restoreCache(book_, cache_);
+        if (unwiped_)
+            dialect::restoreFrees(book_, frees_);
     } catch (const StoreError&) {
         // The next session sets it again; the connection works either way.
     }

@@ -14,7 +14,10 @@ namespace cut {
 // the same book is refused with the Thai words of refusedText() instead of waiting for it.
 class Session {
 public:
-    explicit Session(Database& book);
+    // A session that rewrites the whole book (a start-over, a consolidation) leaves the pages it
+    // frees unwiped, so an emptied table costs no writing of it.
+    enum Frees { wiped, unwiped };
+    explicit Session(Database& book, Frees frees = wiped);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -26,6 +29,8 @@ private:
     Database& book_;
     std::unique_ptr<Transaction> transaction_;
     int cache_ = 0;
+    bool unwiped_ = false;
+    int frees_ = 0;
     QString now_;
 };
 

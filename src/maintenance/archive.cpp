@@ -70,7 +70,7 @@ void storeSummary(Database& archive, const Summary& s) {
 }
 } // namespace
 
-CopyResult write(Database& reader, const QString& target, Summary summary, const NetOf& netOf) {
+CopyResult write(Database& reader, const QString& target, Summary& summary, const NetOf& netOf) {
     CopyJob job;
     job.target = target;
     job.finish = [&summary, &netOf](const QString& file) {

@@ -42,9 +42,10 @@ QString newFileName(const QString& folder, const QString& drawDate, const QDateT
 // The prize check's net of a draw, read from the archive being written (none: not checked).
 using NetOf = std::function<std::optional<qint64>(Database& archive)>;
 // Writes the book read through reader as the archive at target: a snapshot after the check of
-// every page, with its summary (net taken from the snapshot when the draw was checked), flushed
-// and put in place in one step, then made read-only. Nothing is left at target unless written.
-CopyResult write(Database& reader, const QString& target, Summary summary, const NetOf& netOf);
+// every page, with its summary (its net taken from the snapshot, when the draw was checked),
+// flushed and put in place in one step, then made read-only. Nothing is left at target unless
+// written.
+CopyResult write(Database& reader, const QString& target, Summary& summary, const NetOf& netOf);
 
 // The summary an archive carries; one worked out from its rows when it carries none.
 Summary readSummary(Database& archive);

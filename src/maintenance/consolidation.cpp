@@ -15,7 +15,7 @@ QString doneText() {
 }
 
 qint64 consolidate(Database& book, const Progress& progress) {
-    cut::Session session(book);
+    cut::Session session(book, cut::Session::unwiped);
     for (Kind kind : listingOrder())
         book.exec(QStringLiteral("DELETE FROM ") + cut::keptTable(kind));
     QStringList codes;

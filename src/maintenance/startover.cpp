@@ -41,7 +41,7 @@ void emptyWithin(Database& book, const Scope& scope) {
 }
 
 void emptyBook(Database& book, const Scope& scope) {
-    cut::Session session(book);
+    cut::Session session(book, cut::Session::unwiped);
     emptyWithin(book, scope);
     session.commit();
 }
@@ -70,7 +70,7 @@ Outcome archiveAndEmpty(const QString& location, const Options& options) {
     };
     std::unique_ptr<Database> book = Database::openExisting(location);
     // Lines, cuts and deletions of other computers wait from here to the end.
-    cut::Session session(*book);
+    cut::Session session(*book, cut::Session::unwiped);
     dialect::holdBetTables(*book);
     say(5, archivingText());
 
@@ -93,7 +93,6 @@ Outcome archiveAndEmpty(const QString& location, const Options& options) {
                                                                    : StoreError::other);
     }
     try {
-        outcome.summary = archive::readSummary(*archive::open(outcome.archive));
         say(70, emptyingText());
         emptyWithin(*book, options.scope);
         say(95, emptyingText());

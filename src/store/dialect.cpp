@@ -171,6 +171,19 @@ void holdBetTables(Database& db) {
         db.exec(QStringLiteral("LOCK TABLE tball, tballcus, tblog IN EXCLUSIVE MODE"));
 }
 
+int keepFreedPages(Database& db) {
+    if (onServer(db))
+        return 0;
+    const int setting = db.scalar(QStringLiteral("PRAGMA secure_delete")).toInt();
+    db.exec(QStringLiteral("PRAGMA secure_delete = FAST"));
+    return setting;
+}
+
+void restoreFrees(Database& db, int setting) {
+    if (!onServer(db))
+        db.exec(QStringLiteral("PRAGMA secure_delete = %1").arg(setting));
+}
+
 int widenCache(Database& db) {
     if (onServer(db))
         return 0;

@@ -69,6 +69,12 @@ QString emptyKeepingCounter(Engine engine, const QString& table);
 int widenCache(Database& db);
 void restoreCache(Database& db, int size);
 
+// Pages freed by this connection are left as they are rather than overwritten with zeros (an
+// SQLite built to wipe them writes a dropped table whole once more); the setting before, for
+// restoreFrees().
+int keepFreedPages(Database& db);
+void restoreFrees(Database& db, int setting);
+
 // Inside a transaction: the triggers that keep tbtotals and tbkind stop and start again, for
 // a rewrite whose sums the writer sets itself.
 QString suspendSumTriggers(Engine engine);

@@ -42,6 +42,9 @@ Tstartover::Tstartover(Desk& desk) : desk_(desk), job_(new BookJob(this)) {
     bar_->setMinimumWidth(460);
     layout->addWidget(bar_);
     connect(job_, &BookJob::progress, this, [this](int percent, const QString& status) {
+        // The draw is written into its archive in one piece: the bar is busy meanwhile.
+        const bool archiving = percent > 0 && percent < 70;
+        bar_->setRange(0, archiving ? 0 : 100);
         bar_->setValue(percent);
         status_->setText(status);
     });
