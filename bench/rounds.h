@@ -1,0 +1,89 @@
+#pragma once
+
+// What the benchmarks that change the whole book share: each round starts from the same full
+// book, and each figure is timed and printed alike.
+
+#include "store/database.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+inline double timed(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// "name: median X ms, worst Y ms" with the book it was taken on.
+inline void printFigure(const char* engine, int rows, const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-10s %8d rows: %-42s median %.0f ms, worst %.0f ms\n", engine, rows, what,
+                ms[ms.size() / 2], ms.back());
+}
+
+// The full book again for every round: a copy of its file, or on a server its saved tables.
+class Rounds {
+public:
+    Rounds(Database& db, const QString& folder) : db_(db), folder_(folder) {
+        if (db.engine() == Engine::sqlite) {
+            saved_ = folder + QStringLiteral("roundbench.mde");
+            QFile::remove(saved_);
+            if (!db.snapshotTo(saved_).written())
+                qFatal("no copy of the book");
+            return;
+        }
+        for (const char* table : {"tball", "tbtotals", "tbkind", "backc"})
+            db.exec(QStringLiteral("CREATE TABLE roundbench_%1 AS SELECT * FROM %1")
+                        .arg(QLatin1String(table)));
+    }
+    ~Rounds() {
+        if (!saved_.isEmpty())
+            QFile::remove(saved_);
+    }
+    // Where the next round's book is (an SQLite book only), and the book itself.
+    QString file() const { return folder_ + QStringLiteral("round.mde"); }
+    // The book of the next round.
+    Database& fresh() {
+        if (!saved_.isEmpty()) {
+            round_.reset();
+            const QString file = this->file();
+            for (const char* suffix : {"", "-wal", "-shm"})
+                QFile::remove(file + QLatin1String(suffix));
+            if (!QFile::copy(saved_, file))
+                qFatal("no round copy");
+#ifdef Q_OS_UNIX
+            // The copy is on the disk before the clock starts, not written out during the cut.
+            ::sync();
+#endif
+            round_ = Database::openFile(file);
+            return *round_;
+        }
+        Transaction transaction(db_);
+        db_.exec(QStringLiteral("ALTER TABLE tball DISABLE TRIGGER tball_sums"));
+        for (const char* table : {"tball", "tbtotals", "tbkind", "backc"}) {
+            db_.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+            db_.exec(QStringLiteral("INSERT INTO %1 SELECT * FROM roundbench_%1")
+                         .arg(QLatin1String(table)));
+        }
+        db_.exec(QStringLiteral("DELETE FROM sentall"));
+        db_.exec(QStringLiteral("ALTER TABLE tball ENABLE TRIGGER tball_sums"));
+        transaction.commit();
+        db_.exec(QStringLiteral("VACUUM ANALYZE tball"));
+        return db_;
+    }
+
+private:
+    Database& db_;
+    QString folder_;
+    QString saved_;
+    std::unique_ptr<Database> round_;
+};
