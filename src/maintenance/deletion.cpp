@@ -112,23 +112,37 @@ int deleteWhere(Database& db, Table table, const QString& condition, const QVari
         return rows;
     }
     cut::Session session(db);
+    cut::suspendSums(db);
+    // One pass: the rows go and say what they took.
     QSqlQuery query = db.exec(
-        QStringLiteral("SELECT coalesce(codeins, ''), coalesce(num, ''), sum(coalesce(h, 0)), "
-                       "sum(coalesce(t, 0)), sum(coalesce(l, 0)), count(*), count(num) FROM "
-                       "tball WHERE %1 GROUP BY coalesce(codeins, ''), coalesce(num, '')")
+        QStringLiteral("DELETE FROM tball WHERE %1 RETURNING coalesce(codeins, ''), "
+                       "coalesce(num, ''), coalesce(h, 0), coalesce(t, 0), coalesce(l, 0), "
+                       "num IS NULL")
             .arg(condition),
         binds);
     QVector<Taken> taken;
-    while (query.next())
-        taken.push_back({query.value(0).toString(), query.value(1).toString(),
-                         query.value(2).toDouble(), query.value(3).toDouble(),
-                         query.value(4).toDouble(), query.value(5).toLongLong(),
-                         query.value(6).toLongLong()});
-    if (taken.isEmpty())
+    QHash<QString, int> places;
+    int rows = 0;
+    while (query.next()) {
+        ++rows;
+        const QString code = query.value(0).toString();
+        const QString num = query.value(1).toString();
+        const QString key = code + QLatin1Char('\x1f') + num;
+        auto place = places.find(key);
+        if (place == places.end()) {
+            place = places.insert(key, taken.size());
+            taken.push_back({code, num});
+        }
+        Taken& k = taken[*place];
+        k.h += query.value(2).toDouble();
+        k.t += query.value(3).toDouble();
+        k.l += query.value(4).toDouble();
+        ++k.rows;
+        if (!query.value(5).toBool())
+            ++k.numbered;
+    }
+    if (rows == 0)
         return 0;
-    cut::suspendSums(db);
-    const int rows =
-        db.exec(QStringLiteral("DELETE FROM tball WHERE ") + condition, binds).numRowsAffected();
     takeFromSums(db, taken);
     cut::resumeSums(db);
     session.commit();

@@ -91,6 +91,17 @@ void DeletionTest::byCondition() {
     QCOMPARE(deletion::byCustomer(db, Table::book, "x' OR '1'='1"), 0);
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball"), QStringList{"3"});
     verifyKeptSums(db);
+
+    // A number shared with another customer keeps his part; rows without a number go too.
+    enterLine(db, at(20), {{"555", Kind::h3, 7}, {"555", Kind::t3, 2}}, "ค");
+    enterLine(db, at(21), {{"555", Kind::h3, 4}}, "ง");
+    db.exec("INSERT INTO tball (num, h, cus, codeins) VALUES (NULL, 9, 'ค', 'h3')");
+    db.exec("INSERT INTO tball (num, h, cus, codeins) VALUES (NULL, 1, 'ง', 'h3')");
+    QCOMPARE(deletion::byCustomer(db, Table::book, "ค"), 3);
+    QCOMPARE(rowsOf(db, "SELECT num, h, n FROM tbtotals WHERE codeins = 'h3' AND num IN "
+                        "('555', '') ORDER BY num"),
+             (QStringList{"|1|1", "555|4|1"}));
+    verifyKeptSums(db);
     QCOMPARE(deletion::questionEnding(Table::entered), QStringLiteral("จากข้อมูลสำรองหรือไม่ ?"));
 }
 
