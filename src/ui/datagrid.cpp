@@ -28,9 +28,23 @@ public:
         }
         return QSqlTableModel::data(index, role);
     }
+    // Reads no rows, with the table's columns, in place of a read left half-way.
+    bool selectNothing() {
+        nothing_ = true;
+        const bool selected = select();
+        nothing_ = false;
+        return selected;
+    }
+
+protected:
+    QString selectStatement() const override {
+        const QString sql = QSqlTableModel::selectStatement();
+        return nothing_ ? sql + QStringLiteral(" LIMIT 0") : sql;
+    }
 
 private:
     DataGrid* grid_;
+    bool nothing_ = false;
 };
 } // namespace
 
@@ -130,6 +144,11 @@ void DataGrid::reselect(bool fetchAll) {
     while (fetchAll && model_->canFetchMore())
         model_->fetchMore();
     view_->resizeColumnsToContents();
+}
+
+void DataGrid::release() {
+    if (model_ && model_->canFetchMore())
+        static_cast<ColouredModel*>(model_)->selectNothing();
 }
 
 void DataGrid::goLast() {

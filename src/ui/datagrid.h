@@ -26,6 +26,9 @@ public:
     void setFilter(const QString& filter, bool fetchAll = true);
     // Reads the rows again; all of them when fetchAll, else as the view scrolls.
     void reselect(bool fetchAll = false);
+    // Lets go of the rows not yet read: a read left half-way holds an SQLite connection on the
+    // book as it was, so that it neither sees nor may write what others wrote since.
+    void release();
     void goLast();
 
     QTableView* view() const { return view_; }

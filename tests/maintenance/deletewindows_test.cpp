@@ -10,6 +10,7 @@
 #include "support/testmain.h"
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
+#include "ui/subwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 
 using testing::child;
@@ -83,6 +85,7 @@ private slots:
     void byEntryAndCustomer();
     void dialogFollowsThePicks();
     void dialogAfterACut();
+    void entryFormGoesOnAfterADeletion();
 };
 
 void DeleteWindowsTest::byConditionInHeadNaming() {
@@ -276,6 +279,47 @@ void DeleteWindowsTest::dialogAfterACut() {
     QCOMPARE(linesOf(db, "tball"), QStringList());
     QCOMPARE(linesOf(db, "tballcus"), (QStringList{"123|h3|ก", "999|h3|ค"}));
     QCOMPARE(shop.text("Label16"), QStringLiteral("0"));
+}
+
+void DeleteWindowsTest::entryFormGoesOnAfterADeletion() {
+    Shop shop;
+    Database& db = shop.db();
+    // More entered lines than the grid of the entered page reads at once.
+    for (int i = 1; i <= 300; ++i)
+        enter(db, i % 60, QString("%1").arg(i, 3, 10, QLatin1Char('0')), "h3", 1, "ก");
+    Tmain* main = shop.main.get();
+    main->openEntryForm();
+    auto* entered = child<DataGrid>(shop.form(), "DBGrid2Panel");
+    auto* pages = child<QTabWidget>(shop.form(), "PageControl1");
+    pages->setCurrentIndex(1);
+    QVERIFY(entered->model()->rowCount() > 0);
+    QVERIFY(entered->model()->canFetchMore());
+
+    runCommand(main, kRemoval, "ลบข้อมูลตามเงื่อนไข");
+    Tdeloption* window = windowOf<Tdeloption>(main);
+    QVERIFY(window);
+    click(child<QRadioButton>(window, "p2"));
+    child<QLineEdit>(window, "n1")->setText("291");
+    Dialogs::setNextAnswer(true);
+    click(child<QPushButton>(window, "delete"));
+    QCOMPARE(Dialogs::last().text, QStringLiteral("ลบเรียบร้อย"));
+    closeWithFrame(window);
+
+    // The form sees the deletion and its next line is written.
+    QCOMPARE(shop.text("Label16"), QStringLiteral("290"));
+    main->mdi()->setActiveSubWindow(main->mdi()->subWindowList().first());
+    shop.key(Qt::Key_F2);
+    shop.line("777", {"10", "5"});
+    QCOMPARE(rowsOf(db, "SELECT num, sum(h + t) FROM tball WHERE id > 300 GROUP BY num"),
+             QStringList{"777|15"});
+    QCOMPARE(shop.text("Label16"), QStringLiteral("292"));
+    // The entered page lets go of its rows once it is left.
+    pages->setCurrentIndex(0);
+    QVERIFY(!entered->model()->canFetchMore());
+    QCOMPARE(entered->model()->rowCount(), 0);
+    pages->setCurrentIndex(1);
+    QCOMPARE(entered->model()->rowCount(), 256);
+    QCOMPARE(entered->view()->isColumnHidden(entered->columnOf("ti2")), true);
 }
 
 TABULOX_TEST(DeleteWindowsTest)

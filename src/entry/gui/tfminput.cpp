@@ -283,8 +283,23 @@ void Tfminput::openGrids() {
         enteredGrid_->setVisible(false);
         return;
     }
-    enteredGrid_->open(book.handle(), QStringLiteral("tballcus"), columns, QStringLiteral("id"));
-    enteredGrid_->reselect();
+    // The entered lines are read as the clerk scrolls, on a connection of their own, and only
+    // while their page is shown: the form's own connection never waits on that read.
+    enteredDb_ = betsLocation_.isEmpty() ? desk_.openOwn() : Database::openExisting(betsLocation_);
+    enteredGrid_->open(enteredDb_->handle(), QStringLiteral("tballcus"), columns,
+                       QStringLiteral("id"));
+    connect(gridTabs_, &QTabWidget::currentChanged, this, &Tfminput::showEnteredRows,
+            Qt::UniqueConnection);
+    showEnteredRows();
+}
+
+void Tfminput::showEnteredRows() {
+    if (!enteredDb_)
+        return;
+    if (gridTabs_->currentIndex() == 1)
+        enteredGrid_->reselect();
+    else
+        enteredGrid_->release();
 }
 
 void Tfminput::closeEvent(QCloseEvent* event) {

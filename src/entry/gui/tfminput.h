@@ -109,6 +109,7 @@ private:
     void readOptions();
     void applyMenuLayout();
     void openGrids();
+    void showEnteredRows();
 
     // modes
     void chooseMode(NormalMode mode, const QString& banner, QPushButton* button);
@@ -230,6 +231,7 @@ private:
     QTabWidget* gridTabs_ = nullptr;
     DataGrid* bookGrid_ = nullptr;
     DataGrid* enteredGrid_ = nullptr;
+    std::unique_ptr<Database> enteredDb_; // the entered grid's own connection
     QLabel* enteredNote_ = nullptr;
     std::array<QLabel*, kKindCount> totals_{};
     std::array<QLabel*, kKindCount> totalCaptions_{};

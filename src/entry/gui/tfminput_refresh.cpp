@@ -101,6 +101,7 @@ void Tfminput::setKindLimits(const QStringList& limits) {
 
 void Tfminput::bookChanged() {
     refreshAfterLine();
+    showEnteredRows();
     // A cut leaves no number over its limit: the red boxes go with it, not at the next line.
     colourTotals();
 }
