@@ -2,6 +2,7 @@
 #include "common/settings.h"
 #include "entry/gui/tfminput.h"
 #include "platform/fakeplatform.h"
+#include "shell/gui/tlogin2.h"
 #include "shell/gui/tmain.h"
 #include "store/database.h"
 #include "store/location.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -185,7 +187,7 @@ void BookStartTest::installedProgramKeepsEachUsersBookInTheirDataFolder() {
     const QString installed = "/usr/lib/tabulox-test-absent/tabulox";
     QTemporaryDir first, second;
     for (const QTemporaryDir* user : {&first, &second}) {
-        testing::freshPlatform();
+        FakePlatform& platform = testing::freshPlatform();
         qputenv("XDG_DATA_HOME", QFile::encodeName(user->path()));
         const QString folder = user->path() + "/tabulox/";
         {
@@ -195,6 +197,13 @@ void BookStartTest::installedProgramKeepsEachUsersBookInTheirDataFolder() {
             QCOMPARE(main.desk().status(1), "Db=Local " + folder + "db/tabulox.mde");
             QCOMPARE(main.own().scalar("SELECT count(*) FROM tblog WHERE s = 'mine'").toInt(), 0);
             main.own().exec("INSERT INTO tblog (s) VALUES ('mine')");
+            // The tools started by name are looked for there too, and the folder is named.
+            platform.programsExist = false;
+            Tlogin2* login = main.openLogin();
+            login->findChild<QPushButton*>("BitBtn5")->click();
+            QCOMPARE(platform.started, QStringList{folder + "db/repair"});
+            QCOMPARE(Dialogs::last().text, "ไม่พบโปรแกรม repair ในโฟลเดอร์ " + folder + "db/");
+            Dialogs::clear();
             main.closeWithoutAsking();
         }
         QCOMPARE(entriesOf(folder + "db"), (QStringList{"tabulox.mde", "tabuloxbackup.mde"}));
