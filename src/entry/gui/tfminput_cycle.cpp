@@ -36,6 +36,9 @@ bool Tfminput::lineUnderWay() const {
 void Tfminput::focusField(QLineEdit* field) {
     field->setFocus();
     field->selectAll();
+    // Back in num, the clerk starts a new number.
+    if (field == number_)
+        typedNumber_.clear();
 }
 
 // ---- modes ----
@@ -125,9 +128,8 @@ void Tfminput::applyLayout() {
         QPushButton* button = modeButtons_[key - 1];
         if (*mode_ == row.mode && layout_.nu3) {
             const bool ticked = optionTicked(row.option);
-            button->setText(
-                rowText(ticked ? row.threeStakeOptionCaption : row.threeStakeCaption) +
-                QStringLiteral("(F%1)").arg(key));
+            button->setText(rowText(ticked ? row.threeStakeOptionCaption : row.threeStakeCaption) +
+                            QStringLiteral("(F%1)").arg(key));
             button->setStyleSheet(ticked ? QStringLiteral("color: red; font-weight: bold;")
                                          : QStringLiteral("color: blue; font-weight: bold;"));
         } else if (button->text() != captions_.value(key - 1)) {
@@ -172,7 +174,7 @@ void Tfminput::warnNoMode() {
 }
 
 void Tfminput::numEdited(const QString& typed) {
-    keepOnly(number_, numberBoxText(typed));
+    keepOnly(number_, numberKept(typed));
     const QString text = number_->text();
     idle_ = 15;
     keystrokes_ = 7;
@@ -273,8 +275,8 @@ void Tfminput::enterNum() {
             Dialogs::warning(this, QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล"));
             return;
         }
-        recordLine();
-        number_->clear();
+        if (recordLine())
+            number_->clear();
         return;
     }
     focusField(layout_.n1 ? stake1_ : stake2_);
@@ -338,7 +340,7 @@ void Tfminput::enterNu3() {
     lineProgress_->setValue(100);
 }
 
-void Tfminput::recordLine() {
+bool Tfminput::recordLine() {
     const QString number = number_->text();
     const Stakes stakes{layout_.n1 ? stake1_->text() : QString(), stake2_->text(), stake3_->text()};
     const Expansion expansion = expandNormal(*mode_, number, stakes, normalOptions());
@@ -346,16 +348,27 @@ void Tfminput::recordLine() {
         statusLine_->setText(QString::fromUtf8(kWrongInput));
         Dialogs::warning(this, QStringLiteral("จำนวนเงินไม่ถูกต้อง: ") + expansion.badStake +
                                    QStringLiteral(" ต้องเป็นตัวเลขจำนวนเต็มเท่านั้น"));
-        return;
+        return false;
     }
     // A line that gives no bet is said so, never dropped in silence.
     if (expansion.notTaken()) {
         statusLine_->setText(QString::fromUtf8(kWrongInput));
         Platform::instance().beep();
-        Dialogs::warning(this, QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้อง เลข ") + number +
-                                   QStringLiteral(" ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
+        const QString named = number.isEmpty() ? typedNumber_ : number;
+        Dialogs::warning(this, named.isEmpty() ? QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล")
+                                               : QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้อง เลข ") + named +
+                                                     QStringLiteral(" ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
         focusField(number_);
-        return;
+        return false;
+    }
+    // Whichever box a stake was typed in, and however many numbers it goes onto.
+    const QStringList typed{layout_.stakeInNum ? number : QString(), stakes.n1, stakes.n2,
+                            stakes.nu3};
+    if (layout_.inputLimit && overInputLimit(typed, expansion.records, inputLimit_)) {
+        Platform::instance().beep();
+        Dialogs::warning(this, inputLimitWarning(inputLimit_));
+        focusField(number_);
+        return false;
     }
     try {
         if (const LineCheck lineCheck = entryMode(*mode_).lineCheck) {
@@ -367,7 +380,7 @@ void Tfminput::recordLine() {
                 }
                 number_->clear();
                 focusField(number_);
-                return;
+                return false;
             }
         }
         previousCount_ = bets()
@@ -377,7 +390,7 @@ void Tfminput::recordLine() {
         Recorder(bets()).recordLine(expansion.records, customer_);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
-        return;
+        return false;
     }
     const LineCaption caption = captionAfterLine(*mode_, number, stakes.n1);
     if (!caption.banner.isEmpty())
@@ -388,6 +401,7 @@ void Tfminput::recordLine() {
     if (!expansion.records.isEmpty() && !status.isEmpty())
         statusLine_->setText(status);
     afterLine();
+    return true;
 }
 
 void Tfminput::afterLine() {

@@ -5,6 +5,7 @@
 #include "common/digits.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
+#include "ui/digitkey.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,7 +76,7 @@ void Tfminput::playKeySound(QKeyEvent* key) {
     if (!soundBox_->isChecked())
         return;
     QString name;
-    const QString text = key->text();
+    const QString text = latinDigits(digitKeyText(*key));
     if (isEnter(key))
         name = QStringLiteral("enter");
     else if (text.size() == 1 && text[0].isDigit())
@@ -134,18 +135,29 @@ bool Tfminput::numKey(QKeyEvent* key) {
         enterNum();
         return true;
     }
+    if (k == Qt::Key_Backspace && number_->text().isEmpty())
+        typedNumber_.chop(1);
     if (isEditingKey(key))
         return false;
-    // Digits and X go in (a Thai digit as its Latin one, x as X); everything else is dropped.
-    const QString text = key->text();
-    const QString kept = numberBoxText(text);
-    if (kept.isEmpty())
+    const QString text = digitKeyText(*key);
+    const QString kept = numberKept(text);
+    if (kept.isEmpty()) {
+        // Kept to name the number when nothing of it was taken.
+        if (number_->text().isEmpty())
+            typedNumber_ += key->text();
         return true;
-    if (kept == text)
+    }
+    if (kept == key->text())
         return false;
     number_->insert(kept);
     numEdited(number_->text());
     return true;
+}
+
+// Digits and X go in (a Thai or full-width digit as its Latin one, x as X); a stake typed here
+// keeps its minus instead of the X. Everything else is dropped.
+QString Tfminput::numberKept(const QString& typed) const {
+    return layout_.stakeInNum && mode_ ? stakeBoxText(typed, false) : numberBoxText(typed);
 }
 
 bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
@@ -165,11 +177,10 @@ bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
     }
     if (isEditingKey(key) || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
-    const QString text = key->text();
-    const QString kept = stakeBoxText(text, field == stake1_ && layout_.operators);
+    const QString kept = stakeBoxText(digitKeyText(*key), field == stake1_ && layout_.operators);
     if (kept.isEmpty())
         return true;
-    if (kept == text)
+    if (kept == key->text())
         return false;
     field->insert(kept);
     stakeEdited(field);
@@ -184,4 +195,3 @@ void Tfminput::keepOnly(QLineEdit* field, const QString& kept) {
     field->setText(kept);
     field->setCursorPosition(cursor);
 }
-
