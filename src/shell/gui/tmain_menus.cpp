@@ -11,8 +11,11 @@
 #include "cutting/gui/tnumlimitf2.h"
 #include "platform/platform.h"
 #include "reports/gui/tallinput.h"
+#include "reports/gui/tfindcus.h"
+#include "reports/gui/tfindnumber.h"
 #include "reports/gui/tformallbycus.h"
 #include "reports/gui/totalsreport.h"
+#include "reports/gui/treal.h"
 #include "reports/gui/tselectcus.h"
 #include "settlement/gui/tchange.h"
 #include "settlement/gui/tcheck.h"
@@ -159,7 +162,7 @@ QVector<Tmain::Command> Tmain::commands() {
     };
     add({totals}, QStringLiteral("14.ข้อมูลทั้งหมดที่ป้อน"), everybody(customerviews::Source::entered));
     add({totals}, QStringLiteral("15.ยอดคงเหลือปัจจุบัน"), everybody(customerviews::Source::remaining));
-    addLater(rows, {totals}, {QStringLiteral("16.แสดงเลขปัจจุบันที่มียอดซื้อสูงสุด")});
+    add({totals}, QStringLiteral("16.แสดงเลขปัจจุบันที่มียอดซื้อสูงสุด"), [this] { openSingle<Treal>(); });
     // The limited-number views keep the group names of t2 in every naming mode.
     const QStringList limited = {QStringLiteral("3ตัวบน"),  QStringLiteral("3ตัวโต๊ด"),
                                  QStringLiteral("3ตัวล่าง"), QStringLiteral("2ตัวบน"),
@@ -175,8 +178,9 @@ QVector<Tmain::Command> Tmain::commands() {
     addLater(rows, {QStringLiteral("(4)แสดงยอดExcel")},
              {QStringLiteral("แสดงยอดปัจจุบัน"), QStringLiteral("แสดงยอดเก็บล่าสุด"),
               QStringLiteral("แสดงยอดส่งออกล่าสุด"), QStringLiteral("แสดงยอดลำดับการป้อน")});
-    addLater(rows, {QStringLiteral("(5)ค้นหา")},
-             {QStringLiteral("ค้นหาชื่อลูกค้าจากตัวเลข"), QStringLiteral("ค้นหาตัวเลขซ้ำซ้อน")});
+    const QStringList find = {QStringLiteral("(5)ค้นหา")};
+    add(find, QStringLiteral("ค้นหาชื่อลูกค้าจากตัวเลข"), [this] { openSingle<Tfindcus>(); });
+    add(find, QStringLiteral("ค้นหาตัวเลขซ้ำซ้อน"), [this] { openSingle<Tfindnumber>(); });
     addLater(rows, {QStringLiteral("(6)เพิ่มและส่งออกMsAccess")},
              {QStringLiteral("รับยอดและส่งออกยอดเกิน")});
 
