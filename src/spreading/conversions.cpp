@@ -100,8 +100,6 @@ Result convert(Database& book, Conversion conversion, const Options& options,
     for (const Line& line : lines)
         result.written += line.stake;
 
-    // A number that cannot be spread keeps its lines; the others leave together.
-    removeNumbers(book, info.source, spread, !totals.isEmpty() && spread.size() == totals.size());
     auto tell = [&](int done) {
         if (!progress)
             return;
@@ -113,7 +111,9 @@ Result convert(Database& book, Conversion conversion, const Options& options,
         }
         progress(step);
     };
-    writeLines(book, lines, session.now(), [&](int source) { tell(source + 1); });
+    // A number that cannot be spread keeps its lines; the others leave together.
+    replaceLines(book, info.source, spread, !totals.isEmpty() && spread.size() == totals.size(),
+                 lines, session.now(), [&](int source) { tell(source + 1); });
     tell(static_cast<int>(totals.size()));
     session.commit();
     return result;

@@ -2,6 +2,7 @@
 
 #include "common/cutsession.h"
 
+#include <QMap>
 #include <QSqlQuery>
 
 namespace spread {
@@ -20,6 +21,111 @@ QString marks(int count) {
     return marks.join(QLatin1Char(','));
 }
 
+// The stake in its kind's column, 0 in the other two: h, t, l.
+QVariantList amounts(const Line& line) {
+    const QString column = stakeColumn(line.kind);
+    QVariantList out;
+    for (const char* name : {"h", "t", "l"})
+        out << (column == QLatin1String(name) ? line.stake : 0.0);
+    return out;
+}
+
+void removeNumbers(Database& book, Kind kind, const QStringList& nums, bool everyNumber) {
+    const QString code = kindCode(kind);
+    if (everyNumber) {
+        cut::removeLines(book, {code});
+        book.exec(QStringLiteral("DELETE FROM tbtotals WHERE codeins = ?"), {code});
+        book.exec(QStringLiteral("DELETE FROM tbkind WHERE codeins = ?"), {code});
+        return;
+    }
+    for (int first = 0; first < nums.size(); first += kNumbersPerRemoval) {
+        const QStringList part = nums.mid(first, kNumbersPerRemoval);
+        QVariantList binds{code};
+        for (const QString& num : part)
+            binds << num;
+        const QString in = marks(part.size());
+        // The numbers' sums leave the kind's sums, then the numbers and their lines go.
+        const QString of =
+            QStringLiteral("FROM tbtotals WHERE codeins = ? AND num IN (%1)").arg(in);
+        book.exec(QStringLiteral("UPDATE tbkind SET h = h - (SELECT coalesce(sum(h), 0) %1), "
+                                 "t = t - (SELECT coalesce(sum(t), 0) %1), l = l - (SELECT "
+                                 "coalesce(sum(l), 0) %1), n = n - (SELECT coalesce(sum(n), "
+                                 "0) %1), cnum = cnum - (SELECT coalesce(sum(n), 0) %1) "
+                                 "WHERE codeins = ?")
+                      .arg(of),
+                  binds + binds + binds + binds + binds + QVariantList{code});
+        book.exec(QStringLiteral("DELETE ") + of, binds);
+        book.exec(QStringLiteral("DELETE FROM tball WHERE codeins = ? AND num IN (%1)").arg(in),
+                  binds);
+    }
+    book.exec(QStringLiteral("DELETE FROM tbkind WHERE codeins = ? AND n <= 0"), {code});
+}
+
+void insertLines(Database& book, const QVector<Line>& lines, const QString& now,
+                 const std::function<void(int source)>& written) {
+    for (int first = 0; first < lines.size(); first += kRowsPerInsert) {
+        QStringList rows;
+        QVariantList binds;
+        const QVector<Line> part = lines.mid(first, kRowsPerInsert);
+        for (const Line& line : part) {
+            rows << QStringLiteral("(?,?,?,?,?,?,?)");
+            binds << line.num << amounts(line) << line.customer << kindCode(line.kind) << now;
+        }
+        book.exec(QStringLiteral("INSERT INTO tball (num,h,t,l,cus,codeins,tim) VALUES %1")
+                      .arg(rows.join(QLatin1Char(','))),
+                  binds);
+        if (written)
+            written(part.last().source);
+    }
+}
+
+// A number's or a kind's share of the new lines: its kind and number, the stakes together,
+// and how many lines.
+struct Sum {
+    Line line;
+    int count = 0;
+};
+
+void addTo(Sum& sum, const Line& line) {
+    if (sum.count++ == 0)
+        sum.line = line;
+    else
+        sum.line.stake += line.stake;
+}
+
+// The new lines added to the sums of their numbers and kinds.
+void addToSums(Database& book, const QVector<Line>& lines) {
+    QMap<QPair<int, QString>, Sum> numbers;
+    QMap<int, Sum> kinds;
+    for (const Line& line : lines) {
+        addTo(numbers[{static_cast<int>(line.kind), line.num}], line);
+        addTo(kinds[static_cast<int>(line.kind)], line);
+    }
+    const QList<Sum> all = numbers.values();
+    for (int first = 0; first < all.size(); first += kRowsPerInsert) {
+        QStringList rows;
+        QVariantList binds;
+        for (const Sum& sum : all.mid(first, kRowsPerInsert)) {
+            rows << QStringLiteral("(?,?,?,?,?,?)");
+            binds << kindCode(sum.line.kind) << sum.line.num << amounts(sum.line) << sum.count;
+        }
+        book.exec(QStringLiteral("INSERT INTO tbtotals (codeins,num,h,t,l,n) VALUES %1 ON "
+                                 "CONFLICT (codeins, num) DO UPDATE SET h = tbtotals.h + "
+                                 "excluded.h, t = tbtotals.t + excluded.t, l = tbtotals.l + "
+                                 "excluded.l, n = tbtotals.n + excluded.n")
+                      .arg(rows.join(QLatin1Char(','))),
+                  binds);
+    }
+    for (const Sum& sum : kinds) {
+        book.exec(QStringLiteral("INSERT INTO tbkind (codeins,h,t,l,n,cnum) VALUES (?,?,?,?,?,?) "
+                                 "ON CONFLICT (codeins) DO UPDATE SET h = tbkind.h + excluded.h, "
+                                 "t = tbkind.t + excluded.t, l = tbkind.l + excluded.l, n = "
+                                 "tbkind.n + excluded.n, cnum = tbkind.cnum + excluded.cnum"),
+                  QVariantList{kindCode(sum.line.kind)} + amounts(sum.line) +
+                      QVariantList{sum.count, sum.count});
+    }
+}
+
 } // namespace
 
 QVector<Total> totalsOf(Database& book, Kind kind) {
@@ -31,61 +137,16 @@ QVector<Total> totalsOf(Database& book, Kind kind) {
     return totals;
 }
 
-void removeNumbers(Database& book, Kind kind, const QStringList& nums, bool everyNumber) {
-    if (nums.isEmpty() && !everyNumber)
+void replaceLines(Database& book, Kind kind, const QStringList& nums, bool everyNumber,
+                  const QVector<Line>& lines, const QString& now,
+                  const std::function<void(int source)>& written) {
+    if (nums.isEmpty() && !everyNumber && lines.isEmpty())
         return;
-    const QString code = kindCode(kind);
     cut::suspendSums(book);
-    if (everyNumber) {
-        cut::removeLines(book, {code});
-        book.exec(QStringLiteral("DELETE FROM tbtotals WHERE codeins = ?"), {code});
-        book.exec(QStringLiteral("DELETE FROM tbkind WHERE codeins = ?"), {code});
-    } else {
-        for (int first = 0; first < nums.size(); first += kNumbersPerRemoval) {
-            const QStringList part = nums.mid(first, kNumbersPerRemoval);
-            QVariantList binds{code};
-            for (const QString& num : part)
-                binds << num;
-            const QString in = marks(part.size());
-            // The numbers' sums leave the kind's sums, then the numbers and their lines go.
-            const QString of =
-                QStringLiteral("FROM tbtotals WHERE codeins = ? AND num IN (%1)").arg(in);
-            book.exec(QStringLiteral("UPDATE tbkind SET h = h - (SELECT coalesce(sum(h), 0) %1), "
-                                     "t = t - (SELECT coalesce(sum(t), 0) %1), l = l - (SELECT "
-                                     "coalesce(sum(l), 0) %1), n = n - (SELECT coalesce(sum(n), "
-                                     "0) %1), cnum = cnum - (SELECT coalesce(sum(n), 0) %1) "
-                                     "WHERE codeins = ?")
-                          .arg(of),
-                      binds + binds + binds + binds + binds + QVariantList{code});
-            book.exec(QStringLiteral("DELETE ") + of, binds);
-            book.exec(QStringLiteral("DELETE FROM tball WHERE codeins = ? AND num IN (%1)").arg(in),
-                      binds);
-        }
-        book.exec(QStringLiteral("DELETE FROM tbkind WHERE codeins = ? AND n <= 0"), {code});
-    }
+    removeNumbers(book, kind, nums, everyNumber);
+    insertLines(book, lines, now, written);
+    addToSums(book, lines);
     cut::resumeSums(book);
-}
-
-void writeLines(Database& book, const QVector<Line>& lines, const QString& now,
-                const std::function<void(int source)>& written) {
-    for (int first = 0; first < lines.size(); first += kRowsPerInsert) {
-        QStringList rows;
-        QVariantList binds;
-        const QVector<Line> part = lines.mid(first, kRowsPerInsert);
-        for (const Line& line : part) {
-            const QString column = stakeColumn(line.kind);
-            rows << QStringLiteral("(?,?,?,?,?,?,?)");
-            binds << line.num << (column == QLatin1String("h") ? line.stake : 0.0)
-                  << (column == QLatin1String("t") ? line.stake : 0.0)
-                  << (column == QLatin1String("l") ? line.stake : 0.0) << line.customer
-                  << kindCode(line.kind) << now;
-        }
-        book.exec(QStringLiteral("INSERT INTO tball (num,h,t,l,cus,codeins,tim) VALUES %1")
-                      .arg(rows.join(QLatin1Char(','))),
-                  binds);
-        if (written)
-            written(part.last().source);
-    }
 }
 
 } // namespace spread

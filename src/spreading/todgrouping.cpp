@@ -19,12 +19,12 @@ Regrouped regroupTod(Database& book, const std::function<void(int percent)>& pro
         moved << total.num;
         lines.push_back({sortedDigits(total.num), Kind::t3, total.total, regroupCustomer(), i});
     }
-    removeNumbers(book, Kind::t3, moved, !totals.isEmpty() && moved.size() == totals.size());
     auto tell = [&](int done) {
         if (progress)
             progress(done * 100 / static_cast<int>(totals.size()));
     };
-    writeLines(book, lines, session.now(), [&](int source) { tell(source + 1); });
+    replaceLines(book, Kind::t3, moved, !totals.isEmpty() && moved.size() == totals.size(), lines,
+                 session.now(), [&](int source) { tell(source + 1); });
     if (!totals.isEmpty())
         tell(static_cast<int>(totals.size()));
     session.commit();
