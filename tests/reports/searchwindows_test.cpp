@@ -1,5 +1,6 @@
 #include "common/settings.h"
 #include "entry/gui/tfminput.h"
+#include "printing/gui/reportpreview.h"
 #include "reports/gui/tfindcus.h"
 #include "reports/gui/tfindnumber.h"
 #include "reports/gui/treal.h"
@@ -19,6 +20,7 @@
 #include <QTableView>
 #include <QTableWidget>
 
+using printing::ReportPreview;
 using testing::child;
 using testing::runCommand;
 
@@ -173,6 +175,11 @@ private slots:
         QCOMPARE(board->counter(), 0);
         QVERIFY(!board->indicatorGreen());
         QCOMPARE(cellsOf(board->list(0)), (QStringList{"999|700", "012|100"}));
+
+        // Each list opens its totals view.
+        QTest::mouseClick(child<QPushButton>(board, "show1"), Qt::LeftButton);
+        QCOMPARE(ReportPreview::shown().size(), 1);
+        QCOMPARE(ReportPreview::shown().front().report.heading, QStringLiteral("สรุปยอด3ตัวบน"));
     }
 
     void boardMarksWatchedTwoDigitNumbers() {
