@@ -134,7 +134,11 @@ void SpreadWindow::start() {
     bar_->setValue(0);
     try {
         spread::convert(*book_, conversion_, options(), [this](const spread::Progress& step) {
-            bar_->setValue(step.percent());
+            // Painted at once: the window's events wait for the end of the transaction.
+            if (bar_->value() != step.percent()) {
+                bar_->setValue(step.percent());
+                bar_->repaint();
+            }
             stepped(step);
         });
     } catch (const StoreError& error) {

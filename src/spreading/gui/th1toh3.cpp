@@ -37,6 +37,8 @@ spread::Options Th1toh3::options() const {
 }
 
 void Th1toh3::stepped(const spread::Progress& step) {
-    if (!step.status.isEmpty())
+    if (!step.status.isEmpty() && step.status != stake_->text()) {
         stake_->setText(step.status);
+        stake_->repaint();
+    }
 }

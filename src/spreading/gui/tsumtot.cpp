@@ -63,8 +63,13 @@ void Tsumtot::start() {
     start_->setEnabled(false);
     try {
         spread::regroupTod(*book_, [this](int percent) {
-            bar_->setValue(percent);
-            gauge_->setValue(percent);
+            // Painted at once: the window's events wait for the end of the transaction.
+            if (bar_->value() != percent) {
+                bar_->setValue(percent);
+                gauge_->setValue(percent);
+                bar_->repaint();
+                gauge_->repaint();
+            }
         });
     } catch (const StoreError& error) {
         bar_->setValue(0);
