@@ -9,8 +9,8 @@ namespace spread {
 
 namespace {
 
-// Rows per insert, as the entry form writes a line of many numbers.
-constexpr int kRowsPerInsert = 32;
+// New lines written between two reports of the progress.
+constexpr int kLinesPerStep = 256;
 // Numbers per removal: each statement reads the whole of tball.
 constexpr int kNumbersPerRemoval = 500;
 
@@ -63,17 +63,16 @@ void removeNumbers(Database& book, Kind kind, const QStringList& nums, bool ever
 
 void insertLines(Database& book, const QVector<Line>& lines, const QString& now,
                  const std::function<void(int source)>& written) {
-    for (int first = 0; first < lines.size(); first += kRowsPerInsert) {
-        QStringList rows;
-        QVariantList binds;
-        const QVector<Line> part = lines.mid(first, kRowsPerInsert);
-        for (const Line& line : part) {
-            rows << QStringLiteral("(?,?,?,?,?,?,?)");
-            binds << line.num << amounts(line) << line.customer << kindCode(line.kind) << now;
-        }
-        book.exec(QStringLiteral("INSERT INTO tball (num,h,t,l,cus,codeins,tim) VALUES %1")
-                      .arg(rows.join(QLatin1Char(','))),
-                  binds);
+    const QStringList columns = {
+        QStringLiteral("num"), QStringLiteral("h"),       QStringLiteral("t"),  QStringLiteral("l"),
+        QStringLiteral("cus"), QStringLiteral("codeins"), QStringLiteral("tim")};
+    for (int first = 0; first < lines.size(); first += kLinesPerStep) {
+        const QVector<Line> part = lines.mid(first, kLinesPerStep);
+        QVector<QVariantList> rows;
+        for (const Line& line : part)
+            rows.push_back(QVariantList{line.num} + amounts(line) +
+                           QVariantList{line.customer, kindCode(line.kind), now});
+        book.insertRows(QStringLiteral("tball"), columns, rows);
         if (written)
             written(part.last().source);
     }
@@ -101,21 +100,17 @@ void addToSums(Database& book, const QVector<Line>& lines) {
         addTo(numbers[{static_cast<int>(line.kind), line.num}], line);
         addTo(kinds[static_cast<int>(line.kind)], line);
     }
-    const QList<Sum> all = numbers.values();
-    for (int first = 0; first < all.size(); first += kRowsPerInsert) {
-        QStringList rows;
-        QVariantList binds;
-        for (const Sum& sum : all.mid(first, kRowsPerInsert)) {
-            rows << QStringLiteral("(?,?,?,?,?,?)");
-            binds << kindCode(sum.line.kind) << sum.line.num << amounts(sum.line) << sum.count;
-        }
-        book.exec(QStringLiteral("INSERT INTO tbtotals (codeins,num,h,t,l,n) VALUES %1 ON "
-                                 "CONFLICT (codeins, num) DO UPDATE SET h = tbtotals.h + "
-                                 "excluded.h, t = tbtotals.t + excluded.t, l = tbtotals.l + "
-                                 "excluded.l, n = tbtotals.n + excluded.n")
-                      .arg(rows.join(QLatin1Char(','))),
-                  binds);
-    }
+    QVector<QVariantList> rows;
+    for (const Sum& sum : numbers)
+        rows.push_back(QVariantList{kindCode(sum.line.kind), sum.line.num} + amounts(sum.line) +
+                       QVariantList{sum.count});
+    book.insertRows(QStringLiteral("tbtotals"),
+                    {QStringLiteral("codeins"), QStringLiteral("num"), QStringLiteral("h"),
+                     QStringLiteral("t"), QStringLiteral("l"), QStringLiteral("n")},
+                    rows,
+                    QStringLiteral("ON CONFLICT (codeins, num) DO UPDATE SET h = tbtotals.h + "
+                                   "excluded.h, t = tbtotals.t + excluded.t, l = tbtotals.l + "
+                                   "excluded.l, n = tbtotals.n + excluded.n"));
     for (const Sum& sum : kinds) {
         book.exec(QStringLiteral("INSERT INTO tbkind (codeins,h,t,l,n,cnum) VALUES (?,?,?,?,?,?) "
                                  "ON CONFLICT (codeins) DO UPDATE SET h = tbkind.h + excluded.h, "

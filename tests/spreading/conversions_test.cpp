@@ -319,7 +319,7 @@ void ConversionsTest::failureLeavesBookAsBefore() {
     const QStringList before = everything(db);
     int told = 0;
     auto stopHalfWay = [&](const Progress& step) {
-        if (++told == 20)
+        if (++told == 5)
             throw StoreError(QStringLiteral("stopped at %1 of %2").arg(step.done).arg(step.count));
     };
     QVERIFY_THROWS_EXCEPTION(StoreError, convert(db, Conversion::runToTop, {}, stopHalfWay));
