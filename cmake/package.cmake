@@ -9,10 +9,6 @@ install(FILES ${CMAKE_SOURCE_DIR}/desktop/tabulox.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 set(TABULOX_ICONS ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/tabulox.svg DESTINATION ${TABULOX_ICONS}/scalable/apps)
-foreach(size 32 48 64 128 256)
-    install(FILES ${CMAKE_SOURCE_DIR}/desktop/icons/tabulox-${size}.png
-            DESTINATION ${TABULOX_ICONS}/${size}x${size}/apps RENAME tabulox.png)
-endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tabulox)

@@ -53,7 +53,7 @@ root=$work/root
 dpkg -x "$deb" "$root"
 chmod 755 "$root"
 for file in usr/bin/tabulox usr/bin/tabulox-serverbook usr/share/applications/tabulox.desktop \
-    usr/share/icons/hicolor/scalable/apps/tabulox.svg usr/share/icons/hicolor/48x48/apps/tabulox.png; do
+    usr/share/icons/hicolor/scalable/apps/tabulox.svg; do
     [ -s "$root/$file" ] || fail "the package holds no $file"
 done
 for file in "$root"/usr/bin/*; do
