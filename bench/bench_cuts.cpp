@@ -7,7 +7,10 @@
 #include "store/database.h"
 #include "store/kindrow.h"
 
-#include "rounds.h"
+#include "benchrounds.h"
+
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -50,9 +53,9 @@ void cutFigures(Database& db, const QString& folder, int rows, const char* engin
         immediate.push_back(timed([&] { cut::immediateCut(book, Kind::h3); }));
         group.push_back(timed([&] { cut::immediateCut(book, Kind::h5); }));
     }
-    printFigure(engine, rows, "menu cut of all ten kinds", menu);
+    print(engine, rows, "menu cut of all ten kinds", menu);
     std::printf("%-10s %8d rows: (the menu cut sent %d numbers)\n", engine, rows, sentRows);
-    printFigure(engine, rows, "undo of that cut", undo);
-    printFigure(engine, rows, "immediate cut of h3", immediate);
-    printFigure(engine, rows, "immediate cut of h5 (over-limit only)", group);
+    print(engine, rows, "undo of that cut", undo);
+    print(engine, rows, "immediate cut of h3", immediate);
+    print(engine, rows, "immediate cut of h5 (over-limit only)", group);
 }

@@ -13,7 +13,7 @@
 #include "common/settings.h"
 #include "store/database.h"
 
-#include "rounds.h"
+#include "benchrounds.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -73,9 +73,9 @@ void drawFigures(Database& db, const QString& folder, int rows, const char* engi
         Database& book = rounds.fresh();
         consolidate.push_back(timed([&] { consolidation::consolidate(book); }));
     }
-    printFigure(engine, rows, "start-over with its archive", startOver);
-    printFigure(engine, rows, "archived draw opened + its h3 view", opened);
-    printFigure(engine, rows, "consolidation", consolidate);
+    print(engine, rows, "start-over with its archive", startOver);
+    print(engine, rows, "archived draw opened + its h3 view", opened);
+    print(engine, rows, "consolidation", consolidate);
 
     // Deletions on one book: a customer of forty each round, then one typed line.
     Database& book = rounds.fresh();
@@ -104,7 +104,7 @@ void drawFigures(Database& db, const QString& folder, int rows, const char* engi
         if (deleted != 2)
             qFatal("the line was not deleted whole");
     }
-    printFigure(engine, rows, "deletion by customer (a fortieth)", customer);
-    printFigure(engine, rows, "delete dialog: one line in both tables", line);
+    print(engine, rows, "deletion by customer (a fortieth)", customer);
+    print(engine, rows, "delete dialog: one line in both tables", line);
     QDir(archives).removeRecursively();
 }

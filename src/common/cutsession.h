@@ -39,8 +39,8 @@ private:
 void suspendSums(Database& book);
 void resumeSums(Database& book);
 
-// Inside a session whose sums are suspended: removes every line of the given kinds (their
-// codes) from tball; the writer sets the sums again.
+// Removes every line of the given kinds from tball; the sum triggers must be suspended (the
+// writer sets the kinds' sums again).
 void removeLines(Database& book, const QStringList& codes);
 
 // Why a cut did not start.

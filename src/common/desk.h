@@ -18,6 +18,7 @@ enum class BookChange {
     takenBack,
     deleted,
     imported,
+    spread,
     consolidated,
     rebuilt,
     startedOver
@@ -49,12 +50,13 @@ public:
     // LAN mode, none (nullptr: the own book) otherwise.
     // Where the entry form's lines go: empty for the own book, else the shared book's location.
     QString betsLocation(bool lanAuto) const;
-
-    // The book of this computer's draw, which the start-over, the deletions and the
-    // consolidation work on: the book its lines go to on a server computer whose shared book is
-    // on a database server, the own book otherwise.
+    // The book of this computer's own lines and draw, which the spreading, the searches, the
+    // start-over, the deletions and the consolidation work on: the own book, or on a server
+    // computer whose shared book is on a database server, that book (the book desk.backups()
+    // copies). Throws StoreError.
     QString bookLocation() const;
     std::unique_ptr<Database> openBook() const;
+    std::unique_ptr<Database> openOwnLines() const { return openBook(); }
     // A desk over an archived draw: its books cannot be written.
     bool readOnly() const { return !run_.archive.isEmpty(); }
 

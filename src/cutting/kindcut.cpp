@@ -1,7 +1,6 @@
 #include "cutting/kindcut.h"
 
 #include "cutting/numberlimits.h"
-#include "store/dialect.h"
 
 #include <QSqlQuery>
 

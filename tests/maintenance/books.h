@@ -7,6 +7,7 @@
 #include "store/database.h"
 #include "store/kinds.h"
 #include "store/schema.h"
+#include "support/bookfaults.h"
 #include "support/tempbook.h"
 
 #include <QTest>

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTest>
 
 TempBook::TempBook(Contents contents) : TempBook(testing::engine(), contents) {}
 
@@ -57,14 +56,4 @@ QStringList rowsOf(Database& db, const QString& sql, const QVariantList& binds) 
         rows << fields.join(QLatin1Char('|'));
     }
     return rows;
-}
-
-void verifyKeptSums(Database& db) {
-    QCOMPARE(rowsOf(db, "SELECT codeins, h, t, l, n, cnum FROM tbkind ORDER BY codeins"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), sum(h), sum(t), sum(l), count(*), "
-                        "count(num) FROM tball GROUP BY coalesce(codeins, '') ORDER BY 1"));
-    QCOMPARE(rowsOf(db, "SELECT codeins, num, h, t, l, n FROM tbtotals ORDER BY codeins, num"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), coalesce(num, ''), sum(h), sum(t), "
-                        "sum(l), count(*) FROM tball GROUP BY coalesce(codeins, ''), "
-                        "coalesce(num, '') ORDER BY 1, 2"));
 }

@@ -34,6 +34,3 @@ private:
 
 // Rows of a query as text, columns joined by '|'.
 QStringList rowsOf(Database& db, const QString& sql, const QVariantList& binds = {});
-
-// The kept sums of a book (tbtotals, tbkind) against a fresh sum of its tball.
-void verifyKeptSums(Database& db);

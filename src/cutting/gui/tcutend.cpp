@@ -1,13 +1,12 @@
 #include "cutting/gui/tcutend.h"
 
-#include "common/backups.h"
 #include "common/desk.h"
 #include "common/settings.h"
 #include "cutting/cutlog.h"
 #include "cutting/gui/sentreport.h"
 #include "platform/platform.h"
 #include "store/database.h"
-#include "ui/copyprompt.h"
+#include "ui/copyfirst.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"
 
@@ -83,13 +82,8 @@ void Tcutend::advance() {
     }
 }
 
-bool Tcutend::copyFirst() {
-    Backups backups = desk_.backups();
-    return goOnAfterCopy(desk_, this, cut::preCutCopy(backups), QStringLiteral("ตัดยอด"));
-}
-
 void Tcutend::cutAll() {
-    if (!copyFirst()) {
+    if (!copyBeforeWork(desk_, this, QStringLiteral("N"), QStringLiteral("ตัดยอด"))) {
         closeWithFrame(this);
         return;
     }

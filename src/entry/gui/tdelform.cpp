@@ -4,7 +4,7 @@
 #include "entry/gui/tfminput.h"
 #include "maintenance/deletion.h"
 #include "store/database.h"
-#include "ui/copyprompt.h"
+#include "ui/copyfirst.h"
 #include "ui/dialogs.h"
 
 #include <QCloseEvent>
@@ -97,8 +97,7 @@ bool Tdelform::marks(qint64 id, const QString& stamp) const {
 
 bool Tdelform::run(const std::function<int()>& deletion) {
     gauge_->setValue(10);
-    if (!goOnAfterCopy(desk_, this, desk_.backups().numberedCopy(QStringLiteral("D")),
-                       QStringLiteral("ลบข้อมูล"))) {
+    if (!copyBeforeWork(desk_, this, QStringLiteral("D"), QStringLiteral("ลบข้อมูล"))) {
         gauge_->setValue(0);
         return false;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the benchmarks that change the whole book share: each round starts from the same full
-// book, and each figure is timed and printed alike.
+// What the benchmarks of bulk work share: a full book again for every round, the clock, and
+// the figures as medians and worst cases.
 
 #include "store/database.h"
 
@@ -16,6 +16,14 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+inline void print(const char* engine, int rows, const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-10s %8d rows: %-34s median %.0f ms, worst %.0f ms\n", engine, rows, what,
+                ms[ms.size() / 2], ms.back());
+}
+
 inline double timed(const std::function<void()>& work) {
     QElapsedTimer timer;
     timer.start();
@@ -23,34 +31,33 @@ inline double timed(const std::function<void()>& work) {
     return timer.nsecsElapsed() / 1e6;
 }
 
-// "name: median X ms, worst Y ms" with the book it was taken on.
-inline void printFigure(const char* engine, int rows, const char* what, std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-10s %8d rows: %-42s median %.0f ms, worst %.0f ms\n", engine, rows, what,
-                ms[ms.size() / 2], ms.back());
-}
-
 // The full book again for every round: a copy of its file, or on a server its saved tables.
 class Rounds {
 public:
     Rounds(Database& db, const QString& folder) : db_(db), folder_(folder) {
         if (db.engine() == Engine::sqlite) {
-            saved_ = folder + QStringLiteral("roundbench.mde");
+            saved_ = folder + QStringLiteral("cutbench.mde");
             QFile::remove(saved_);
             if (!db.snapshotTo(saved_).written())
                 qFatal("no copy of the book");
             return;
         }
         for (const char* table : {"tball", "tbtotals", "tbkind", "backc"})
-            db.exec(QStringLiteral("CREATE TABLE roundbench_%1 AS SELECT * FROM %1")
+            db.exec(QStringLiteral("CREATE TABLE cutbench_%1 AS SELECT * FROM %1")
                         .arg(QLatin1String(table)));
     }
     ~Rounds() {
-        if (!saved_.isEmpty())
+        if (!saved_.isEmpty()) {
             QFile::remove(saved_);
+            return;
+        }
+        // The server's book is left as it was for the figures after these.
+        fresh();
+        for (const char* table : {"tball", "tbtotals", "tbkind", "backc"})
+            db_.exec(QStringLiteral("DROP TABLE cutbench_%1").arg(QLatin1String(table)));
     }
-    // Where the next round's book is (an SQLite book only), and the book itself.
-    QString file() const { return folder_ + QStringLiteral("round.mde"); }
+    // Where the next round's book is (an SQLite book only).
+    QString file() const { return folder_ + QStringLiteral("cutround.mde"); }
     // The book of the next round.
     Database& fresh() {
         if (!saved_.isEmpty()) {
@@ -71,7 +78,7 @@ public:
         db_.exec(QStringLiteral("ALTER TABLE tball DISABLE TRIGGER tball_sums"));
         for (const char* table : {"tball", "tbtotals", "tbkind", "backc"}) {
             db_.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
-            db_.exec(QStringLiteral("INSERT INTO %1 SELECT * FROM roundbench_%1")
+            db_.exec(QStringLiteral("INSERT INTO %1 SELECT * FROM cutbench_%1")
                          .arg(QLatin1String(table)));
         }
         db_.exec(QStringLiteral("DELETE FROM sentall"));
@@ -87,3 +94,5 @@ private:
     QString saved_;
     std::unique_ptr<Database> round_;
 };
+
+} // namespace

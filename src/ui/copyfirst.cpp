@@ -1,9 +1,15 @@
-#include "ui/copyprompt.h"
+#include "ui/copyfirst.h"
 
+#include "common/backups.h"
 #include "common/desk.h"
 #include "ui/dialogs.h"
 
-bool goOnAfterCopy(Desk& desk, QWidget* parent, const CopyResult& copy, const QString& action) {
+bool copyBeforeWork(Desk& desk, QWidget* parent, const QString& prefix, const QString& work) {
+    Backups backups = desk.backups();
+    return goOnAfterCopy(desk, parent, backups.numberedCopy(prefix), work);
+}
+
+bool goOnAfterCopy(Desk& desk, QWidget* parent, const CopyResult& copy, const QString& work) {
     if (copy.written())
         return true;
     if (copy.status == CopyResult::Damaged) {
@@ -12,5 +18,5 @@ bool goOnAfterCopy(Desk& desk, QWidget* parent, const CopyResult& copy, const QS
     }
     return Dialogs::question(parent, QStringLiteral("ทำสำเนาฐานข้อมูลก่อน%1ไม่ได้\n%2\n%3\n"
                                                     "ต้องการ%1ต่อหรือไม่ ?")
-                                         .arg(action, copy.file, copy.detail));
+                                         .arg(work, copy.file, copy.detail));
 }
