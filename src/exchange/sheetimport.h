@@ -1,10 +1,10 @@
 #pragma once
 
 #include "common/betbatch.h"
+#include "exchange/rowrefused.h"
 #include "exchange/sheetfile.h"
 
 #include <functional>
-#include <stdexcept>
 
 class Database;
 
@@ -29,19 +29,6 @@ struct Result {
     int lines = 0; // bet lines written
     QVector<Skipped> skipped;
     QString stopText; // "สิ้นสุดข้อมูลที่เลข..." when a row said stop
-};
-
-// A row the book cannot take (a stake that is no amount): the whole import is refused.
-class RowRefused : public std::runtime_error {
-public:
-    RowRefused(int line, const QString& message)
-        : std::runtime_error(message.toStdString()), line_(line), message_(message) {}
-    int line() const { return line_; }
-    QString message() const { return message_; }
-
-private:
-    int line_;
-    QString message_;
 };
 
 // Every row in sheet order until a row whose number is "stop", in one transaction of the

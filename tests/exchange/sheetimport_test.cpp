@@ -2,7 +2,7 @@
 #include "support/engines.h"
 #include "support/tempbook.h"
 
-using sheetimport::RowRefused;
+
 
 namespace {
 sheetfile::Row row(int line, const QString& num, const QString& h = {}, const QString& t = {},
