@@ -1,0 +1,50 @@
+#include "exchange/gui/exchangedesk.h"
+
+#include "common/backups.h"
+#include "common/customers.h"
+#include "common/desk.h"
+#include "common/settings.h"
+#include "ui/dialogs.h"
+
+namespace exchangedesk {
+
+QString betsLocation(Desk& desk) {
+    return desk.betsLocation(SettingsRecord(desk.own()).lanAuto());
+}
+
+std::unique_ptr<Database> openLocation(Desk& desk, const QString& location) {
+    return location.isEmpty() ? desk.openOwn() : Database::openExisting(location);
+}
+
+std::unique_ptr<Database> openBets(Desk& desk) {
+    return openLocation(desk, betsLocation(desk));
+}
+
+bool copyBefore(Desk& desk, QWidget* parent, const QString& prefix) {
+    CopyResult copy;
+    try {
+        copy = desk.backups().numberedCopy(prefix);
+    } catch (const StoreError& error) {
+        copy.detail = error.message();
+    }
+    if (copy.written())
+        return true;
+    if (copy.status == CopyResult::Damaged) {
+        desk.bookFoundDamaged();
+        return false;
+    }
+    return Dialogs::question(parent, QStringLiteral("ทำสำเนาฐานข้อมูลก่อนเพิ่มข้อมูลไม่ได้\n%1\n%2\n"
+                                                    "ต้องการทำต่อหรือไม่ ?")
+                                         .arg(copy.file, copy.detail));
+}
+
+QStringList customerNames(Desk& desk, Database& book) {
+    return customers::names(book, SettingsRecord(desk.own()).customersByName());
+}
+
+QString customerCode(Database& book, const QString& name) {
+    const QVariant code = book.scalar(QStringLiteral("SELECT id FROM cus WHERE name = ?"), {name});
+    return code.isValid() && !code.isNull() ? code.toString() : name;
+}
+
+} // namespace exchangedesk
