@@ -88,8 +88,7 @@ private slots:
         // Entered lines apart: the other book's entered lines, not its book's, join ours.
         source.db().exec("DELETE FROM sentall");
         bookmerge::merge(book, *file, true);
-        QCOMPARE(lines(book, "tballcus").mid(2),
-                 (QStringList{"123|150|0|0|ก|h3", "9|5|0|0|ข|h1"}));
+        QCOMPARE(lines(book, "tballcus").mid(2), (QStringList{"123|150|0|0|ก|h3", "9|5|0|0|ข|h1"}));
         QCOMPARE(lines(book, "tball").size(), 5);
         // An empty sent log leaves ours empty.
         QCOMPARE(book.scalar("SELECT count(*) FROM sentall").toInt(), 0);
@@ -99,7 +98,8 @@ private slots:
     void aRefusedRowOrAMissingTableLeavesTheBookAsItWas() {
         TempBook source(Engine::sqlite);
         fillSource(source.db());
-        source.db().exec("INSERT INTO tball (num, h, cus, codeins) VALUES ('12', 'abc', 'ก', 'h2')");
+        source.db().exec(
+            "INSERT INTO tball (num, h, cus, codeins) VALUES ('12', 'abc', 'ก', 'h2')");
         TempBook temp;
         Database& book = temp.db();
         bet(book, "tball", "555", Kind::h3, 1, "x");

@@ -21,8 +21,7 @@ private slots:
         QTest::newRow("three") << "258-100/200/0" << false << "258|100|200|0";
         QTest::newRow("bottom before tod") << "258-100/200/0" << true << "258|100|0|200";
         QTest::newRow("last dash") << "1-2-300" << false << "1-2|300|0|0";
-        QTest::newRow("thai digits and spaces") << " ๘๑๕ - ๑๕๐ / ０ / 2 " << false
-                                                << "815|150|0|2";
+        QTest::newRow("thai digits and spaces") << " ๘๑๕ - ๑๕๐ / ０ / 2 " << false << "815|150|0|2";
         QTest::newRow("no dash") << "815 150" << false << "none";
     }
     void parseShownUnderTheCaret() {
@@ -71,11 +70,11 @@ private slots:
     void codesReadBackAsTheSameBets() {
         TempBook temp;
         Database& db = temp.db();
-        const QVector<BetRecord> bets = {
-            {"815", Kind::h3, 150}, {"158", Kind::t3, 20}, {"007", Kind::l3, 35},
-            {"12", Kind::h2, 5},    {"12", Kind::t2, 300}, {"09", Kind::l2, 7},
-            {"5", Kind::h1, 20},    {"5", Kind::l1, 30},   {"1234", Kind::h4, 10},
-            {"12345", Kind::h5, 40}};
+        const QVector<BetRecord> bets = {{"815", Kind::h3, 150}, {"158", Kind::t3, 20},
+                                         {"007", Kind::l3, 35},  {"12", Kind::h2, 5},
+                                         {"12", Kind::t2, 300},  {"09", Kind::l2, 7},
+                                         {"5", Kind::h1, 20},    {"5", Kind::l1, 30},
+                                         {"1234", Kind::h4, 10}, {"12345", Kind::h5, 40}};
         for (const BetRecord& bet : bets)
             db.exec(QStringLiteral("INSERT INTO tball (num, %1, cus, codeins) VALUES (?, ?, ?, ?)")
                         .arg(stakeColumn(bet.kind)),

@@ -55,7 +55,8 @@ private slots:
             QVERIFY(error.message().contains("sheet1"));
         }
         const QString headless = dir.filePath("headless." + format);
-        testing::writeSheet(format, headless, {QVariantList{"num", "h", "l"}, QVariantList{"1", 2}});
+        testing::writeSheet(format, headless,
+                            {QVariantList{"num", "h", "l"}, QVariantList{"1", 2}});
         QVERIFY_THROWS_EXCEPTION(SheetError, sheetfile::read(headless));
     }
 

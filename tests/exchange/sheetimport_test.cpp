@@ -2,8 +2,6 @@
 #include "support/engines.h"
 #include "support/tempbook.h"
 
-
-
 namespace {
 sheetfile::Row row(int line, const QString& num, const QString& h = {}, const QString& t = {},
                    const QString& l = {}) {
@@ -41,11 +39,11 @@ private slots:
             "ก", true);
         QCOMPARE(result.rows, 5);
         QCOMPARE(result.lines, 3 + 3 + 3 + 1 + 1);
-        QCOMPARE(book(db).mid(1),
-                 (QStringList{"815|10|0|0|ก|h3", "158|0|20|0|ก|t3", "815|0|0|30|ก|l3",
-                              "12|0|0|0|ก|h2", "12|0|0|0|ก|t2", "12|0|0|50|ก|l2",
-                              "07|5|0|0|ก|h2", "07|0|0|0|ก|t2", "07|0|0|0|ก|l2",
-                              "1234|7|0|0|ก|h4", "12345|9|0|0|ก|h5"}));
+        QCOMPARE(
+            book(db).mid(1),
+            (QStringList{"815|10|0|0|ก|h3", "158|0|20|0|ก|t3", "815|0|0|30|ก|l3", "12|0|0|0|ก|h2",
+                         "12|0|0|0|ก|t2", "12|0|0|50|ก|l2", "07|5|0|0|ก|h2", "07|0|0|0|ก|t2",
+                         "07|0|0|0|ก|l2", "1234|7|0|0|ก|h4", "12345|9|0|0|ก|h5"}));
         QCOMPARE(book(db, "tballcus"), book(db).mid(1));
         sumsAgree(db);
         // Skipped rows are named; none is dropped unseen.
@@ -64,11 +62,11 @@ private slots:
 
     void stopEndsTheImportAndNamesTheRowBefore() {
         TempBook temp;
-        const sheetimport::Result result = sheetimport::import(
-            temp.db(),
-            {row(2, "1", "1"), row(3, "2", "2"), row(4, "3", "3"), row(5, "45", "4", "", "6"),
-             row(6, "stop"), row(7, "9", "9")},
-            "แบบรวม", true);
+        const sheetimport::Result result =
+            sheetimport::import(temp.db(),
+                                {row(2, "1", "1"), row(3, "2", "2"), row(4, "3", "3"),
+                                 row(5, "45", "4", "", "6"), row(6, "stop"), row(7, "9", "9")},
+                                "แบบรวม", true);
         QCOMPARE(result.rows, 4);
         QCOMPARE(result.stopText, QStringLiteral("สิ้นสุดข้อมูลที่เลข45--4--0--6"));
         QCOMPARE(temp.db().scalar("SELECT count(*) FROM tball WHERE num = '9'").toInt(), 0);

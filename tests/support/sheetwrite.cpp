@@ -71,8 +71,9 @@ void writeSheet(const QString& format, const QString& path, const QVariantList& 
                   QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact)),
                   sheetName});
     if (!python.waitForFinished(60000) || python.exitCode() != 0)
-        QTest::qFail(("the sheet could not be written: " + python.readAllStandardError()).constData(),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            ("the sheet could not be written: " + python.readAllStandardError()).constData(),
+            __FILE__, __LINE__);
 }
 
 } // namespace testing
