@@ -81,6 +81,7 @@ QString codeOf(const QString& num, double h, double t, double l) {
     switch (num.size()) {
     case 3:
         return dash + a + QLatin1Char('/') + b + QLatin1Char('/') + c;
+    case 1:
     case 2:
         if (noTod && noBottom && top)
             return dash + a + QStringLiteral("/0");
@@ -88,16 +89,9 @@ QString codeOf(const QString& num, double h, double t, double l) {
             return dash + a + QLatin1Char('/') + c;
         if (noTop && noTod && bottom)
             return dash + QStringLiteral("0/") + c;
-        if (noTop && noBottom && tod)
+        // Only two digits have a tod, written in the middle.
+        if (num.size() == 2 && noTop && noBottom && tod)
             return dash + QStringLiteral("0/") + b + QStringLiteral("/0");
-        return {};
-    case 1:
-        if (noTod && noBottom && top)
-            return dash + a + QStringLiteral("/0");
-        if (noTod && top && bottom)
-            return dash + a + QLatin1Char('/') + c;
-        if (noTop && noTod && bottom)
-            return dash + QStringLiteral("0/") + c;
         return {};
     case 4:
     case 5:

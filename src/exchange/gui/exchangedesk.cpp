@@ -4,7 +4,11 @@
 #include "common/customers.h"
 #include "common/desk.h"
 #include "common/settings.h"
+#include "exchange/rowrefused.h"
+#include "exchange/sheetfile.h"
 #include "ui/dialogs.h"
+
+#include <QFile>
 
 namespace exchangedesk {
 
@@ -45,6 +49,32 @@ QStringList customerNames(Desk& desk, Database& book) {
 QString customerCode(Database& book, const QString& name) {
     const QVariant code = book.scalar(QStringLiteral("SELECT id FROM cus WHERE name = ?"), {name});
     return code.isValid() && !code.isNull() ? code.toString() : name;
+}
+
+QString failureText(std::exception_ptr failure) {
+    if (!failure)
+        return {};
+    try {
+        std::rethrow_exception(failure);
+    } catch (const RowRefused& refused) {
+        return refused.message();
+    } catch (const StoreError& error) {
+        return error.message();
+    } catch (const sheetfile::SheetError& error) {
+        return error.message();
+    }
+}
+
+void saveText(QWidget* parent, Desk& desk, const QString& text) {
+    const QString file = Dialogs::saveFileName(
+        parent, QStringLiteral("Saveไปที่"), desk.run().programFolder + QStringLiteral("line.txt"),
+        QStringLiteral("Text (*.txt);;All (*)"));
+    if (file.isEmpty())
+        return;
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text.toUtf8()) < 0 ||
+        !out.flush())
+        Dialogs::warning(parent, QStringLiteral("บันทึกไฟล์ไม่ได้: ") + out.errorString());
 }
 
 } // namespace exchangedesk

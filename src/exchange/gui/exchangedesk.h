@@ -3,6 +3,7 @@
 #include "store/database.h"
 
 #include <QStringList>
+#include <exception>
 #include <memory>
 
 class Desk;
@@ -27,5 +28,11 @@ QStringList customerNames(Desk& desk, Database& book);
 
 // The customer's code (every name is its own).
 QString customerCode(Database& book, const QString& name);
+
+// What a failed batch says (a row refused, the book's or the file's refusal); empty for none.
+QString failureText(std::exception_ptr failure);
+
+// The lines of a box saved as a text file the clerk names; what fails is said.
+void saveText(QWidget* parent, Desk& desk, const QString& text);
 
 } // namespace exchangedesk

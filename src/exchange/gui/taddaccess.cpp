@@ -134,16 +134,9 @@ void Taddaccess::merged(std::exception_ptr error) {
     progressTimer_->stop();
     choose_->setEnabled(true);
     run_->setEnabled(true);
-    try {
-        if (error)
-            std::rethrow_exception(error);
-    } catch (const RowRefused& refused) {
+    if (error) {
         gauge_->setValue(0);
-        Dialogs::warning(this, refused.message());
-        return;
-    } catch (const StoreError& failure) {
-        gauge_->setValue(0);
-        Dialogs::warning(this, failure.message());
+        Dialogs::warning(this, exchangedesk::failureText(error));
         return;
     }
     gauge_->setValue(100);

@@ -115,15 +115,7 @@ void Tcreatelineform::copy() {
 }
 
 void Tcreatelineform::saveText() {
-    const QString file = Dialogs::saveFileName(
-        this, QStringLiteral("Saveไปที่"), desk_.run().programFolder + QStringLiteral("line.txt"),
-        QStringLiteral("Text (*.txt);;All (*)"));
-    if (file.isEmpty())
-        return;
-    QFile text(file);
-    if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        text.write(box_->toPlainText().toUtf8()) < 0 || !text.flush())
-        Dialogs::warning(this, QStringLiteral("บันทึกไฟล์ไม่ได้: ") + text.errorString());
+    exchangedesk::saveText(this, desk_, box_->toPlainText());
 }
 
 void Tcreatelineform::reset() {

@@ -2,6 +2,7 @@
 
 #include "common/desk.h"
 #include "common/settings.h"
+#include "exchange/gui/exchangedesk.h"
 #include "exchange/linetext.h"
 #include "platform/platform.h"
 #include "ui/dialogs.h"
@@ -221,17 +222,7 @@ void Tformline::loadText() {
 }
 
 void Tformline::saveText() {
-    const QString file = Dialogs::saveFileName(
-        this, QStringLiteral("Saveไปที่"), desk_.run().programFolder + QStringLiteral("line.txt"),
-        QStringLiteral("Text (*.txt);;All (*)"));
-    if (file.isEmpty())
-        return;
-    QFile text(file);
-    if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        text.write(box_->toPlainText().toUtf8()) < 0 || !text.flush()) {
-        Dialogs::warning(this, QStringLiteral("บันทึกไฟล์ไม่ได้: ") + text.errorString());
-        return;
-    }
+    exchangedesk::saveText(this, desk_, box_->toPlainText());
 }
 
 void Tformline::reset() {

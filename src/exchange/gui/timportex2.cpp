@@ -137,6 +137,7 @@ void Timportex2::importSheet() {
         return;
     }
     sheetimport::Result result;
+    std::exception_ptr failure;
     try {
         const QVector<sheetfile::Row> rows = sheetfile::read(path_->text());
         showRows(rows);
@@ -148,16 +149,12 @@ void Timportex2::importSheet() {
                 bar_->setValue(percent);
                 rowsLabel_->setText(QString::number(percent) + QLatin1Char('%'));
             });
-    } catch (const sheetfile::SheetError& error) {
-        Dialogs::warning(this, error.message());
-        return;
-    } catch (const RowRefused& refused) {
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    if (failure) {
         bar_->setValue(0);
-        Dialogs::warning(this, refused.message());
-        return;
-    } catch (const StoreError& error) {
-        bar_->setValue(0);
-        Dialogs::warning(this, error.message());
+        Dialogs::warning(this, exchangedesk::failureText(failure));
         return;
     }
     bar_->setValue(100);

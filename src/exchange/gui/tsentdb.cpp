@@ -164,16 +164,9 @@ void Tsentdb::added(std::exception_ptr error) {
     progressTimer_->stop();
     exportButton_->setEnabled(true);
     addButton_->setEnabled(true);
-    try {
-        if (error)
-            std::rethrow_exception(error);
-    } catch (const RowRefused& refused) {
+    if (error) {
         bar_->setValue(0);
-        Dialogs::warning(this, refused.message());
-        return;
-    } catch (const StoreError& failure) {
-        bar_->setValue(0);
-        Dialogs::warning(this, failure.message());
+        Dialogs::warning(this, exchangedesk::failureText(error));
         return;
     }
     bar_->setValue(100);
