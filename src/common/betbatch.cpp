@@ -1,12 +1,13 @@
 #include "common/betbatch.h"
 
 #include "store/database.h"
+#include "store/schema.h"
 
 namespace {
-// Rows per statement: a statement of a few hundred rows costs more per row to prepare and
-// bind, and on a server each statement is a round trip.
-constexpr int kRowsPerInsert = 32;
 constexpr int kBuffered = 512;
+// From this many rows on, the entered lines' indexes are built after the rows: kept row by
+// row, a million rows rewrite their pages many times over.
+constexpr qint64 kBulkRows = 50000;
 
 QVariant textOrNull(const QString& text) {
     return text.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
@@ -31,25 +32,22 @@ BetRow betRow(const QString& num, Kind kind, double stake, const QString& cus) {
 
 void insertBetRows(Database& db, const QString& table, const QVector<BetRow>& rows,
                    const QString& now) {
-    for (int first = 0; first < rows.size(); first += kRowsPerInsert) {
-        const int count = qMin(kRowsPerInsert, int(rows.size()) - first);
-        QStringList values;
-        QVariantList binds;
-        binds.reserve(count * 7);
-        for (int i = first; i < first + count; ++i) {
-            const BetRow& row = rows[i];
-            values << QStringLiteral("(?,?,?,?,?,?,?)");
-            binds << textOrNull(row.num) << row.h << row.t << row.l << textOrNull(row.cus)
-                  << textOrNull(row.codeins) << now;
-        }
-        db.exec(QStringLiteral("INSERT INTO %1 (num,h,t,l,cus,codeins,tim) VALUES %2")
-                    .arg(table, values.join(QLatin1Char(','))),
-                binds);
-    }
+    QVector<QVariantList> values;
+    values.reserve(rows.size());
+    for (const BetRow& row : rows)
+        values.push_back({textOrNull(row.num), row.h, row.t, row.l, textOrNull(row.cus),
+                          textOrNull(row.codeins), now});
+    db.execRows(QStringLiteral("INSERT INTO %1 (num,h,t,l,cus,codeins,tim) VALUES ").arg(table),
+                QStringLiteral("(?,?,?,?,?,?,?)"), QString(), values);
 }
 
-BetBatch::BetBatch(Database& book) : book_(book), session_(book) {
+BetBatch::BetBatch(Database& book, qint64 expectedRows) : book_(book), session_(book) {
     cut::suspendSums(book_);
+    rebuildIndexes_ = expectedRows >= kBulkRows;
+    if (rebuildIndexes_) {
+        for (const QString& drop : schema::dropEnteredIndexes())
+            book_.exec(drop);
+    }
 }
 
 void BetBatch::add(const BetRow& row, bool entered) {
@@ -89,39 +87,36 @@ void BetBatch::log(qint64 lines) {
 void BetBatch::writeSums() {
     const QString update = QStringLiteral("h = %1.h + excluded.h, t = %1.t + excluded.t, l = "
                                           "%1.l + excluded.l, n = %1.n + excluded.n");
-    QStringList values;
-    QVariantList binds;
-    auto flushNumbers = [&] {
-        if (values.isEmpty())
-            return;
-        book_.exec(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) VALUES %1 ON "
-                                  "CONFLICT (codeins, num) DO UPDATE SET %2")
-                       .arg(values.join(QLatin1Char(',')), update.arg(QStringLiteral("tbtotals"))),
-                   binds);
-        values.clear();
-        binds.clear();
-    };
-    for (auto it = byNumber_.cbegin(); it != byNumber_.cend(); ++it) {
-        values << QStringLiteral("(?,?,?,?,?,?)");
-        binds << it.key().first << it.key().second << it->stakes[0] << it->stakes[1]
-              << it->stakes[2] << it->n;
-        if (values.size() >= 64)
-            flushNumbers();
-    }
-    flushNumbers();
-    for (auto it = byKind_.cbegin(); it != byKind_.cend(); ++it) {
-        book_.exec(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) VALUES "
-                                  "(?,?,?,?,?,?) ON CONFLICT (codeins) DO UPDATE SET %1, cnum = "
-                                  "tbkind.cnum + excluded.cnum")
-                       .arg(update.arg(QStringLiteral("tbkind"))),
-                   {it.key(), it->stakes[0], it->stakes[1], it->stakes[2], it->n, it->counted});
-    }
+    QVector<QVariantList> numbers;
+    numbers.reserve(byNumber_.size());
+    for (auto it = byNumber_.cbegin(); it != byNumber_.cend(); ++it)
+        numbers.push_back(
+            {it.key().first, it.key().second, it->stakes[0], it->stakes[1], it->stakes[2], it->n});
+    book_.execRows(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) VALUES "),
+                   QStringLiteral("(?,?,?,?,?,?)"),
+                   QStringLiteral(" ON CONFLICT (codeins, num) DO UPDATE SET ") +
+                       update.arg(QStringLiteral("tbtotals")),
+                   numbers);
+    QVector<QVariantList> kinds;
+    for (auto it = byKind_.cbegin(); it != byKind_.cend(); ++it)
+        kinds.push_back(
+            {it.key(), it->stakes[0], it->stakes[1], it->stakes[2], it->n, it->counted});
+    book_.execRows(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) VALUES "),
+                   QStringLiteral("(?,?,?,?,?,?)"),
+                   QStringLiteral(" ON CONFLICT (codeins) DO UPDATE SET ") +
+                       update.arg(QStringLiteral("tbkind")) +
+                       QStringLiteral(", cnum = tbkind.cnum + excluded.cnum"),
+                   kinds);
 }
 
 void BetBatch::commit() {
     flush(QStringLiteral("tball"), book_rows_);
     flush(QStringLiteral("tballcus"), entered_rows_);
     writeSums();
+    if (rebuildIndexes_) {
+        for (const QString& index : schema::enteredIndexes())
+            book_.exec(index);
+    }
     cut::resumeSums(book_);
     session_.commit();
 }

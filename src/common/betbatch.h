@@ -28,7 +28,8 @@ void insertBetRows(Database& db, const QString& table, const QVector<BetRow>& ro
 // none. The book's kept sums take the batch's rows number by number when it commits.
 class BetBatch {
 public:
-    explicit BetBatch(Database& book);
+    // A batch that expects many rows builds the indexes of the entered lines once, after them.
+    explicit BetBatch(Database& book, qint64 expectedRows = 0);
     BetBatch(const BetBatch&) = delete;
     BetBatch& operator=(const BetBatch&) = delete;
 
@@ -58,4 +59,5 @@ private:
     QHash<QPair<QString, QString>, Sums> byNumber_;
     QHash<QString, Sums> byKind_;
     qint64 rows_ = 0;
+    bool rebuildIndexes_ = false;
 };

@@ -57,11 +57,11 @@ Result merge(Database& book, SourceBook& source, bool enteredApart,
             progress(stage, percent);
     };
     Result result;
-    BetBatch batch(book);
-
     const qint64 rows = source.count(QStringLiteral("tball"));
     const qint64 entered = enteredApart ? source.count(QStringLiteral("tballcus")) : 0;
     const qint64 total = rows + entered;
+    BetBatch batch(book, total);
+
     int shown = -1;
     auto step = [&](qint64 done) {
         const int percent = percentOf(done, total);

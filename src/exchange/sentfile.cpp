@@ -84,7 +84,7 @@ Added add(Database& book, SourceBook& source, const QString& customer,
         throw StoreError(QStringLiteral("ไม่พบตาราง tball ในไฟล์ที่เลือก"));
     Added added;
     const qint64 total = source.count(QStringLiteral("tball"));
-    BetBatch batch(book);
+    BetBatch batch(book, total);
     qint64 line = 0;
     int shown = -1;
     source.rows(QStringLiteral("tball"), [&](const QVariantList& row) {

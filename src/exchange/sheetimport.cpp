@@ -30,7 +30,7 @@ QVector<BetRow> linesOf(const QString& num, double h, double t, double l, const 
 Result import(Database& book, const QVector<sheetfile::Row>& rows, const QString& customer,
               bool sortDigits, const std::function<void(int)>& progress) {
     Result result;
-    BetBatch batch(book);
+    BetBatch batch(book, rows.size() * 3);
     QStringList previous = {QString(), QString(), QString(), QString()};
     for (int i = 0; i < rows.size(); ++i) {
         const sheetfile::Row& row = rows[i];

@@ -255,6 +255,41 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& binds) {
     return query;
 }
 
+void Database::execRows(const QString& head, const QString& row, const QString& tail,
+                        const QVector<QVariantList>& rows) {
+    if (rows.isEmpty())
+        return;
+    if (engine_ == Engine::postgres) {
+        // On a server each statement is a round trip.
+        constexpr int kRowsPerStatement = 100;
+        for (int first = 0; first < rows.size(); first += kRowsPerStatement) {
+            const int count = qMin(kRowsPerStatement, int(rows.size()) - first);
+            QStringList placeholders;
+            QVariantList binds;
+            for (int i = first; i < first + count; ++i) {
+                placeholders << row;
+                binds += rows[i];
+            }
+            exec(head + placeholders.join(QLatin1Char(',')) + tail, binds);
+        }
+        return;
+    }
+    // The driver looks a placeholder up by its position in a list of all of them, so a
+    // statement of many rows costs the square of its placeholders; one row, prepared once,
+    // costs its own.
+    reconnectIfLost();
+    QSqlQuery query(handle());
+    query.setForwardOnly(true);
+    if (!query.prepare(head + row + tail))
+        fail(query.lastError());
+    for (const QVariantList& values : rows) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        if (!query.exec())
+            fail(query.lastError());
+    }
+}
+
 QVariant Database::scalar(const QString& sql, const QVariantList& binds) {
     QSqlQuery query = exec(sql, binds);
     if (query.next())

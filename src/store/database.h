@@ -88,6 +88,11 @@ public:
     QSqlQuery exec(const QString& sql, const QVariantList& binds = {});
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& binds = {});
+    // One statement head + row + tail for each of many rows (row holds one row's placeholders,
+    // as "(?,?,?)"), the engine's quickest way: an SQLite book runs one prepared statement
+    // again and again, a server takes many rows a statement.
+    void execRows(const QString& head, const QString& row, const QString& tail,
+                  const QVector<QVariantList>& rows);
 
     bool tableExists(const QString& name);
     bool viewExists(const QString& name);

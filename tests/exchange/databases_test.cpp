@@ -127,6 +127,22 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(StoreError, SourceBook::open(junk.fileName()));
     }
 
+    // A large batch builds the entered lines' indexes after its rows: they are all there again.
+    void aLargeMergeKeepsTheIndexes() {
+        TempBook source(Engine::sqlite);
+        source.db().exec("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE "
+                         "i < 49999) INSERT INTO tball (num, h, cus, codeins) SELECT "
+                         "substr('00' || (i % 1000), -3), 1, 'ก', 'h3' FROM n");
+        TempBook temp;
+        Database& book = temp.db();
+        std::unique_ptr<SourceBook> file = SourceBook::open(source.dbPath());
+        QCOMPARE(bookmerge::merge(book, *file, false).rows, 50000);
+        for (const char* index : {"tballcus_ti2", "tballcus_cus", "tballcus_win", "tballcus_kind"})
+            QVERIFY2(book.indexExists(index), index);
+        QCOMPARE(book.scalar("SELECT count(*) FROM tballcus").toInt(), 50000);
+        QCOMPARE(rowsOf(book, "SELECT h, n FROM tbtotals WHERE num = '007'"), QStringList{"50|50"});
+    }
+
     void sentAmountsOutAndBackIn() {
         TempBook temp;
         Database& book = temp.db();
