@@ -19,19 +19,10 @@
 #include <vector>
 
 namespace {
-struct Figures {
-    double median;
-    double worst;
-};
-Figures summarize(std::vector<double> ms) {
+void print(const char* engine, int rows, const char* name, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
-}
-
-void print(const char* engine, int rows, const char* name, const std::vector<double>& ms) {
-    const Figures f = summarize(ms);
     std::printf("%-10s %8d rows: %-32s median %.0f ms, worst %.0f ms\n", engine, rows, name,
-                f.median, f.worst);
+                ms[ms.size() / 2], ms.back());
 }
 
 // A sheet of 10,000 bets of every length, written as a customer's workbook.
@@ -43,8 +34,8 @@ QString writeSheet(const QString& folder) {
         sheet.writeText(1, c + 1, QLatin1String(headings[c]));
     for (int i = 0; i < 10000; ++i) {
         const int digits = 1 + i % 5;
-        const QString num = QStringLiteral("%1").arg(i % int(std::pow(10, digits)), digits, 10,
-                                                     QLatin1Char('0'));
+        const QString num =
+            QStringLiteral("%1").arg(i % int(std::pow(10, digits)), digits, 10, QLatin1Char('0'));
         sheet.setTextFormat(i + 2, 1);
         sheet.writeText(i + 2, 1, num);
         sheet.writeNumber(i + 2, 2, 10 + i % 50);
@@ -79,7 +70,8 @@ void exchangeFigures(Database& db, const QString& folder, int rows, const char* 
         db.exec(QStringLiteral("DELETE FROM h5sent"));
         QStringList values;
         for (int n = 0; n < 100000; ++n) {
-            values << QStringLiteral("('%1', %2, 5)").arg(n, 5, 10, QLatin1Char('0')).arg(1 + n % 90);
+            values
+                << QStringLiteral("('%1', %2, 5)").arg(n, 5, 10, QLatin1Char('0')).arg(1 + n % 90);
             if (values.size() == 1000) {
                 db.exec(QStringLiteral("INSERT INTO h5sent (num, h, rep) VALUES ") +
                         values.join(QLatin1Char(',')));

@@ -6,7 +6,10 @@
 #include "common/settings.h"
 #include "exchange/rowrefused.h"
 #include "exchange/sheetfile.h"
+#include "ui/choicebox.h"
 #include "ui/dialogs.h"
+
+#include <QComboBox>
 
 #include <QFile>
 
@@ -44,6 +47,25 @@ bool copyBefore(Desk& desk, QWidget* parent, const QString& prefix) {
 
 QStringList customerNames(Desk& desk, Database& book) {
     return customers::names(book, SettingsRecord(desk.own()).customersByName());
+}
+
+QComboBox* customerBox(QWidget* parent, Desk& desk, QString* code) {
+    QComboBox* box = choiceBox(parent, "dbc1", false);
+    try {
+        box->addItems(customerNames(desk, *openBets(desk)));
+    } catch (const StoreError& error) {
+        Dialogs::warning(parent, error.message());
+    }
+    showChoiceText(box, customers::combined());
+    QObject::connect(box, qOverload<int>(&QComboBox::activated), parent,
+                     [parent, box, &desk, code](int index) {
+                         try {
+                             *code = customerCode(*openBets(desk), box->itemText(index));
+                         } catch (const StoreError& error) {
+                             Dialogs::warning(parent, error.message());
+                         }
+                     });
+    return box;
 }
 
 QString customerCode(Database& book, const QString& name) {

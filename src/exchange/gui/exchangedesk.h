@@ -7,6 +7,7 @@
 #include <memory>
 
 class Desk;
+class QComboBox;
 class QWidget;
 
 // What the exchange windows share: the book bets go to, the copy taken before a bulk
@@ -25,6 +26,10 @@ bool copyBefore(Desk& desk, QWidget* parent, const QString& prefix);
 
 // The customers of the list, in the order the settings say.
 QStringList customerNames(Desk& desk, Database& book);
+
+// The chooser dbc1 of the customers of the book bets go to, showing "แบบรวม" until one is
+// chosen; a choice puts the customer's code into *code.
+QComboBox* customerBox(QWidget* parent, Desk& desk, QString* code);
 
 // The customer's code (every name is its own).
 QString customerCode(Database& book, const QString& name);

@@ -5,7 +5,6 @@
 #include "common/settings.h"
 #include "exchange/gui/exchangedesk.h"
 #include "exchange/sheetimport.h"
-#include "ui/choicebox.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"
 
@@ -32,13 +31,7 @@ Timportex2::Timportex2(Desk& desk) : desk_(desk) {
     heading->setStyleSheet(QStringLiteral("font-weight: bold; color: blue; font-size: 14pt;"));
     grid->addWidget(heading, 0, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("รหัสการป้อน"), this), 1, 0);
-    customers_ = choiceBox(this, "dbc1", false);
-    try {
-        customers_->addItems(exchangedesk::customerNames(desk, *exchangedesk::openBets(desk)));
-    } catch (const StoreError& error) {
-        Dialogs::warning(this, error.message());
-    }
-    showChoiceText(customers_, customers::combined());
+    customers_ = exchangedesk::customerBox(this, desk, &customer_);
     grid->addWidget(customers_, 1, 1, 1, 2);
     path_ = new QLineEdit(QString::fromLatin1(kNoFile), this);
     path_->setObjectName(QStringLiteral("path"));
@@ -76,15 +69,7 @@ Timportex2::Timportex2(Desk& desk) : desk_(desk) {
     timer_->start();
     restartCountdown();
 
-    connect(customers_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        restartCountdown();
-        try {
-            customer_ = exchangedesk::customerCode(*exchangedesk::openBets(desk_),
-                                                   customers_->itemText(index));
-        } catch (const StoreError& error) {
-            Dialogs::warning(this, error.message());
-        }
-    });
+    connect(customers_, qOverload<int>(&QComboBox::activated), this, &Timportex2::restartCountdown);
     connect(choose, &QPushButton::clicked, this, &Timportex2::chooseFile);
     connect(run, &QPushButton::clicked, this, &Timportex2::importSheet);
 }

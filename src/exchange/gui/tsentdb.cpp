@@ -6,7 +6,6 @@
 #include "exchange/gui/exchangedesk.h"
 #include "exchange/sentfile.h"
 #include "exchange/sourcebook.h"
-#include "ui/choicebox.h"
 #include "ui/dialogs.h"
 
 #include <QCloseEvent>
@@ -50,13 +49,7 @@ Tsentdb::Tsentdb(Desk& desk) : desk_(desk) {
     addHeading->setStyleSheet(QStringLiteral("font-weight: bold; color: blue;"));
     grid->addWidget(addHeading, 2, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("เลือกชื่อ"), this), 3, 0);
-    customers_ = choiceBox(this, "dbc1", false);
-    try {
-        customers_->addItems(exchangedesk::customerNames(desk, *exchangedesk::openBets(desk)));
-    } catch (const StoreError& error) {
-        Dialogs::warning(this, error.message());
-    }
-    showChoiceText(customers_, customers::combined());
+    customers_ = exchangedesk::customerBox(this, desk, &customer_);
     grid->addWidget(customers_, 3, 1);
     path_ = new QLineEdit(this);
     path_->setObjectName(QStringLiteral("path"));
@@ -76,14 +69,6 @@ Tsentdb::Tsentdb(Desk& desk) : desk_(desk) {
     connect(progressTimer_, &QTimer::timeout, this,
             [this] { bar_->setValue(work_->progress().percent); });
     connect(work_, &BackgroundWork::finished, this, &Tsentdb::added);
-    connect(customers_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        try {
-            customer_ = exchangedesk::customerCode(*exchangedesk::openBets(desk_),
-                                                   customers_->itemText(index));
-        } catch (const StoreError& error) {
-            Dialogs::warning(this, error.message());
-        }
-    });
     connect(exportButton_, &QPushButton::clicked, this, &Tsentdb::exportSent);
     connect(addButton_, &QPushButton::clicked, this, &Tsentdb::addFile);
 }
