@@ -2,7 +2,7 @@
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
 // Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
-// totals customers copies cuts settlement accounts spreading draw)
+// totals customers copies cuts settlement accounts spreading exchange draw)
 
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
@@ -45,6 +45,8 @@ void cutFigures(Database& db, const QString& folder, int rows, const char* engin
 void settlementFigures(Database& db, int rows, const char* engine);
 // bench_sets.cpp
 void setLineFigures(Database& db, int rows, const char* engine);
+// bench_exchange.cpp; it adds lines of its own to the book.
+void exchangeFigures(Database& db, const QString& folder, int rows, const char* engine);
 // bench_accounts.cpp; it spreads the entered lines over its own customers.
 void accountFigures(Database& db, int rows, const char* engine);
 // bench_spreading.cpp
@@ -443,6 +445,8 @@ void run(int rows, int lines, const QString& server) {
         accountFigures(*db, rows, engine);
     if (wanted("spreading"))
         spreadingFigures(*db, folder, rows, engine);
+    if (wanted("exchange"))
+        exchangeFigures(*db, folder, rows, engine);
     if (wanted("draw"))
         drawFigures(*db, folder, rows, engine);
 }

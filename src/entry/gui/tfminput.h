@@ -26,6 +26,7 @@ class QRadioButton;
 class QTabWidget;
 class QTextBrowser;
 class Desk;
+struct LineOffer;
 class HundredPanelView;
 class QTimer;
 class QVBoxLayout;
@@ -50,6 +51,8 @@ public:
     // A line is being typed: a number typed into (not left selected after a line) or a
     // stake box in use.
     bool lineUnderWay() const;
+    // The chat-line import is handing its lines over.
+    bool lineInput() const { return lineInput_; }
 
     // The rows picked in the grid for the delete dialog, and the dialog while it is open.
     const DeletePicks& deletePicks() const { return picks_; }
@@ -77,6 +80,9 @@ public slots:
     // The hundred-number panel: re-read every 5 seconds while it is shown.
     void onTimer10();
     void refreshPanel();
+    // Line input: while the chat-line import runs, each line it hands over is recorded at once.
+    void setLineInput(bool on);
+    void takeLine(LineOffer* offer);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -178,6 +184,7 @@ private:
     DeletePicks picks_;
     int picksClicked_ = 0;
     QPointer<Tdelform> delform_;
+    bool lineInput_ = false;
     int idle_ = 0;
     int keystrokes_ = 0;
     quint8 restart_ = 0;
