@@ -90,12 +90,13 @@ bool hasNumberStep(Kind kind) {
     return limitKinds().contains(kind);
 }
 
-void insertKeptLines(Database& db, const Names& n, const QString& customer, const QString& now,
-                     const QString& only = QString()) {
+// The rows of table (the kind's kept table unless said) as lines of the kind.
+void insertLines(Database& db, const Names& n, const QString& customer, const QString& now,
+                 const QString& only = QString(), const QString& table = QString()) {
     db.exec(fill(QStringLiteral("INSERT INTO tball (num, {c}, codeins, cus, tim) SELECT num, {c}, "
-                                "codeins, ?, ? FROM {kept} %1 ORDER BY num"),
+                                "{code}, ?, ? FROM %1 %2 ORDER BY num"),
                  n)
-                .arg(only),
+                .arg(table.isEmpty() ? n.kept : table, only),
             {customer, now});
 }
 
@@ -127,7 +128,7 @@ void overLimitLines(Database& db, const Names& n, const QString& customer, const
                      n)
                     .arg(over))
             .numRowsAffected();
-    insertKeptLines(db, n, customer, now, QStringLiteral("WHERE num IN ") + over);
+    insertLines(db, n, customer, now, QStringLiteral("WHERE num IN ") + over);
     db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num IN %1"), n)
                 .arg(over));
     const qint64 written =
@@ -144,22 +145,22 @@ void overLimitLines(Database& db, const Names& n, const QString& customer, const
             {sent, removed, written, removed - withoutNumber, written});
 }
 
-// The kind's kept sums after its lines became its kept rows, one line per number.
-void keptSums(Database& db, const Names& n) {
+// The kind's kept sums after its lines became the rows of table, one line per number.
+void keptSums(Database& db, const Names& n, const QString& table) {
     const QString amounts = keptAmounts(n);
     db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code}"), n));
-    db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT codeins, "
-                                "num, %1, 1 FROM {kept} ORDER BY num"),
+    db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT {code}, "
+                                "num, %1, 1 FROM %2 ORDER BY num"),
                  n)
-                .arg(amounts));
+                .arg(amounts, table));
     db.exec(fill(QStringLiteral("DELETE FROM tbkind WHERE codeins = {code}"), n));
     QStringList sums;
     for (const QString& amount : amounts.split(QStringLiteral(", ")))
         sums << (amount == QLatin1String("0") ? amount : QStringLiteral("sum(%1)").arg(amount));
     db.exec(fill(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT {code}, "
-                                "%1, count(*), count(num) FROM {kept} HAVING count(*) > 0"),
+                                "%1, count(*), count(num) FROM %2 HAVING count(*) > 0"),
                  n)
-                .arg(sums.join(QStringLiteral(", "))));
+                .arg(sums.join(QStringLiteral(", ")), table));
 }
 
 void rowsAndSum(Database& db, const QString& table, const QString& column, int* rows, double* sum) {
@@ -212,54 +213,127 @@ void removeLines(Database& book, const QStringList& codes) {
         book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
 }
 
-KindOutcome cutKind(Database& db, const KindCut& job, bool linesRemoved, const QString& now) {
-    const Names n = namesOf(job.kind);
-    const QVariant limit = static_cast<qlonglong>(job.limit);
-    const bool menu = job.variant == Variant::menu;
-
+void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMode) {
+    const Names n = namesOf(kind);
+    const QVariant value = static_cast<qlonglong>(keep.value);
     db.exec(fill(QStringLiteral("DELETE FROM {kept}"), n));
     db.exec(fill(QStringLiteral("DELETE FROM {sent}"), n));
-    // The kind limit: a total of the limit or more keeps the limit, a total over it sends the
-    // rest (a total of exactly the limit sends nothing).
-    db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, CASE WHEN {c} "
-                                ">= ? THEN ? ELSE {c} END, {code} FROM {view} ORDER BY num"),
-                 n),
-            {limit, limit});
-    db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT num, {c} - ? FROM {view} "
-                                "WHERE {c} > ? ORDER BY num"),
-                 n),
-            {limit, limit});
+    if (keep.percent) {
+        // A total above the value keeps that percent of itself, its whole part; the rest goes.
+        // A total of the value or less is kept whole.
+        const QString kept =
+            dialect::wholeOf(db.engine(), fill(QStringLiteral("{c} * ? / 100.0"), n));
+        db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, CASE WHEN "
+                                    "{c} > ? THEN %1 ELSE {c} END, {code} FROM {view} ORDER BY "
+                                    "num"),
+                     n)
+                    .arg(kept),
+                {value, value});
+        db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT num, {c} - %1 FROM "
+                                    "{view} WHERE {c} > ? ORDER BY num"),
+                     n)
+                    .arg(kept),
+                {value, value});
+        db.exec(fill(QStringLiteral("DELETE FROM {sent} WHERE {c} = 0"), n));
+    } else {
+        // A total of the limit or more keeps the limit, a total over it sends the rest (a
+        // total of exactly the limit sends nothing).
+        db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, CASE WHEN "
+                                    "{c} >= ? THEN ? ELSE {c} END, {code} FROM {view} ORDER BY "
+                                    "num"),
+                     n),
+                {value, value});
+        db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT num, {c} - ? FROM {view} "
+                                    "WHERE {c} > ? ORDER BY num"),
+                     n),
+                {value, value});
+    }
 
-    if (hasNumberStep(job.kind)) {
+    if (hasNumberStep(kind)) {
         const int listed =
             db.scalar(
                   fill(QStringLiteral("SELECT count(*) FROM numlimit WHERE codeins = {code}"), n))
                 .toInt();
         if (listed > 0) {
-            if (menu && job.fiftyPercent)
+            if (fiftyPercentMode)
                 fiftyPercent(db, n);
             else
                 numberLimits(db, n);
         }
     }
+    db.exec(fill(QStringLiteral("UPDATE {sent} SET rep = ?"), n), {kindInfo(kind).rep});
+}
+
+void rewriteLines(Database& db, Kind kind, const QString& table, const QString& customer,
+                  const QString& now) {
+    const Names n = namesOf(kind);
+    suspendSums(db);
+    db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code}"), n));
+    insertLines(db, n, customer, now, QString(), table);
+    keptSums(db, n, table);
+    resumeSums(db);
+}
+
+int addLines(Database& db, Kind kind, const QString& rows, const QVariantList& binds,
+             const QString& customer, const QString& now) {
+    const Names n = namesOf(kind);
+    const QString from = QStringLiteral("FROM (%1) r WHERE 1 = 1").arg(rows);
+    suspendSums(db);
+    const int lines =
+        db.exec(fill(QStringLiteral("INSERT INTO tball (num, {c}, codeins, cus, tim) SELECT r.num, "
+                                    "r.amount, {code}, ?, ? %1 ORDER BY r.num"),
+                     n)
+                    .arg(from),
+                QVariantList{customer, now} + binds)
+            .numRowsAffected();
+    const QString amounts = keptAmounts(n).replace(n.column, QStringLiteral("sum(r.amount)"));
+    db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT {code}, "
+                                "coalesce(r.num, ''), %1, count(*) %2 GROUP BY coalesce(r.num, "
+                                "'') ON CONFLICT (codeins, num) DO UPDATE SET h = tbtotals.h + "
+                                "excluded.h, t = tbtotals.t + excluded.t, l = tbtotals.l + "
+                                "excluded.l, n = tbtotals.n + excluded.n"),
+                 n)
+                .arg(amounts, from),
+            binds);
+    db.exec(fill(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT {code}, %1, "
+                                "count(*), count(r.num) %2 HAVING count(*) > 0 ON CONFLICT "
+                                "(codeins) DO UPDATE SET h = tbkind.h + excluded.h, t = tbkind.t + "
+                                "excluded.t, l = tbkind.l + excluded.l, n = tbkind.n + excluded.n, "
+                                "cnum = tbkind.cnum + excluded.cnum"),
+                 n)
+                .arg(amounts, from),
+            binds);
+    resumeSums(db);
+    return lines;
+}
+
+KindOutcome outcomeOf(Database& db, Kind kind) {
+    const Names n = namesOf(kind);
+    KindOutcome outcome;
+    outcome.kind = kind;
+    outcome.cut = true;
+    rowsAndSum(db, n.kept, n.column, &outcome.keptRows, &outcome.kept);
+    rowsAndSum(db, n.sent, n.column, &outcome.sentRows, &outcome.sent);
+    return outcome;
+}
+
+KindOutcome cutKind(Database& db, const KindCut& job, bool linesRemoved, const QString& now) {
+    const Names n = namesOf(job.kind);
+    const bool menu = job.variant == Variant::menu;
+    divideTotals(db, job.kind, Keep{job.limit, false}, menu && job.fiftyPercent);
 
     const QString customer = menu ? menuCutCustomer(job.number) : immediateCutCustomer();
     if (linesRemoved) {
-        insertKeptLines(db, n, customer, now);
-        keptSums(db, n);
+        insertLines(db, n, customer, now);
+        keptSums(db, n, n.kept);
     } else if (!menu && (job.kind == Kind::h4 || job.kind == Kind::h5)) {
         suspendSums(db);
         overLimitLines(db, n, customer, now);
         resumeSums(db);
     } else {
-        suspendSums(db);
-        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code}"), n));
-        insertKeptLines(db, n, customer, now);
-        keptSums(db, n);
-        resumeSums(db);
+        rewriteLines(db, job.kind, n.kept, customer, now);
     }
 
-    db.exec(fill(QStringLiteral("UPDATE {sent} SET rep = ?"), n), {kindInfo(job.kind).rep});
     if (menu) {
         db.exec(fill(QStringLiteral("INSERT INTO sentall (num, {c}, rep, cod, name) SELECT num, "
                                     "{c}, rep, ?, {code} FROM {sent} ORDER BY num"),
@@ -274,13 +348,7 @@ KindOutcome cutKind(Database& db, const KindCut& job, bool linesRemoved, const Q
                                     "rep, {code} FROM {sent} ORDER BY num"),
                      n));
     }
-
-    KindOutcome outcome;
-    outcome.kind = job.kind;
-    outcome.cut = true;
-    rowsAndSum(db, n.kept, n.column, &outcome.keptRows, &outcome.kept);
-    rowsAndSum(db, n.sent, n.column, &outcome.sentRows, &outcome.sent);
-    return outcome;
+    return outcomeOf(db, job.kind);
 }
 
 } // namespace cut

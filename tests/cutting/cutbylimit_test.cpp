@@ -3,48 +3,15 @@
 #include "cutting/cutlog.h"
 #include "store/kindrow.h"
 #include "support/bookfaults.h"
+#include "support/cutbook.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
 using namespace cut;
+using namespace cutbook;
 
 namespace {
-void bet(Database& db, const QString& num, Kind kind, double stake,
-         const QString& customer = QStringLiteral("ก")) {
-    for (const char* table : {"tball", "tballcus"})
-        db.exec(QStringLiteral("INSERT INTO %1 (num, %2, cus, codeins) VALUES (?, ?, ?, ?)")
-                    .arg(QLatin1String(table), stakeColumn(kind)),
-                {num, stake, customer, kindCode(kind)});
-}
-
-void limitOf(Database& db, Kind kind, qint64 amount) {
-    kindrow::write(db, QStringLiteral("change2"), static_cast<int>(kind), QString::number(amount));
-}
-
-void numberLimit(Database& db, Kind kind, const QString& num, double amount) {
-    db.exec(QStringLiteral("INSERT INTO numlimit (num, h, codeins) VALUES (?, ?, ?)"),
-            {num, amount, kindCode(kind)});
-}
-
-// num|amount of a kind's kept or sent table, by number.
-QStringList keptOf(Database& db, Kind kind) {
-    return rowsOf(db, QStringLiteral("SELECT num, %1 FROM %2 ORDER BY num")
-                          .arg(stakeColumn(kind), keptTable(kind)));
-}
-QStringList sentOf(Database& db, Kind kind) {
-    return rowsOf(db, QStringLiteral("SELECT num, %1 FROM %2 ORDER BY num")
-                          .arg(stakeColumn(kind), sentTable(kind)));
-}
-// num|amount|customer of the kind's lines in the book.
-QStringList linesOf(Database& db, Kind kind) {
-    return rowsOf(db,
-                  QStringLiteral("SELECT num, %1, cus FROM tball WHERE codeins = ? ORDER BY "
-                                 "coalesce(num, ''), id")
-                      .arg(stakeColumn(kind)),
-                  {kindCode(kind)});
-}
-
 QStringList everything(Database& db) {
     QStringList rows;
     rows << rowsOf(db, "SELECT id, num, h, t, l, cus, codeins, ti2 FROM tball ORDER BY id")
@@ -66,25 +33,6 @@ void threeNumbers(Database& db, Kind kind = Kind::h3) {
     bet(db, "123", kind, 300);
     bet(db, "456", kind, 500);
     bet(db, "789", kind, 200);
-}
-
-// A number of the kind's width.
-QString numberFor(Kind kind, int seed) {
-    int space = 1;
-    for (int i = 0; i < kindInfo(kind).digits; ++i)
-        space *= 10;
-    return QStringLiteral("%1").arg(seed % space, kindInfo(kind).digits, 10, QLatin1Char('0'));
-}
-
-// The kept sums against a fresh sum of tball.
-void verifySums(Database& db) {
-    QCOMPARE(rowsOf(db, "SELECT codeins, h, t, l, n, cnum FROM tbkind ORDER BY codeins"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), sum(h), sum(t), sum(l), count(*), "
-                        "count(num) FROM tball GROUP BY coalesce(codeins, '') ORDER BY 1"));
-    QCOMPARE(rowsOf(db, "SELECT codeins, num, h, t, l, n FROM tbtotals ORDER BY codeins, num"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), coalesce(num, ''), sum(h), sum(t), "
-                        "sum(l), count(*) FROM tball GROUP BY coalesce(codeins, ''), "
-                        "coalesce(num, '') ORDER BY 1, 2"));
 }
 
 // What a log row carries, whichever its column.
