@@ -283,7 +283,15 @@ void Tfminput::openGrids() {
         enteredGrid_->setVisible(false);
         return;
     }
-    enteredGrid_->open(book.handle(), QStringLiteral("tballcus"), columns, QStringLiteral("id"));
+    // The entered lines are read as the grid scrolls, which keeps a statement open. On an
+    // SQLite book it reads through a connection of its own: an open read on the lines'
+    // connection would refuse the next line once another window has written the book.
+    std::unique_ptr<Database> reader;
+    if (book.engine() == Engine::sqlite)
+        reader = Database::openExistingReadOnly(book.path());
+    enteredGrid_->open((reader ? *reader : book).handle(), QStringLiteral("tballcus"), columns,
+                       QStringLiteral("id"));
+    enteredDb_ = std::move(reader); // the grid's former connection is no longer used
     enteredGrid_->reselect();
 }
 

@@ -145,9 +145,10 @@ private:
     Database& own();
 
     Desk& desk_;
-    std::unique_ptr<Database> ownDb_;  // the form's own connection to the own database
-    QString betsLocation_;             // the shared book the lines go to; empty for the own
-    std::unique_ptr<Database> betsDb_; // open while betsLocation_ can be reached
+    std::unique_ptr<Database> ownDb_;     // the form's own connection to the own database
+    QString betsLocation_;                // the shared book the lines go to; empty for the own
+    std::unique_ptr<Database> betsDb_;    // open while betsLocation_ can be reached
+    std::unique_ptr<Database> enteredDb_; // the entered lines' grid reads through it
     bool gridsOpen_ = false;
     static constexpr qint64 kBetsRetryMs = 15000;
     std::optional<StoreError> betsRefusal_; // why betsLocation_ could not be had, and since when
