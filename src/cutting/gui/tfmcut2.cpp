@@ -24,6 +24,7 @@ Tfmcut2::Tfmcut2(Desk& desk, Mode mode) : CutWindow(desk, CutVariant::deductOut)
     grid->addWidget(prompt, 0, 0, 1, 2);
     kinds_ = choiceBox(mainPage(), "c1", false);
     kinds_->addItems(kindCaptions(namingMode(), listingOrder()));
+    kinds_->setMinimumWidth(200);
     showChoiceText(kinds_, QStringLiteral("เลือกชนิดเลข"));
     grid->addWidget(kinds_, 1, 0);
     cuts_ = choiceBox(mainPage(), "c2", false);
@@ -53,8 +54,8 @@ Tfmcut2::Tfmcut2(Desk& desk, Mode mode) : CutWindow(desk, CutVariant::deductOut)
     showMainPageOnly();
     setHeaderText(QStringLiteral("ข้อมูลการตัดยอดแบบหักออกทั้งหมด"));
     if (mode == Mode::coloredLog) {
-        setAutoFillBackground(true);
-        setStyleSheet(QStringLiteral("Tfmcut2 { background: #2e8b57; }"));
+        setAttribute(Qt::WA_StyledBackground);
+        setStyleSheet(QStringLiteral("#Tfmcut2 { background: #8fd18f; }"));
     }
 }
 
