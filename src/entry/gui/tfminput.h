@@ -64,6 +64,8 @@ public slots:
     void onTimer6();
     void onTimer7();
     void cutNow();
+    // The next kind waiting to be cut, unless a line is being typed (it waits for the line).
+    void cutNextKind();
     // The hundred-number panel: re-read every 5 seconds while it is shown.
     void onTimer10();
     void refreshPanel();
@@ -82,8 +84,10 @@ private slots:
 private:
     // automatic cut
     void setUpAutoCut();
-    // The immediate cut of each kind, its total box red while it is cut.
+    // The immediate cut of each kind, its total box red while it is cut: one kind at a time,
+    // a line confirmed meanwhile recorded before the next.
     void cutKinds(const QVector<Kind>& kinds);
+    void cutsDone();
     void paintTotal(Kind kind, bool over);
 
     // construction
@@ -240,6 +244,9 @@ private:
     QProgressBar* cutBar_ = nullptr;
     std::optional<autocut::Countdown> countdown_;
     bool cutComing_ = false;
+    QVector<Kind> cutQueue_; // kinds waiting for their immediate cut
+    bool cutting_ = false;   // a run of immediate cuts is under way
+    QTimer* cutStep_ = nullptr;
     QTimer* keystrokeTimer_ = nullptr;
     QTimer* restartTimer_ = nullptr;
 };

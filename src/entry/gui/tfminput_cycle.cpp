@@ -144,9 +144,8 @@ void Tfminput::applyLayout() {
         QPushButton* button = modeButtons_[key - 1];
         if (*mode_ == row.mode && layout_.nu3) {
             const bool ticked = optionTicked(row.option);
-            button->setText(
-                rowText(ticked ? row.threeStakeOptionCaption : row.threeStakeCaption) +
-                QStringLiteral("(F%1)").arg(key));
+            button->setText(rowText(ticked ? row.threeStakeOptionCaption : row.threeStakeCaption) +
+                            QStringLiteral("(F%1)").arg(key));
             button->setStyleSheet(ticked ? QStringLiteral("color: red; font-weight: bold;")
                                          : QStringLiteral("color: blue; font-weight: bold;"));
         } else if (button->text() != captions_.value(key - 1)) {
@@ -569,6 +568,9 @@ void Tfminput::afterLine() {
         number_->setText(autorunNext(number_->text()));
     focusField(number_);
     refreshAfterLine();
+    // Cuts that waited for this line go on.
+    if (cutting_)
+        cutStep_->start();
 }
 
 // ---- customers and sheets ----
