@@ -86,6 +86,26 @@ void fiftyPercent(Database& db, const Names& n) {
                 .arg(listed));
 }
 
+// Whether lines are a good part of the book. A small part is found through the book's index
+// by kind and number; a larger part by reading the book in its own order, which writes each of
+// its pages once where the index would visit them again and again.
+bool manyLines(Database& db, qint64 lines) {
+    const qint64 all =
+        db.scalar(QStringLiteral("SELECT coalesce(sum(n), 0) FROM tbkind")).toLongLong();
+    return lines * 20 > all;
+}
+
+// The condition on tball for the lines of the kinds listed (quoted codes).
+QString linesOfKinds(Database& db, const QString& list) {
+    const qint64 lines =
+        db.scalar(QStringLiteral("SELECT coalesce(sum(n), 0) FROM tbkind WHERE codeins IN (%1)")
+                      .arg(list))
+            .toLongLong();
+    return (manyLines(db, lines) ? QStringLiteral("codeins || '' IN (%1)")
+                                 : QStringLiteral("codeins IN (%1)"))
+        .arg(list);
+}
+
 bool hasNumberStep(Kind kind) {
     return limitKinds().contains(kind);
 }
@@ -122,12 +142,31 @@ void overLimitLines(Database& db, const Names& n, const QString& customer, const
     before.next();
     const qint64 withoutNumber = before.value(1).toInt() > 0 ? before.value(0).toLongLong() : 0;
     const double sent = before.value(2).toDouble();
-    const qint64 removed =
-        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND coalesce(num, "
-                                    "'') IN %1"),
-                     n)
-                    .arg(over))
-            .numRowsAffected();
+    const qint64 lines =
+        db.scalar(fill(QStringLiteral("SELECT coalesce(sum(n), 0) FROM tbtotals WHERE codeins = "
+                                      "{code} AND num IN %1"),
+                       n)
+                      .arg(over))
+            .toLongLong();
+    qint64 removed = 0;
+    if (manyLines(db, lines)) {
+        removed = db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins || '' = {code} AND "
+                                              "coalesce(num, '') IN %1"),
+                               n)
+                              .arg(over))
+                      .numRowsAffected();
+    } else {
+        removed = db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND num "
+                                              "IN %1"),
+                               n)
+                              .arg(over))
+                      .numRowsAffected();
+        if (withoutNumber > 0)
+            removed += db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND "
+                                                   "num IS NULL"),
+                                    n))
+                           .numRowsAffected();
+    }
     insertLines(db, n, customer, now, QStringLiteral("WHERE num IN ") + over);
     db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num IN %1"), n)
                 .arg(over));
@@ -210,7 +249,7 @@ void removeLines(Database& book, const QStringList& codes) {
     if (others == 0)
         book.exec(dialect::emptyKeepingCounter(book.engine(), QStringLiteral("tball")));
     else
-        book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
+        book.exec(QStringLiteral("DELETE FROM tball WHERE ") + linesOfKinds(book, list));
 }
 
 void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMode) {
@@ -267,8 +306,9 @@ void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMo
 void rewriteLines(Database& db, Kind kind, const QString& table, const QString& customer,
                   const QString& now) {
     const Names n = namesOf(kind);
+    const QString lines = linesOfKinds(db, n.code);
     suspendSums(db);
-    db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code}"), n));
+    db.exec(QStringLiteral("DELETE FROM tball WHERE ") + lines);
     insertLines(db, n, customer, now, QString(), table);
     keptSums(db, n, table);
     resumeSums(db);

@@ -48,6 +48,7 @@ private slots:
     void kindLimitZero();
     void fiftyPercent();
     void everyKind();
+    void groupImmediate_data();
     void groupImmediate();
     void fillerRows();
     void numbersAndLog();
@@ -278,9 +279,25 @@ void CutByLimitTest::everyKind() {
     verifySums(db2);
 }
 
+void CutByLimitTest::groupImmediate_data() {
+    QTest::addColumn<bool>("others");
+    // The kind's lines as the whole book, and as a small part of a book of other lines (then
+    // they are found through the index).
+    QTest::newRow("alone") << false;
+    QTest::newRow("among others") << true;
+}
+
 void CutByLimitTest::groupImmediate() {
+    QFETCH(bool, others);
+    const auto fill = [others](Database& db) {
+        if (others)
+            db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                    "1000) INSERT INTO tball (num, t, cus, codeins) SELECT '123', 1, 'ค', 't3' "
+                    "FROM n");
+    };
     TempBook book;
     Database& db = book.db();
+    fill(db);
     limitOf(db, Kind::h5, 100);
     bet(db, "12345", Kind::h5, 80, "ก");
     bet(db, "12345", Kind::h5, 70, "ข");
@@ -293,6 +310,10 @@ void CutByLimitTest::groupImmediate() {
     QCOMPARE(sentOf(db, Kind::h5), QStringList{"12345|50"});
     QCOMPARE(linesOf(db, Kind::h3), QStringList{"123|900|ก"});
     verifySums(db);
+    limitOf(db, Kind::h3, 500);
+    immediateCut(db, Kind::h3);
+    QCOMPARE(linesOf(db, Kind::h3), QStringList{"123|500|การตัดยอด"});
+    verifySums(db);
     // The menu cut rewrites every line of the group kinds.
     menuCut(db);
     QCOMPARE(linesOf(db, Kind::h5), (QStringList{"12345|100|ตัดยอด-1", "55555|90|ตัดยอด-1"}));
@@ -300,6 +321,7 @@ void CutByLimitTest::groupImmediate() {
 
     // The same for h4, and a kind without totals is cut to nothing.
     TempBook four;
+    fill(four.db());
     limitOf(four.db(), Kind::h4, 10);
     bet(four.db(), "1234", Kind::h4, 25);
     bet(four.db(), "4321", Kind::h4, 5);
@@ -315,6 +337,7 @@ void CutByLimitTest::groupImmediate() {
     // Lines without a number are the number '' of the totals: over the limit together with
     // the lines of '', they become one line; under it, they stay.
     TempBook blank;
+    fill(blank.db());
     limitOf(blank.db(), Kind::h5, 30);
     for (const QVariant& num : {QVariant(QMetaType(QMetaType::QString)), QVariant(QString())})
         blank.db().exec("INSERT INTO tball (num, h, cus, codeins) VALUES (?, 20, 'ก', 'h5')",
