@@ -186,6 +186,11 @@ void analysisFigures(Database& db, const QString& folder, int rows, const char* 
     std::vector<double> again, deduct, restore;
     {
         Database& book = rounds.fresh();
+        // Every number the figure adds to is kept at the limit after the first cut.
+        const qint64 lowest =
+            book.scalar(QStringLiteral("SELECT min(h) FROM h3 WHERE num >= '700'")).toLongLong();
+        kindrow::write(book, QStringLiteral("change2"), static_cast<int>(Kind::h3),
+                       QString::number(qMax<qint64>(1, lowest - 1)));
         cut::immediateCut(book, Kind::h3);
         for (int i = 0; i < 3 * count; ++i) {
             overAgain(book, 100, i);

@@ -20,11 +20,12 @@ struct Names {
     QString view;
     QString kept;
     QString sent;
+    QString rep; // the report group the sent rows carry
 };
 
 Names namesOf(Kind kind) {
-    return {quoted(kindCode(kind)), stakeColumn(kind), totalsView(kind), keptTable(kind),
-            sentTable(kind)};
+    return {quoted(kindCode(kind)), stakeColumn(kind), totalsView(kind),
+            keptTable(kind),        sentTable(kind),   QString::number(kindInfo(kind).rep)};
 }
 
 QString fill(QString sql, const Names& n) {
@@ -33,6 +34,7 @@ QString fill(QString sql, const Names& n) {
     sql.replace(QLatin1String("{view}"), n.view);
     sql.replace(QLatin1String("{kept}"), n.kept);
     sql.replace(QLatin1String("{sent}"), n.sent);
+    sql.replace(QLatin1String("{rep}"), n.rep);
     return sql;
 }
 
@@ -63,10 +65,11 @@ void numberLimits(Database& db, const Names& n) {
                 .arg(keptTotal, keptLimit, listed));
     db.exec(fill(QStringLiteral("DELETE FROM {sent} WHERE num IN %1"), n).arg(listed));
     const QString limit = limitOf(n, QStringLiteral("v.num"));
-    db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT v.num, v.{c} - %1 FROM "
-                                "{view} v WHERE v.num IN %2 AND v.{c} >= %1 ORDER BY v.num"),
-                 n)
-                .arg(limit, listed));
+    db.exec(
+        fill(QStringLiteral("INSERT INTO {sent} (num, {c}, rep) SELECT v.num, v.{c} - %1, "
+                            "{rep} FROM {view} v WHERE v.num IN %2 AND v.{c} >= %1 ORDER BY v.num"),
+             n)
+            .arg(limit, listed));
     db.exec(fill(QStringLiteral("DELETE FROM {kept} WHERE {c} = 0"), n));
     db.exec(fill(QStringLiteral("DELETE FROM {sent} WHERE {c} = 0"), n));
 }
@@ -79,9 +82,10 @@ void fiftyPercent(Database& db, const Names& n) {
                 .arg(totalOf(n, n.kept + QStringLiteral(".num")), listed));
     db.exec(fill(QStringLiteral("UPDATE {sent} SET {c} = %1 / 2.0 WHERE num IN %2"), n)
                 .arg(totalOf(n, n.sent + QStringLiteral(".num")), listed));
-    db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT k.num, k.{c} FROM {kept} k "
-                                "WHERE k.num IN %1 AND k.{c} <> 0 AND NOT EXISTS (SELECT 1 FROM "
-                                "{sent} s WHERE s.num = k.num) ORDER BY k.num"),
+    db.exec(fill(QStringLiteral(
+                     "INSERT INTO {sent} (num, {c}, rep) SELECT k.num, k.{c}, {rep} "
+                     "FROM {kept} k WHERE k.num IN %1 AND k.{c} <> 0 AND NOT EXISTS (SELECT 1 FROM "
+                     "{sent} s WHERE s.num = k.num) ORDER BY k.num"),
                  n)
                 .arg(listed));
 }
@@ -268,8 +272,8 @@ void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMo
                      n)
                     .arg(kept),
                 {value, value});
-        db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT num, {c} - %1 FROM "
-                                    "{view} WHERE {c} > ? ORDER BY num"),
+        db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}, rep) SELECT num, {c} - %1, "
+                                    "{rep} FROM {view} WHERE {c} > ? ORDER BY num"),
                      n)
                     .arg(kept),
                 {value, value});
@@ -282,8 +286,8 @@ void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMo
                                     "num"),
                      n),
                 {value, value});
-        db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}) SELECT num, {c} - ? FROM {view} "
-                                    "WHERE {c} > ? ORDER BY num"),
+        db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}, rep) SELECT num, {c} - ?, {rep} "
+                                    "FROM {view} WHERE {c} > ? ORDER BY num"),
                      n),
                 {value, value});
     }
@@ -300,7 +304,6 @@ void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMo
                 numberLimits(db, n);
         }
     }
-    db.exec(fill(QStringLiteral("UPDATE {sent} SET rep = ?"), n), {kindInfo(kind).rep});
 }
 
 void rewriteLines(Database& db, Kind kind, const QString& table, const QString& customer,
