@@ -1,10 +1,8 @@
 #include "cutting/analysis.h"
 
 #include "common/cutsession.h"
-#include "common/settings.h"
 #include "cutting/kindcut.h"
 #include "store/database.h"
-#include "store/kindrow.h"
 
 #include <QSqlQuery>
 #include <cmath>
@@ -12,17 +10,6 @@
 namespace analysis {
 
 namespace {
-
-std::array<qint64, kKindCount> wholeRow(Database& book, const QString& table) {
-    const QStringList stored = kindrow::read(book, table);
-    std::array<qint64, kKindCount> values{};
-    for (Kind kind : columnOrder()) {
-        const int column = static_cast<int>(kind);
-        values[static_cast<size_t>(column)] =
-            column < stored.size() ? wholeAmount(stored.at(column)) : 0;
-    }
-    return values;
-}
 
 // Rewrites the kind's sent rows with their rounded amounts.
 void roundSent(Database& book, Kind kind, Rounding rounding) {
@@ -151,11 +138,11 @@ int numberSpace(Kind kind) {
 }
 
 std::array<qint64, kKindCount> payRates(Database& book) {
-    return wholeRow(book, QStringLiteral("change"));
+    return cut::wholeRow(book, QStringLiteral("change"));
 }
 
 std::array<qint64, kKindCount> discountPercents(Database& book) {
-    return wholeRow(book, QStringLiteral("change3"));
+    return cut::wholeRow(book, QStringLiteral("change3"));
 }
 
 std::array<qint64, kKindCount> useCustomerAverages(Database& book) {

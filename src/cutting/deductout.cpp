@@ -1,12 +1,12 @@
 #include "cutting/deductout.h"
 
 #include "common/cutsession.h"
-#include "common/settings.h"
 #include "store/database.h"
 #include "store/kindcaptions.h"
 #include "store/kindrow.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace deductout {
 
@@ -65,13 +65,10 @@ QString customerPrefix(Kind kind, int namingMode) {
 }
 
 std::array<int, kKindCount> counters(Database& book) {
-    const QStringList stored = kindrow::read(book, QStringLiteral("cutlogc"));
+    const std::array<qint64, kKindCount> stored = cut::wholeRow(book, QStringLiteral("cutlogc"));
     std::array<int, kKindCount> values{};
-    for (Kind kind : columnOrder()) {
-        const int column = static_cast<int>(kind);
-        values[static_cast<size_t>(column)] =
-            column < stored.size() ? qMax(0, wholeNumber(stored.at(column))) : 0;
-    }
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = static_cast<int>(std::clamp<qint64>(stored[i], 0, 1000000));
     return values;
 }
 

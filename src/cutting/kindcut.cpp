@@ -1,7 +1,9 @@
 #include "cutting/kindcut.h"
 
+#include "common/settings.h"
 #include "cutting/numberlimits.h"
 #include "store/dialect.h"
+#include "store/kindrow.h"
 
 #include <QSqlQuery>
 
@@ -216,6 +218,17 @@ void rowsAndSum(Database& db, const QString& table, const QString& column, int* 
 }
 
 } // namespace
+
+std::array<qint64, kKindCount> wholeRow(Database& book, const QString& table) {
+    const QStringList stored = kindrow::read(book, table);
+    std::array<qint64, kKindCount> values{};
+    for (Kind kind : columnOrder()) {
+        const int column = static_cast<int>(kind);
+        values[static_cast<size_t>(column)] =
+            column < stored.size() ? wholeAmount(stored.at(column)) : 0;
+    }
+    return values;
+}
 
 QString menuCutCustomer(int number) {
     return QStringLiteral("ตัดยอด-") + QString::number(number);

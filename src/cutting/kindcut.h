@@ -69,6 +69,10 @@ void removeLines(Database& book, const QStringList& codes);
 // The number of numbers with a total, per kind (by Kind), in one statement.
 std::array<int, kKindCount> numbersWithTotals(Database& book);
 
+// A one-row table of per-kind values (change, change2, change3, cutlogc) as whole numbers, by
+// Kind; a value that is not a number is 0.
+std::array<qint64, kKindCount> wholeRow(Database& book, const QString& table);
+
 // Customer names of the lines a cut writes.
 QString menuCutCustomer(int number); // ตัดยอด-n
 QString immediateCutCustomer();      // การตัดยอด
