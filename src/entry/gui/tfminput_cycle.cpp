@@ -568,9 +568,6 @@ void Tfminput::afterLine() {
         number_->setText(autorunNext(number_->text()));
     focusField(number_);
     refreshAfterLine();
-    // Cuts that waited for this line go on.
-    if (cutting_)
-        cutStep_->start();
 }
 
 // ---- customers and sheets ----
