@@ -6,6 +6,7 @@
 #include "store/kindrow.h"
 
 #include <QSqlQuery>
+#include <optional>
 
 namespace cut {
 
@@ -92,24 +93,43 @@ void fiftyPercent(Database& db, const Names& n) {
                 .arg(listed));
 }
 
-// Whether lines are a good part of the book. A small part is found through the book's index
-// by kind and number; a larger part by reading the book in its own order, which writes each of
-// its pages once where the index would visit them again and again.
-bool manyLines(Database& db, qint64 lines) {
-    const qint64 all =
-        db.scalar(QStringLiteral("SELECT coalesce(sum(n), 0) FROM tbkind")).toLongLong();
-    return lines * 20 > all;
+// Where the kind's lines begin, when every line of the kind is known to lie at or above that
+// id and the lines from there are a small part of the book: a cut that rewrites the kind then
+// reads only those, not the whole book. Written by the cuts that rewrite all of a kind's lines;
+// lines come later with higher ids, so it holds until then, and it is checked before it is used.
+std::optional<qint64> linesFrom(Database& db, const Names& n) {
+    QSqlQuery query = db.exec(
+        fill(QStringLiteral("SELECT (SELECT max(id) FROM tbfrom WHERE codeins = {code}), (SELECT "
+                            "max(id) FROM tball), (SELECT coalesce(sum(n), 0) FROM tbkind), "
+                            "(SELECT coalesce(sum(n), 0) FROM tbkind WHERE codeins = {code})"),
+             n));
+    if (!query.next() || query.value(0).isNull())
+        return std::nullopt;
+    const qint64 from = query.value(0).toLongLong();
+    const qint64 last = query.value(1).toLongLong();
+    const qint64 all = query.value(2).toLongLong();
+    const qint64 lines = query.value(3).toLongLong();
+    query.finish();
+    if ((last - from + 1) * 2 > all)
+        return std::nullopt;
+    const qint64 found =
+        db.scalar(fill(QStringLiteral("SELECT count(*) FROM tball WHERE id >= ? AND codeins = "
+                                      "{code}"),
+                       n),
+                  {from})
+            .toLongLong();
+    if (found != lines)
+        return std::nullopt;
+    return from;
 }
 
-// The condition on tball for the lines of the kinds listed (quoted codes).
-QString linesOfKinds(Database& db, const QString& list) {
-    const qint64 lines =
-        db.scalar(QStringLiteral("SELECT coalesce(sum(n), 0) FROM tbkind WHERE codeins IN (%1)")
-                      .arg(list))
-            .toLongLong();
-    return (manyLines(db, lines) ? QStringLiteral("codeins || '' IN (%1)")
-                                 : QStringLiteral("codeins IN (%1)"))
-        .arg(list);
+// The lines about to be written for the kind, and every later line of it, have an id above the
+// book's highest now.
+void markLinesFrom(Database& db, const Names& n) {
+    const qint64 next =
+        db.scalar(QStringLiteral("SELECT coalesce(max(id), 0) + 1 FROM tball")).toLongLong();
+    db.exec(fill(QStringLiteral("DELETE FROM tbfrom WHERE codeins = {code}"), n));
+    db.exec(fill(QStringLiteral("INSERT INTO tbfrom (codeins, id) VALUES ({code}, ?)"), n), {next});
 }
 
 bool hasNumberStep(Kind kind) {
@@ -148,31 +168,12 @@ void overLimitLines(Database& db, const Names& n, const QString& customer, const
     before.next();
     const qint64 withoutNumber = before.value(1).toInt() > 0 ? before.value(0).toLongLong() : 0;
     const double sent = before.value(2).toDouble();
-    const qint64 lines =
-        db.scalar(fill(QStringLiteral("SELECT coalesce(sum(n), 0) FROM tbtotals WHERE codeins = "
-                                      "{code} AND num IN %1"),
-                       n)
-                      .arg(over))
-            .toLongLong();
-    qint64 removed = 0;
-    if (manyLines(db, lines)) {
-        removed = db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins || '' = {code} AND "
-                                              "coalesce(num, '') IN %1"),
-                               n)
-                              .arg(over))
-                      .numRowsAffected();
-    } else {
-        removed = db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND num "
-                                              "IN %1"),
-                               n)
-                              .arg(over))
-                      .numRowsAffected();
-        if (withoutNumber > 0)
-            removed += db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND "
-                                                   "num IS NULL"),
-                                    n))
-                           .numRowsAffected();
-    }
+    const qint64 removed =
+        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND coalesce(num, "
+                                    "'') IN %1"),
+                     n)
+                    .arg(over))
+            .numRowsAffected();
     insertLines(db, n, customer, now, QStringLiteral("WHERE num IN ") + over);
     db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num IN %1"), n)
                 .arg(over));
@@ -266,7 +267,7 @@ void removeLines(Database& book, const QStringList& codes) {
     if (others == 0)
         book.exec(dialect::emptyKeepingCounter(book.engine(), QStringLiteral("tball")));
     else
-        book.exec(QStringLiteral("DELETE FROM tball WHERE ") + linesOfKinds(book, list));
+        book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
 }
 
 void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMode) {
@@ -322,9 +323,14 @@ void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMo
 void rewriteLines(Database& db, Kind kind, const QString& table, const QString& customer,
                   const QString& now) {
     const Names n = namesOf(kind);
-    const QString lines = linesOfKinds(db, n.code);
+    const std::optional<qint64> from = linesFrom(db, n);
     suspendSums(db);
-    db.exec(QStringLiteral("DELETE FROM tball WHERE ") + lines);
+    if (from)
+        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE id >= ? AND codeins = {code}"), n),
+                {*from});
+    else
+        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code}"), n));
+    markLinesFrom(db, n);
     insertLines(db, n, customer, now, QString(), table);
     keptSums(db, n, table);
     resumeSums(db);
@@ -380,6 +386,7 @@ KindOutcome cutKind(Database& db, const KindCut& job, bool linesRemoved, const Q
 
     const QString customer = menu ? menuCutCustomer(job.number) : immediateCutCustomer();
     if (linesRemoved) {
+        markLinesFrom(db, n);
         insertLines(db, n, customer, now);
         keptSums(db, n, n.kept);
     } else if (!menu && (job.kind == Kind::h4 || job.kind == Kind::h5)) {

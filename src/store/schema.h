@@ -54,8 +54,6 @@ QString percentColumn(Kind kind);
 QString cusCodeIndex();
 // The index of tbtotals by kind and top total.
 QString totalsByAmountIndex();
-// The index of the book's lines by kind and number.
-QString linesByNumberIndex();
 // The index of the entered lines by customer and entry (a customer's lines and stakes).
 QString enteredByCustomerIndex();
 QString enteredByNumberIndex();

@@ -18,9 +18,8 @@ QString betTableSql(const QString& name, Engine engine) {
 }
 
 // Only the entered lines find their stamps through an index. The lines of tball are rewritten
-// kind by kind at every cut, and an index of stamps would make each cut rewrite it too;
-// stamping tball reads the table once instead. The lines are found by kind and number, so a cut
-// reaches the numbers it rewrites without reading the whole book.
+// kind by kind at every cut, and an index over all of them would make each cut rewrite it too;
+// stamping tball reads the table once instead.
 QString stampIndex(const QString& name) {
     return QStringLiteral("CREATE INDEX %1_ti2 ON %1 (ti2)").arg(name);
 }
@@ -32,10 +31,6 @@ namespace schema {
 QString totalsByAmountIndex() {
     // The largest top totals of a kind, read without a scan (the over-limit marks).
     return QStringLiteral("CREATE INDEX IF NOT EXISTS tbtotals_h ON tbtotals (codeins, h)");
-}
-
-QString linesByNumberIndex() {
-    return QStringLiteral("CREATE INDEX IF NOT EXISTS tball_num ON tball (codeins, num)");
 }
 
 QString enteredByCustomerIndex() {
@@ -80,7 +75,6 @@ QVector<ObjectDef> betTableDefs(Engine engine) {
                  .arg(text, number) +
              dialect::keptSumsStorage(engine, QStringLiteral("tbkind"))},
         {QStringLiteral("tball"), betTableSql(QStringLiteral("tball"), engine) +
-                                      QStringLiteral(";\n") + linesByNumberIndex() +
                                       QStringLiteral(";\n") + dialect::sumTriggers(engine)},
         {QStringLiteral("tballcus"),
          betTableSql(QStringLiteral("tballcus"), engine) + QStringLiteral(";\n") +

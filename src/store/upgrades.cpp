@@ -87,10 +87,8 @@ QStringList upgradeOldLayout(Database& db) {
     }
     if (db.tableExists(QStringLiteral("tbtotals")))
         db.exec(totalsByAmountIndex());
-    if (db.tableExists(QStringLiteral("tball"))) {
+    if (db.tableExists(QStringLiteral("tball")))
         db.exec(retiredStampIndex());
-        db.exec(linesByNumberIndex());
-    }
     if (db.tableExists(QStringLiteral("tballcus"))) {
         db.exec(enteredByCustomerIndex());
         db.exec(retiredNumberIndex());
