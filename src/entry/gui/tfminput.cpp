@@ -287,8 +287,12 @@ void Tfminput::openGrids() {
     // SQLite book it reads through a connection of its own: an open read on the lines'
     // connection would refuse the next line once another window has written the book.
     std::unique_ptr<Database> reader;
-    if (book.engine() == Engine::sqlite)
-        reader = Database::openExistingReadOnly(book.path());
+    try {
+        if (book.engine() == Engine::sqlite)
+            reader = Database::openExistingReadOnly(book.path());
+    } catch (const StoreError&) {
+        // The lines' own connection shows them as before.
+    }
     enteredGrid_->open((reader ? *reader : book).handle(), QStringLiteral("tballcus"), columns,
                        QStringLiteral("id"));
     enteredDb_ = std::move(reader); // the grid's former connection is no longer used
