@@ -112,6 +112,10 @@ void CutWindow::showMainPageOnly() {
     showPage(0);
 }
 
+void CutWindow::hideMainPage() {
+    list_->item(0)->setHidden(true);
+}
+
 void CutWindow::readRates() {
     failed([this] { rates_ = analysis::payRates(*book_); });
 }

@@ -42,8 +42,9 @@ protected:
     // The main page's own widgets go here.
     QWidget* mainPage() const { return mainPage_; }
     void setHeaderText(const QString& text);
-    // Hides the cut and result pages (the log alone).
+    // Hides the cut and result pages (the log alone), or the main page (nothing on it to use).
     void showMainPageOnly();
+    void hideMainPage();
     // The pay rates as the window read them.
     qint64 rateOf(Kind kind) const { return rates_[static_cast<size_t>(kind)]; }
     void readRates();

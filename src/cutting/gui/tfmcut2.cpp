@@ -48,6 +48,7 @@ Tfmcut2::Tfmcut2(Desk& desk, Mode mode) : CutWindow(desk, CutVariant::deductOut)
     if (mode == Mode::cut) {
         for (QWidget* w : std::initializer_list<QWidget*>{prompt, kinds_, cuts_, print, restore})
             w->hide();
+        hideMainPage();
         showCutPage(Kind::h3);
         return;
     }
