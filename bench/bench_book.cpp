@@ -2,7 +2,7 @@
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
 // Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
-// totals customers copies cuts analysis settlement accounts)
+// totals customers copies cuts analysis settlement accounts spreading)
 
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
@@ -48,6 +48,8 @@ void settlementFigures(Database& db, int rows, const char* engine);
 void setLineFigures(Database& db, int rows, const char* engine);
 // bench_accounts.cpp; it spreads the entered lines over its own customers.
 void accountFigures(Database& db, int rows, const char* engine);
+// bench_spreading.cpp
+void spreadingFigures(Database& db, const QString& folder, int rows, const char* engine);
 
 namespace {
 QStringList onlyGroups; // empty: every figure
@@ -440,6 +442,8 @@ void run(int rows, int lines, const QString& server) {
         settlementFigures(*db, rows, engine);
     if (wanted("accounts"))
         accountFigures(*db, rows, engine);
+    if (wanted("spreading"))
+        spreadingFigures(*db, folder, rows, engine);
 }
 
 } // namespace

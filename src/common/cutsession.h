@@ -34,6 +34,10 @@ private:
 void suspendSums(Database& book);
 void resumeSums(Database& book);
 
+// Removes every line of the given kinds from tball; the sum triggers must be suspended (the
+// writer sets the kinds' sums again).
+void removeLines(Database& book, const QStringList& codes);
+
 // Why a cut did not start.
 QString refusedText();
 

@@ -253,23 +253,6 @@ std::array<int, kKindCount> numbersWithTotals(Database& book) {
     return counts;
 }
 
-void removeLines(Database& book, const QStringList& codes) {
-    QStringList quotedCodes;
-    for (const QString& code : codes)
-        quotedCodes << quoted(code);
-    const QString list = quotedCodes.join(QLatin1Char(','));
-    // When every line is of these kinds the table is emptied whole, which an SQLite book does
-    // without visiting each row.
-    const int others =
-        book.scalar(
-                QStringLiteral("SELECT count(*) FROM tbkind WHERE codeins NOT IN (%1)").arg(list))
-            .toInt();
-    if (others == 0)
-        book.exec(dialect::emptyKeepingCounter(book.engine(), QStringLiteral("tball")));
-    else
-        book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
-}
-
 void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMode) {
     const Names n = namesOf(kind);
     const QVariant value = static_cast<qlonglong>(keep.value);

@@ -1,6 +1,7 @@
 #include "common/cutsession.h"
 #include "cutting/analysis.h"
 #include "cutting/deductout.h"
+#include "support/bookfaults.h"
 #include "support/cutbook.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
@@ -87,7 +88,7 @@ void DeductOutTest::amount() {
     QCOMPARE(counters(db)[static_cast<size_t>(Kind::h3)], 1);
     QCOMPARE(keptPlusDeducted(db, Kind::h3), totals);
     QCOMPARE(rowsOf(db, "SELECT * FROM tballcus ORDER BY id"), entered);
-    verifySums(db);
+    verifyKeptSums(db);
 
     // Halving the deducted list changes the sent table only, never the log.
     analysis::halveSent(db, Kind::h3, false);
@@ -107,7 +108,7 @@ void DeductOutTest::percent() {
     QCOMPARE(keptOf(db, Kind::h3), (QStringList{"123|240", "456|20", "555|30", "789|30"}));
     QCOMPARE(sentOf(db, Kind::h3), (QStringList{"123|560", "555|71"}));
     QCOMPARE(keptPlusDeducted(db, Kind::h3), totals);
-    verifySums(db);
+    verifyKeptSums(db);
 
     // 0% deducts every total above 0; 100% keeps everything.
     bet(db, "123", Kind::h3, 10);
@@ -144,14 +145,14 @@ void DeductOutTest::swap() {
     QCOMPARE(sentOf(db, Kind::h3), (QStringList{"123|500", "456|300"}));
     QCOMPARE(rowsOf(db, "SELECT DISTINCT rep FROM h3sent"), QStringList{"1"});
     QCOMPARE(keptPlusDeducted(db, Kind::h3), totals);
-    verifySums(db);
+    verifyKeptSums(db);
 
     // Swapped in percent mode.
     bet(db, "77", Kind::l2, 50);
     cutKind(db, job(Kind::l2, 10, true, true));
     QCOMPARE(linesOf(db, Kind::l2), QStringList{"77|45|2ล่างหักออก-1"});
     QCOMPARE(logOfKind(db, Kind::l2), QStringList{"1|77|5"});
-    verifySums(db);
+    verifyKeptSums(db);
 }
 
 void DeductOutTest::numberLimits() {
@@ -175,7 +176,7 @@ void DeductOutTest::numberLimits() {
     QCOMPARE(keptOf(db, Kind::h3), (QStringList{"123|500", "456|100"}));
     QCOMPARE(logOfKind(db, Kind::h3).mid(2), (QStringList{"2|123|500", "2|456|150"}));
     QCOMPARE(keptPlusDeducted(db, Kind::h3), (QStringList{"123|1000", "456|500", "789|200"}));
-    verifySums(db);
+    verifyKeptSums(db);
 }
 
 void DeductOutTest::countersPerKind() {
@@ -225,7 +226,7 @@ void DeductOutTest::restoreOneThenAll() {
     QCOMPARE(rowsOf(db, "SELECT s FROM tblog ORDER BY id DESC LIMIT 1"), QStringList{"2"});
     QCOMPARE(counters(db)[static_cast<size_t>(Kind::h3)], 3);
     QCOMPARE(choices(db, Kind::h3, 0).size(), 4); // cut 2 is still listed
-    verifySums(db);
+    verifyKeptSums(db);
 
     // All cuts of the kind, added up per number; the other kind's log stays.
     QCOMPARE(restore(db, Kind::h3, 0, 0), 2);
@@ -235,10 +236,10 @@ void DeductOutTest::restoreOneThenAll() {
     QCOMPARE(logOfKind(db, Kind::h3), QStringList());
     QCOMPARE(logOfKind(db, Kind::t2), QStringList{"1|12|50"});
     QCOMPARE(totalsOf(db, Kind::h3), (QStringList{"123|850", "456|900"}));
-    verifySums(db);
+    verifyKeptSums(db);
     // Nothing left to restore writes no line.
     QCOMPARE(restore(db, Kind::h3, 1, 0), 0);
-    verifySums(db);
+    verifyKeptSums(db);
 }
 
 void DeductOutTest::logListings() {
@@ -299,7 +300,7 @@ void DeductOutTest::failureLeavesBookAsBefore() {
     before = everything(db);
     QVERIFY_THROWS_EXCEPTION(StoreError, restore(db, Kind::h3, 0, 0));
     QCOMPARE(everything(db), before);
-    verifySums(db);
+    verifyKeptSums(db);
     db.exec("DROP VIEW tblog");
     db.exec("ALTER TABLE tblog_kept RENAME TO tblog");
 

@@ -24,7 +24,4 @@ QStringList linesOf(Database& db, Kind kind);
 // A number of the kind's width.
 QString numberFor(Kind kind, int seed);
 
-// The kept sums against a fresh sum of tball.
-void verifySums(Database& db);
-
 } // namespace cutbook

@@ -53,5 +53,10 @@ QList<QAction*> menuActions(QMainWindow* main, const QStringList& path);
 QStringList menuCaptions(QMainWindow* main, const QStringList& path);
 // Triggers the command of that menu; a missing or disabled one fails the test.
 void runCommand(QMainWindow* main, const QStringList& path, const QString& caption);
+// The window of the main window's active frame, when it is a Window.
+QWidget* activeWindow(Tmain* main);
+template <typename Window> Window* activeWindowOf(Tmain* main) {
+    return qobject_cast<Window*>(activeWindow(main));
+}
 
 } // namespace testing

@@ -3,10 +3,10 @@
 #include "common/desk.h"
 #include "common/settings.h"
 #include "cutting/cutlog.h"
-#include "cutting/gui/cutcommands.h"
 #include "cutting/gui/sentreport.h"
 #include "platform/platform.h"
 #include "store/database.h"
+#include "ui/copyfirst.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"
 
@@ -83,7 +83,7 @@ void Tcutend::advance() {
 }
 
 void Tcutend::cutAll() {
-    if (!cutcommands::copyBeforeCut(desk_, this)) {
+    if (!copyBeforeWork(desk_, this, QStringLiteral("N"), QStringLiteral("ตัดยอด"))) {
         closeWithFrame(this);
         return;
     }

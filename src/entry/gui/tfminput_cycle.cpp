@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -24,24 +23,6 @@
 namespace {
 const char kNoMode[] = "กรุณาเลือกชนิดของการป้อนข้อมูลโดยการกดF1-F9หรือกดลูกศรขึ้น-ลง";
 const char kWrongInput[] = "คุณป้อนข้อมูลไม่ถูกต้อง";
-
-bool isEnter(const QKeyEvent* key) {
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
-// Keys that move inside a field rather than type into it.
-bool isEditingKey(const QKeyEvent* key) {
-    switch (key->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 bool Tfminput::lineUnderWay() const {
@@ -55,6 +36,9 @@ bool Tfminput::lineUnderWay() const {
 void Tfminput::focusField(QLineEdit* field) {
     field->setFocus();
     field->selectAll();
+    // Back in num, the clerk starts a new number.
+    if (field == number_)
+        typedNumber_.clear();
 }
 
 // ---- modes ----
@@ -182,161 +166,6 @@ void Tfminput::dropStake(int fieldNumber) {
     focusField(number_);
 }
 
-// ---- keys ----
-
-bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
-    // A click on a kind's total shows that kind's totals view.
-    if (event->type() == QEvent::MouseButtonRelease) {
-        for (Kind kind : columnOrder()) {
-            if (watched == totals_[static_cast<size_t>(kind)]) {
-                desk_.totalsAsked(kind);
-                return true;
-            }
-        }
-        if (watched == grandTotal_) {
-            desk_.remainingAsked();
-            return true;
-        }
-    }
-    if (watched == customerCaption_ && event->type() == QEvent::MouseButtonPress) {
-        customerBox_->setFocus();
-        return false;
-    }
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == stake2_ && mode_) {
-            dropStake(2);
-            return true;
-        }
-        if (watched == stake1_ && mode_) {
-            stake2_->setVisible(true);
-            stake2Caption_->setVisible(true);
-            return true;
-        }
-    }
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == number_)
-        return numKey(key);
-    if (watched == stake1_ || watched == stake2_ || watched == stake3_)
-        return stakeKey(static_cast<QLineEdit*>(watched), key);
-    return QWidget::eventFilter(watched, event);
-}
-
-void Tfminput::playKeySound(QKeyEvent* key) {
-    if (!soundBox_->isChecked())
-        return;
-    QString name;
-    const QString text = key->text();
-    if (isEnter(key))
-        name = QStringLiteral("enter");
-    else if (text.size() == 1 && text[0].isDigit())
-        name = text;
-    else if (text == QLatin1String("*"))
-        name = QStringLiteral("mu");
-    else if (text == QLatin1String("+"))
-        name = QStringLiteral("pl");
-    else if (text == QLatin1String("-"))
-        name = QStringLiteral("su");
-    else if (text == QLatin1String("/"))
-        name = QStringLiteral("de");
-    if (!name.isEmpty())
-        Platform::instance().playSound(desk_.run().programFolder + QStringLiteral("sound/") + name +
-                                       QStringLiteral(".wav"));
-}
-
-bool Tfminput::numKey(QKeyEvent* key) {
-    playKeySound(key);
-    const int k = key->key();
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F10) {
-        chooseFunctionKey(k - Qt::Key_F1 + 1);
-        return true;
-    }
-    switch (k) {
-    case Qt::Key_Up:
-        stepArrow(+1);
-        return true;
-    case Qt::Key_Down:
-        stepArrow(-1);
-        return true;
-    case Qt::Key_PageUp:
-        if (page_ == NormalPage)
-            setArrow(3);
-        return true;
-    case Qt::Key_PageDown:
-        if (page_ == NormalPage)
-            setArrow(2);
-        return true;
-    case Qt::Key_Home:
-    case Qt::Key_Q:
-        showPage(NormalPage);
-        return true;
-    case Qt::Key_W:
-        showPage(SetPage);
-        return true;
-    case Qt::Key_Delete:
-        number_->clear();
-        return true;
-    default:
-        break;
-    }
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    if (isEnter(key)) {
-        enterNum();
-        return true;
-    }
-    if (isEditingKey(key))
-        return false;
-    // Digits and X go in (a Thai digit as its Latin one, x as X); everything else is dropped.
-    const QString text = key->text();
-    const QString kept = numberBoxText(text);
-    if (kept.isEmpty())
-        return true;
-    if (kept == text)
-        return false;
-    number_->insert(kept);
-    numEdited(number_->text());
-    return true;
-}
-
-bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
-    playKeySound(key);
-    if (isEnter(key)) {
-        if (field == stake1_)
-            enterN1();
-        else if (field == stake2_)
-            enterN2();
-        else
-            enterNu3();
-        return true;
-    }
-    if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F10) {
-        chooseFunctionKey(key->key() - Qt::Key_F1 + 1);
-        return true;
-    }
-    if (isEditingKey(key) || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    const QString text = key->text();
-    const QString kept = stakeBoxText(text, field == stake1_ && layout_.operators);
-    if (kept.isEmpty())
-        return true;
-    if (kept == text)
-        return false;
-    field->insert(kept);
-    stakeEdited(field);
-    return true;
-}
-
-// Pasted text passes no key filter: the box keeps what a key would have let in.
-void Tfminput::keepOnly(QLineEdit* field, const QString& kept) {
-    if (field->text() == kept)
-        return;
-    const int cursor = qMin(field->cursorPosition(), int(kept.size()));
-    field->setText(kept);
-    field->setCursorPosition(cursor);
-}
-
 // ---- typing ----
 
 void Tfminput::warnNoMode() {
@@ -345,7 +174,7 @@ void Tfminput::warnNoMode() {
 }
 
 void Tfminput::numEdited(const QString& typed) {
-    keepOnly(number_, numberBoxText(typed));
+    keepOnly(number_, numberKept(typed));
     const QString text = number_->text();
     idle_ = 15;
     keystrokes_ = 7;
@@ -446,8 +275,8 @@ void Tfminput::enterNum() {
             Dialogs::warning(this, QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล"));
             return;
         }
-        recordLine();
-        number_->clear();
+        if (recordLine())
+            number_->clear();
         return;
     }
     focusField(layout_.n1 ? stake1_ : stake2_);
@@ -511,7 +340,7 @@ void Tfminput::enterNu3() {
     lineProgress_->setValue(100);
 }
 
-void Tfminput::recordLine() {
+bool Tfminput::recordLine() {
     const QString number = number_->text();
     const Stakes stakes{layout_.n1 ? stake1_->text() : QString(), stake2_->text(), stake3_->text()};
     const Expansion expansion = expandNormal(*mode_, number, stakes, normalOptions());
@@ -519,16 +348,27 @@ void Tfminput::recordLine() {
         statusLine_->setText(QString::fromUtf8(kWrongInput));
         Dialogs::warning(this, QStringLiteral("จำนวนเงินไม่ถูกต้อง: ") + expansion.badStake +
                                    QStringLiteral(" ต้องเป็นตัวเลขจำนวนเต็มเท่านั้น"));
-        return;
+        return false;
     }
     // A line that gives no bet is said so, never dropped in silence.
     if (expansion.notTaken()) {
         statusLine_->setText(QString::fromUtf8(kWrongInput));
         Platform::instance().beep();
-        Dialogs::warning(this, QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้อง เลข ") + number +
-                                   QStringLiteral(" ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
+        const QString named = number.isEmpty() ? typedNumber_ : number;
+        Dialogs::warning(this, named.isEmpty() ? QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล")
+                                               : QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้อง เลข ") + named +
+                                                     QStringLiteral(" ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
         focusField(number_);
-        return;
+        return false;
+    }
+    // Whichever box a stake was typed in, and however many numbers it goes onto.
+    const QStringList typed{layout_.stakeInNum ? number : QString(), stakes.n1, stakes.n2,
+                            stakes.nu3};
+    if (layout_.inputLimit && overInputLimit(typed, expansion.records, inputLimit_)) {
+        Platform::instance().beep();
+        Dialogs::warning(this, inputLimitWarning(inputLimit_));
+        focusField(number_);
+        return false;
     }
     try {
         if (const LineCheck lineCheck = entryMode(*mode_).lineCheck) {
@@ -540,7 +380,7 @@ void Tfminput::recordLine() {
                 }
                 number_->clear();
                 focusField(number_);
-                return;
+                return false;
             }
         }
         previousCount_ = bets()
@@ -550,7 +390,7 @@ void Tfminput::recordLine() {
         Recorder(bets()).recordLine(expansion.records, customer_);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
-        return;
+        return false;
     }
     const LineCaption caption = captionAfterLine(*mode_, number, stakes.n1);
     if (!caption.banner.isEmpty())
@@ -561,6 +401,7 @@ void Tfminput::recordLine() {
     if (!expansion.records.isEmpty() && !status.isEmpty())
         statusLine_->setText(status);
     afterLine();
+    return true;
 }
 
 void Tfminput::afterLine() {

@@ -257,7 +257,8 @@ void Tfminput::buildWidgets() {
     for (QLineEdit* edit : {number_, stake1_, stake2_, stake3_})
         edit->installEventFilter(this);
     connect(number_, &QLineEdit::textEdited, this, &Tfminput::numEdited);
-    for (QLineEdit* edit : {stake1_, stake2_})
+    connect(number_, &QLineEdit::textChanged, this, [this] { typedNumber_.clear(); });
+    for (QLineEdit* edit : {stake1_, stake2_, stake3_})
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { stakeEdited(edit); });
     connect(keepStake1_, &QCheckBox::clicked, this, [this](bool on) {
         if (!on)
