@@ -50,7 +50,6 @@ private slots:
     void everyKind();
     void groupImmediate_data();
     void groupImmediate();
-    void rewriteFromTheKindsFirstLine();
     void fillerRows();
     void numbersAndLog();
     void takeBack();
@@ -357,37 +356,6 @@ void CutByLimitTest::groupImmediate() {
              (QStringList{"|30|การตัดยอด", "|5|ก", "77777|10|ก", "88888|30|การตัดยอด"}));
     QCOMPARE(sentOf(blank.db(), Kind::h5), QStringList());
     verifyKeptSums(blank.db());
-}
-
-void CutByLimitTest::rewriteFromTheKindsFirstLine() {
-    TempBook book;
-    Database& db = book.db();
-    limitOf(db, Kind::h3, 500);
-    bet(db, "123", Kind::h3, 800);
-    bet(db, "456", Kind::h3, 300);
-    const qint64 freeId = db.scalar("SELECT min(id) FROM tball").toLongLong();
-    db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
-            "INSERT INTO tball (num, t, cus, codeins) SELECT '123', 1, 'ค', 't3' FROM n");
-    immediateCut(db, Kind::h3);
-    QCOMPARE(linesOf(db, Kind::h3), (QStringList{"123|500|การตัดยอด", "456|300|การตัดยอด"}));
-
-    // The next cut finds the kind's lines from the first line the last one wrote.
-    bet(db, "456", Kind::h3, 400);
-    bet(db, "789", Kind::h3, 50);
-    immediateCut(db, Kind::h3);
-    QCOMPARE(linesOf(db, Kind::h3),
-             (QStringList{"123|500|การตัดยอด", "456|500|การตัดยอด", "789|50|การตัดยอด"}));
-    verifyKeptSums(db);
-
-    // A line of the kind below that point (written with an id of its own) is found all the same.
-    db.exec("INSERT INTO tball (id, num, h, cus, codeins) VALUES (?, '789', 900, 'ก', 'h3')",
-            {freeId});
-    immediateCut(db, Kind::h3);
-    QCOMPARE(linesOf(db, Kind::h3),
-             (QStringList{"123|500|การตัดยอด", "456|500|การตัดยอด", "789|500|การตัดยอด"}));
-    verifyKeptSums(db);
-    QCOMPARE(sentOf(db, Kind::h3), QStringList{"789|450"});
-    QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball WHERE codeins = 't3'"), QStringList{"200"});
 }
 
 void CutByLimitTest::fillerRows() {
