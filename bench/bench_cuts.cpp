@@ -1,18 +1,20 @@
 // The cut by limit on a large book: a menu cut of all ten kinds, the immediate cut of one kind
 // (h3, and the group kind h5 whose numbers within the limit keep their lines) and the undo of
 // one cut. Each round starts from the same full book again. Then the cuts of the analysis
-// windows: the immediate cut after the numbers that went over since the last one, a trial cut of
-// every number of h5, and a deduct-out cut of a kind with its restore.
+// windows: the immediate cut of h3 and of h5 after a hundred numbers went over since the last one, a
+// trial cut of every number of h5, and a deduct-out cut of a kind with its restore.
 
 #include "cutting/analysis.h"
 #include "cutting/cutbylimit.h"
 #include "cutting/cutlog.h"
 #include "cutting/deductout.h"
+#include "cutting/kindcut.h"
 #include "store/database.h"
 #include "store/kindrow.h"
 
 #include "benchrounds.h"
 
+#include <QSqlQuery>
 #include <cstdio>
 #include <vector>
 
@@ -66,18 +68,36 @@ void cutFigures(Database& db, const QString& folder, int rows, const char* engin
 
 namespace {
 
-// count numbers of h3 now kept at the limit go over it with one more line each.
-void overAgain(Database& db, int count, int round) {
-    QStringList rows;
-    QVariantList binds;
-    for (int i = 0; i < count; ++i) {
-        rows << QStringLiteral("(?, 7, 'h3', 'ลูกค้า')");
-        // Above the numbers with a limit of their own (000 to 693).
-        binds << QString::number(700 + (round * 37 + i * 3) % 300);
+// An immediate cut of the kind after 100 of its numbers kept at the limit went over it again,
+// round after round, each with one more line.
+std::vector<double> overAgain(Database& book, Kind kind, int rounds) {
+    const QString column = stakeColumn(kind);
+    const qint64 limit = cut::wholeRow(book, QStringLiteral("change2"))[static_cast<size_t>(kind)];
+    cut::immediateCut(book, kind);
+    std::vector<double> ms;
+    for (int i = 0; i < rounds; ++i) {
+        QSqlQuery at = book.exec(QStringLiteral("SELECT num FROM %1 WHERE %2 = ? ORDER BY num "
+                                                "LIMIT 100 OFFSET ?")
+                                     .arg(cut::totalsView(kind), column),
+                                 {limit, (i % 8) * 100});
+        QStringList rows;
+        QVariantList binds;
+        while (at.next()) {
+            rows << QStringLiteral("(?, 7, ?, 'ลูกค้า')");
+            binds << at.value(0) << kindCode(kind);
+        }
+        at.finish();
+        if (rows.size() != 100)
+            qFatal("too few numbers at the limit");
+        book.exec(QStringLiteral("INSERT INTO tball (num, %1, codeins, cus) VALUES ").arg(column) +
+                      rows.join(QLatin1Char(',')),
+                  binds);
+        ms.push_back(timed([&] { cut::immediateCut(book, kind); }));
+        if (book.scalar(QStringLiteral("SELECT count(*) FROM ") + cut::sentTable(kind)).toInt() !=
+            100)
+            qFatal("the immediate cut did not find the hundred numbers");
     }
-    db.exec(QStringLiteral("INSERT INTO tball (num, h, codeins, cus) VALUES ") +
-                rows.join(QLatin1Char(',')),
-            binds);
+    return ms;
 }
 
 // A trial cut of every number of h5, on a book whose h5 holds them all.
@@ -109,22 +129,9 @@ void analysisFigures(Database& db, const QString& folder, int rows, const char* 
     benchLimits(db);
     Rounds rounds(db, folder);
     const int count = db.engine() == Engine::postgres ? 3 : 5;
-    std::vector<double> again, deduct, restore;
-    {
-        Database& book = rounds.fresh();
-        // Every number the figure adds to is kept at the limit after the first cut.
-        const qint64 lowest =
-            book.scalar(QStringLiteral("SELECT min(h) FROM h3 WHERE num >= '700'")).toLongLong();
-        kindrow::write(book, QStringLiteral("change2"), static_cast<int>(Kind::h3),
-                       QString::number(qMax<qint64>(1, lowest - 1)));
-        cut::immediateCut(book, Kind::h3);
-        for (int i = 0; i < 3 * count; ++i) {
-            overAgain(book, 100, i);
-            again.push_back(timed([&] { cut::immediateCut(book, Kind::h3); }));
-            if (book.scalar(QStringLiteral("SELECT count(*) FROM h3sent")).toInt() != 100)
-                qFatal("the immediate cut did not find the hundred numbers");
-        }
-    }
+    std::vector<double> deduct, restore;
+    const std::vector<double> again = overAgain(rounds.fresh(), Kind::h3, 3 * count);
+    const std::vector<double> groupAgain = overAgain(rounds.fresh(), Kind::h5, 3 * count);
     for (int i = 0; i < count; ++i) {
         Database& book = rounds.fresh();
         deductout::Cut job;
@@ -138,7 +145,8 @@ void analysisFigures(Database& db, const QString& folder, int rows, const char* 
         if (lines != done.outcome.sentRows || lines == 0)
             qFatal("the restore did not bring the cut back");
     }
-    print(engine, rows, "immediate cut, 100 numbers over again", again);
+    print(engine, rows, "immediate cut of h3, 100 numbers over again", again);
+    print(engine, rows, "immediate cut of h5, 100 numbers over again", groupAgain);
     print(engine, rows, "deduct-out cut of h3", deduct);
     print(engine, rows, "restore of that cut", restore);
     print(engine, 100000, "trial cut of h5, every number", trialOfEveryGroupNumber(rounds.fresh()));

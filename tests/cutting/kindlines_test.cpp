@@ -139,10 +139,20 @@ void KindLinesTest::groupKindFromItsFirstLine() {
     bet(db, "55555", Kind::h5, 20, "ข");
     db.exec("INSERT INTO tball (id, num, h, cus, codeins) VALUES (?, '55555', 70, 'ค', 'h5')",
             {freeId});
+    // Lines without a number are the number '' and go over together; many numbers within the
+    // limit keep their lines.
+    db.exec("INSERT INTO tball (num, h, cus, codeins) VALUES (NULL, 70, 'ก', 'h5'), (NULL, 50, "
+            "'ข', 'h5')");
+    db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100) "
+            "INSERT INTO tball (num, h, cus, codeins) SELECT CAST(60000 + i AS TEXT), 1, 'ง', "
+            "'h5' FROM n");
     immediateCut(db, Kind::h5);
-    QCOMPARE(linesOf(db, Kind::h5),
-             (QStringList{"12345|100|การตัดยอด", "55555|100|การตัดยอด"}));
-    QCOMPARE(sentOf(db, Kind::h5), (QStringList{"12345|30", "55555|30"}));
+    const QStringList lines = linesOf(db, Kind::h5);
+    QCOMPARE(lines.size(), 103);
+    QCOMPARE(lines.mid(0, 3),
+             (QStringList{"|100|การตัดยอด", "12345|100|การตัดยอด", "55555|100|การตัดยอด"}));
+    QCOMPARE(lines.last(), QString("60100|1|ง"));
+    QCOMPARE(sentOf(db, Kind::h5), (QStringList{"|20", "12345|30", "55555|30"}));
     verifyKeptSums(db);
 }
 
