@@ -1,8 +1,8 @@
 // The cut by limit on a large book: a menu cut of all ten kinds, the immediate cut of one kind
 // (h3, and the group kind h5 whose numbers within the limit keep their lines) and the undo of
 // one cut. Each round starts from the same full book again. Then the cuts of the analysis
-// windows: the immediate cut of h3 and of h5 after a hundred numbers went over since the last one, a
-// trial cut of every number of h5, and a deduct-out cut of a kind with its restore.
+// windows: the immediate cut of h3 and of h5 after a hundred numbers went over since the last
+// one, a trial cut of every number of h5, and a deduct-out cut of a kind with its restore.
 
 #include "cutting/analysis.h"
 #include "cutting/cutbylimit.h"

@@ -87,9 +87,8 @@ void KindLinesTest::deletionsAndOtherWriters() {
     }
     verifyKeptSums(db);
     immediateCut(db, Kind::l2);
-    QCOMPARE(linesOf(db, Kind::l2),
-             (QStringList{"12|100|การตัดยอด", "34|60|การตัดยอด", "56|30|การตัดยอด",
-                          "78|100|การตัดยอด"}));
+    QCOMPARE(linesOf(db, Kind::l2), (QStringList{"12|100|การตัดยอด", "34|60|การตัดยอด",
+                                                 "56|30|การตัดยอด", "78|100|การตัดยอด"}));
     QCOMPARE(sentOf(db, Kind::l2), (QStringList{"12|70", "78|20"}));
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM tball WHERE codeins = 'h3'"), QStringList{"30"});
     verifyKeptSums(db);

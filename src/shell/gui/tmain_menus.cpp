@@ -154,7 +154,8 @@ QVector<Tmain::Command> Tmain::commands() {
                     window->close();
                 }
             }
-            if (windowMode == Tfmcut2::Mode::cut && !copyBeforeWork(desk(), this, QStringLiteral("N"), QStringLiteral("ตัดยอด")))
+            if (windowMode == Tfmcut2::Mode::cut &&
+                !copyBeforeWork(desk(), this, QStringLiteral("N"), QStringLiteral("ตัดยอด")))
                 return;
             if (QMdiSubWindow* window =
                     addWindow([this, windowMode] { return new Tfmcut2(*desk_, windowMode); })) {
