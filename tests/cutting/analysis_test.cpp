@@ -268,10 +268,14 @@ void AnalysisTest::everyKindItsOwnRateAndSpace() {
     TempBook book;
     Database& db = book.db();
     const int numbers[kKindCount] = {30, 11, 3, 5, 7, 9, 3, 2, 200, 3000};
+    Transaction lines(db);
     for (Kind kind : columnOrder()) {
         const int count = numbers[static_cast<int>(kind)];
         for (int i = 0; i < count; ++i)
             bet(db, numberFor(kind, i * 7 + 1), kind, 10 + static_cast<int>(kind));
+    }
+    lines.commit();
+    for (Kind kind : columnOrder()) {
         rate(db, QStringLiteral("change"), kind, 100 + static_cast<int>(kind));
         rate(db, QStringLiteral("change3"), kind, static_cast<int>(kind));
     }
