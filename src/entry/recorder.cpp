@@ -1,34 +1,21 @@
 #include "entry/recorder.h"
 
+#include "common/betbatch.h"
 #include "store/database.h"
 #include "store/dialect.h"
 
 #include <QSqlQuery>
 
 namespace {
-// Rows per statement: on a server each statement is a round trip, while a statement of a few
-// hundred rows costs more per row to prepare and bind than a few of this size.
-constexpr int kRowsPerInsert = 32;
-
-// The records' rows of table, a few statements for a line of many. The rows get their ids in
-// the order of the records.
+// The records' rows of table; the rows get their ids in the order of the records.
 void insertRecords(Database& db, const QString& table, const BetRecords& records,
                    const QString& customer, const QString& now) {
-    for (int first = 0; first < records.size(); first += kRowsPerInsert) {
-        QStringList rows;
-        QVariantList binds;
-        for (const BetRecord& record : records.mid(first, kRowsPerInsert)) {
-            const QString column = stakeColumn(record.kind);
-            rows << QStringLiteral("(?,?,?,?,?,?,?)");
-            binds << record.number << (column == QLatin1String("h") ? record.stake : 0.0)
-                  << (column == QLatin1String("t") ? record.stake : 0.0)
-                  << (column == QLatin1String("l") ? record.stake : 0.0) << customer
-                  << kindCode(record.kind) << now;
-        }
-        db.exec(QStringLiteral("INSERT INTO %1 (num,h,t,l,cus,codeins,tim) VALUES %2")
-                    .arg(table, rows.join(QLatin1Char(','))),
-                binds);
+    QVector<BetRow> rows;
+    rows.reserve(records.size());
+    for (const BetRecord& record : records) {
+        rows.push_back(betRow(record.number, record.kind, record.stake, customer));
     }
+    insertBetRows(db, table, rows, now);
 }
 
 void logLine(Database& db, qint64 rows) {

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QQueue>
 
+#include <functional>
+
 namespace {
 struct State {
     bool testMode = false;
@@ -15,6 +17,7 @@ struct State {
     QQueue<QString> files;
     QList<Dialogs::Asked> asked;
     QList<Dialogs::Asked> unanswered;
+    std::function<void(const Dialogs::Asked&)> whenAsked;
 };
 
 State& state() {
@@ -29,6 +32,8 @@ QString titleOr(const QString& title) {
 void record(const QString& kind, const QString& title, const QString& text,
             const QString& proposed = QString()) {
     state().asked.append({kind, title, text, proposed});
+    if (state().whenAsked)
+        state().whenAsked(state().asked.last());
 }
 
 // A question with no answer queued: answered No (or cancelled) and noted.
@@ -148,4 +153,9 @@ void Dialogs::reset() {
     state().files.clear();
     state().asked.clear();
     state().unanswered.clear();
+    state().whenAsked = nullptr;
+}
+
+void Dialogs::setWhenAsked(std::function<void(const Asked&)> call) {
+    state().whenAsked = std::move(call);
 }
