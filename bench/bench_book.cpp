@@ -2,7 +2,7 @@
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
 // Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
-// totals customers copies cuts settlement accounts spreading exchange draw)
+// totals customers copies cuts analysis settlement accounts spreading exchange draw)
 
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
@@ -41,6 +41,7 @@
 
 // bench_cuts.cpp
 void cutFigures(Database& db, const QString& folder, int rows, const char* engine);
+void analysisFigures(Database& db, const QString& folder, int rows, const char* engine);
 // bench_settlement.cpp
 void settlementFigures(Database& db, int rows, const char* engine);
 // bench_sets.cpp
@@ -439,6 +440,8 @@ void run(int rows, int lines, const QString& server) {
         copies(*db, folder, rows, engine);
     if (wanted("cuts"))
         cutFigures(*db, folder, rows, engine);
+    if (wanted("analysis"))
+        analysisFigures(*db, folder, rows, engine);
     if (wanted("settlement"))
         settlementFigures(*db, rows, engine);
     if (wanted("accounts"))

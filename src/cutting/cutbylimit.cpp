@@ -4,7 +4,6 @@
 #include "common/kindlimits.h"
 #include "common/settings.h"
 #include "store/kindcaptions.h"
-#include "store/kindrow.h"
 
 namespace cut {
 
@@ -49,14 +48,7 @@ void appendFillerRows(Database& db, Kind kind, bool hadTotals) {
 } // namespace
 
 std::array<qint64, kKindCount> kindLimits(Database& book) {
-    const QStringList stored = kindrow::read(book, QStringLiteral("change2"));
-    std::array<qint64, kKindCount> limits{};
-    for (Kind kind : columnOrder()) {
-        const int column = static_cast<int>(kind);
-        limits[static_cast<size_t>(kind)] =
-            column < stored.size() ? wholeAmount(stored.at(column)) : 0;
-    }
-    return limits;
+    return wholeRow(book, QStringLiteral("change2"));
 }
 
 const std::array<Kind, kKindCount>& immediateOrder() {

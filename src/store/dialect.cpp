@@ -147,10 +147,15 @@ QStringList splitStatements(Engine engine, const QString& script) {
 }
 
 void holdBets(Database& db) {
-    // An SQLite book has one writer at a time already.
-    if (onServer(db))
+    // An SQLite book has one writer at a time already. A server's lines first finish what
+    // they write to tball and later ones wait for the table: a line holding the table while it
+    // waits for the lock of the sums would never get it from a session that goes on to stop
+    // the sum triggers.
+    if (onServer(db)) {
+        db.exec(QStringLiteral("LOCK TABLE tball IN SHARE ROW EXCLUSIVE MODE"));
         db.exec(
             QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(current_schema() || '.tball'))"));
+    }
 }
 
 QString beginWrite(Engine engine) {

@@ -234,6 +234,11 @@ QVector<ObjectDef> tableDefs(Engine e) {
         {{num, text(e)}, {h, number(e)}, {codeins, text(e)}, {QStringLiteral("nn"), text(e)}});
     defs << textTable(e, QStringLiteral("cutlogc"), kindCodes());
 
+    // Where each kind's lines begin: every line of the kind has at least this id since the
+    // cut that last wrote all of its lines (a hint the cuts check before they rely on it).
+    defs << table(QStringLiteral("tbfrom"),
+                  {{QStringLiteral("codeins"), text(e)}, {QStringLiteral("id"), whole(e)}});
+
     // Combined scratch tables of the summaries.
     defs << table(QStringLiteral("ht3cut"), {{num, text(e)}, {h, number(e)}, {t, number(e)}});
     defs << table(QStringLiteral("ht3sent"),

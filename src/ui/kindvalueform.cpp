@@ -66,6 +66,10 @@ KindValueForm::KindValueForm(const QString& table, std::unique_ptr<Database> db,
 
 KindValueForm::~KindValueForm() = default;
 
+void KindValueForm::setValueText(const QString& text) {
+    e1_->setText(text);
+}
+
 bool KindValueForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == e1_ && event->type() == QEvent::MouseButtonPress)
         e1_->clear();

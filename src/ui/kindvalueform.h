@@ -29,6 +29,8 @@ public:
     int chosen() const { return chosen_; }
     // The values as read last, in column order.
     const QStringList& values() const { return values_; }
+    // The value box's text, as it opens.
+    void setValueText(const QString& text);
 
 public slots:
     // Reads the row again and refreshes the labels.

@@ -6,7 +6,7 @@
 #include "store/database.h"
 #include "store/defaults.h"
 #include "store/kindrow.h"
-#include "support/shop.h"
+#include "support/entryshop.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 #include "ui/dialogs.h"
@@ -118,6 +118,58 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(rowsOf(*book, "SELECT num, h, cus FROM tball WHERE codeins = 'h3'"),
                  QStringList{"123|1000|การตัดยอด"});
+    }
+
+    void aLineBeingTypedComesFirst() {
+        testing::EntryShop shop(autoCutOn);
+        Tfminput* form = shop.form();
+        std::unique_ptr<Database> book = shop.main->desk().openShared();
+        kindrow::write(*book, QStringLiteral("change2"), static_cast<int>(Kind::t2),
+                       QStringLiteral("100"));
+        kindrow::write(*book, QStringLiteral("change2"), static_cast<int>(Kind::l2),
+                       QStringLiteral("10"));
+        kindrow::write(*book, QStringLiteral("change2"), static_cast<int>(Kind::h3),
+                       QStringLiteral("100000"));
+        book->exec("INSERT INTO tball (num, t, cus, codeins) VALUES ('12', 150, 'ก', 't2')");
+        book->exec("INSERT INTO tball (num, l, cus, codeins) VALUES ('34', 50, 'ก', 'l2')");
+        const auto lineId = [&] {
+            return book->scalar("SELECT max(id) FROM tball WHERE num = '555'").toLongLong();
+        };
+        const auto cutId = [&](const char* kind) {
+            return book
+                ->scalar("SELECT min(id) FROM tball WHERE cus = 'การตัดยอด' AND codeins = ?",
+                         {QLatin1String(kind)})
+                .toLongLong();
+        };
+
+        // The timer finds a number half typed: nothing is cut until its line is done.
+        QTest::keyClicks(shop.edit("num"), "555");
+        QVERIFY(form->lineUnderWay());
+        form->onTimer6();
+        form->onTimer7();
+        QCOMPARE(cutId("t2"), 0);
+        QTest::keyClick(shop.edit("num"), Qt::Key_Return);
+        shop.type("n1", "10");
+        shop.type("n2", "0");
+        QVERIFY(lineId() > 0);
+        QTRY_VERIFY(cutId("l2") > 0);
+        QVERIFY(cutId("t2") > lineId());
+        QCOMPARE(rowsOf(*book, "SELECT num, l FROM tball WHERE codeins = 'l2'"),
+                 QStringList{"34|10"});
+
+        // A line confirmed while the kinds are cut one by one waits for one cut only.
+        book->exec("INSERT INTO tball (num, t, cus, codeins) VALUES ('12', 150, 'ก', 't2')");
+        book->exec("INSERT INTO tball (num, l, cus, codeins) VALUES ('34', 50, 'ก', 'l2')");
+        book->exec("DELETE FROM tball WHERE num = '555'");
+        book->exec("INSERT INTO tball (num, h, cus, codeins) VALUES ('123', 5, 'ก', 'h3')");
+        form->cutNow(); // h3 first, then every other kind in turn
+        QCOMPARE(cutId("h3") > 0, true);
+        QCOMPARE(cutId("t2") > 0 && cutId("t2") < cutId("h3"), true); // the earlier cut's line
+        shop.line("555", {"10", "0"});
+        const qint64 line = lineId();
+        QTRY_COMPARE(rowsOf(*book, "SELECT num, l FROM tball WHERE codeins = 'l2'"),
+                     QStringList{"34|10"});
+        QVERIFY(book->scalar("SELECT min(id) FROM tball WHERE codeins = 'l2'").toLongLong() > line);
     }
 
     void stationNeverCuts() {

@@ -3,48 +3,15 @@
 #include "cutting/cutlog.h"
 #include "store/kindrow.h"
 #include "support/bookfaults.h"
+#include "support/cutbook.h"
 #include "support/engines.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
 
 using namespace cut;
+using namespace cutbook;
 
 namespace {
-void bet(Database& db, const QString& num, Kind kind, double stake,
-         const QString& customer = QStringLiteral("ก")) {
-    for (const char* table : {"tball", "tballcus"})
-        db.exec(QStringLiteral("INSERT INTO %1 (num, %2, cus, codeins) VALUES (?, ?, ?, ?)")
-                    .arg(QLatin1String(table), stakeColumn(kind)),
-                {num, stake, customer, kindCode(kind)});
-}
-
-void limitOf(Database& db, Kind kind, qint64 amount) {
-    kindrow::write(db, QStringLiteral("change2"), static_cast<int>(kind), QString::number(amount));
-}
-
-void numberLimit(Database& db, Kind kind, const QString& num, double amount) {
-    db.exec(QStringLiteral("INSERT INTO numlimit (num, h, codeins) VALUES (?, ?, ?)"),
-            {num, amount, kindCode(kind)});
-}
-
-// num|amount of a kind's kept or sent table, by number.
-QStringList keptOf(Database& db, Kind kind) {
-    return rowsOf(db, QStringLiteral("SELECT num, %1 FROM %2 ORDER BY num")
-                          .arg(stakeColumn(kind), keptTable(kind)));
-}
-QStringList sentOf(Database& db, Kind kind) {
-    return rowsOf(db, QStringLiteral("SELECT num, %1 FROM %2 ORDER BY num")
-                          .arg(stakeColumn(kind), sentTable(kind)));
-}
-// num|amount|customer of the kind's lines in the book.
-QStringList linesOf(Database& db, Kind kind) {
-    return rowsOf(db,
-                  QStringLiteral("SELECT num, %1, cus FROM tball WHERE codeins = ? ORDER BY "
-                                 "coalesce(num, ''), id")
-                      .arg(stakeColumn(kind)),
-                  {kindCode(kind)});
-}
-
 QStringList everything(Database& db) {
     QStringList rows;
     rows << rowsOf(db, "SELECT id, num, h, t, l, cus, codeins, ti2 FROM tball ORDER BY id")
@@ -68,14 +35,6 @@ void threeNumbers(Database& db, Kind kind = Kind::h3) {
     bet(db, "789", kind, 200);
 }
 
-// A number of the kind's width.
-QString numberFor(Kind kind, int seed) {
-    int space = 1;
-    for (int i = 0; i < kindInfo(kind).digits; ++i)
-        space *= 10;
-    return QStringLiteral("%1").arg(seed % space, kindInfo(kind).digits, 10, QLatin1Char('0'));
-}
-
 // What a log row carries, whichever its column.
 const char* const kAmount = "(coalesce(h, 0) + coalesce(t, 0) + coalesce(l, 0))";
 } // namespace
@@ -89,6 +48,7 @@ private slots:
     void kindLimitZero();
     void fiftyPercent();
     void everyKind();
+    void groupImmediate_data();
     void groupImmediate();
     void fillerRows();
     void numbersAndLog();
@@ -319,9 +279,25 @@ void CutByLimitTest::everyKind() {
     verifyKeptSums(db2);
 }
 
+void CutByLimitTest::groupImmediate_data() {
+    QTest::addColumn<bool>("others");
+    // The kind's lines as the whole book, and as a small part of a book of other lines (then
+    // they are found through the index).
+    QTest::newRow("alone") << false;
+    QTest::newRow("among others") << true;
+}
+
 void CutByLimitTest::groupImmediate() {
+    QFETCH(bool, others);
+    const auto fill = [others](Database& db) {
+        if (others)
+            db.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                    "1000) INSERT INTO tball (num, t, cus, codeins) SELECT '123', 1, 'ค', 't3' "
+                    "FROM n");
+    };
     TempBook book;
     Database& db = book.db();
+    fill(db);
     limitOf(db, Kind::h5, 100);
     bet(db, "12345", Kind::h5, 80, "ก");
     bet(db, "12345", Kind::h5, 70, "ข");
@@ -334,6 +310,10 @@ void CutByLimitTest::groupImmediate() {
     QCOMPARE(sentOf(db, Kind::h5), QStringList{"12345|50"});
     QCOMPARE(linesOf(db, Kind::h3), QStringList{"123|900|ก"});
     verifyKeptSums(db);
+    limitOf(db, Kind::h3, 500);
+    immediateCut(db, Kind::h3);
+    QCOMPARE(linesOf(db, Kind::h3), QStringList{"123|500|การตัดยอด"});
+    verifyKeptSums(db);
     // The menu cut rewrites every line of the group kinds.
     menuCut(db);
     QCOMPARE(linesOf(db, Kind::h5), (QStringList{"12345|100|ตัดยอด-1", "55555|90|ตัดยอด-1"}));
@@ -341,6 +321,7 @@ void CutByLimitTest::groupImmediate() {
 
     // The same for h4, and a kind without totals is cut to nothing.
     TempBook four;
+    fill(four.db());
     limitOf(four.db(), Kind::h4, 10);
     bet(four.db(), "1234", Kind::h4, 25);
     bet(four.db(), "4321", Kind::h4, 5);
@@ -356,6 +337,7 @@ void CutByLimitTest::groupImmediate() {
     // Lines without a number are the number '' of the totals: over the limit together with
     // the lines of '', they become one line; under it, they stay.
     TempBook blank;
+    fill(blank.db());
     limitOf(blank.db(), Kind::h5, 30);
     for (const QVariant& num : {QVariant(QMetaType(QMetaType::QString)), QVariant(QString())})
         blank.db().exec("INSERT INTO tball (num, h, cus, codeins) VALUES (?, 20, 'ก', 'h5')",

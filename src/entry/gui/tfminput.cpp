@@ -287,16 +287,21 @@ void Tfminput::openGrids() {
     }
     // The entered lines are read as the clerk scrolls, on a connection of their own, and only
     // while their page is shown: the form's own connection never waits on that read.
-    enteredDb_ = betsLocation_.isEmpty() ? desk_.openOwn() : Database::openExisting(betsLocation_);
-    enteredGrid_->open(enteredDb_->handle(), QStringLiteral("tballcus"), columns,
-                       QStringLiteral("id"));
+    try {
+        enteredDb_ =
+            betsLocation_.isEmpty() ? desk_.openOwn() : Database::openExisting(betsLocation_);
+    } catch (const StoreError&) {
+        enteredDb_.reset(); // the lines' own connection shows them
+    }
+    enteredGrid_->open((enteredDb_ ? *enteredDb_ : book).handle(), QStringLiteral("tballcus"),
+                       columns, QStringLiteral("id"));
     connect(gridTabs_, &QTabWidget::currentChanged, this, &Tfminput::showEnteredRows,
             Qt::UniqueConnection);
     showEnteredRows();
 }
 
 void Tfminput::showEnteredRows() {
-    if (!enteredDb_)
+    if (!enteredGrid_->model()) // a station shows no entered lines
         return;
     if (gridTabs_->currentIndex() == 1)
         enteredGrid_->reselect();

@@ -77,6 +77,8 @@ public slots:
     void onTimer6();
     void onTimer7();
     void cutNow();
+    // The next kind waiting to be cut, unless a line is being typed (it waits for the line).
+    void cutNextKind();
     // The hundred-number panel: re-read every 5 seconds while it is shown.
     void onTimer10();
     void refreshPanel();
@@ -98,8 +100,10 @@ private slots:
 private:
     // automatic cut
     void setUpAutoCut();
-    // The immediate cut of each kind, its total box red while it is cut.
+    // The immediate cut of each kind, its total box red while it is cut: one kind at a time,
+    // a line confirmed meanwhile recorded before the next.
     void cutKinds(const QVector<Kind>& kinds);
+    void cutsDone();
     void paintTotal(Kind kind, bool over);
 
     // construction
@@ -165,9 +169,9 @@ private:
     Database& own();
 
     Desk& desk_;
-    std::unique_ptr<Database> ownDb_;  // the form's own connection to the own database
-    QString betsLocation_;             // the shared book the lines go to; empty for the own
-    std::unique_ptr<Database> betsDb_; // open while betsLocation_ can be reached
+    std::unique_ptr<Database> ownDb_;     // the form's own connection to the own database
+    QString betsLocation_;                // the shared book the lines go to; empty for the own
+    std::unique_ptr<Database> betsDb_;    // open while betsLocation_ can be reached
     bool gridsOpen_ = false;
     static constexpr qint64 kBetsRetryMs = 15000;
     std::optional<StoreError> betsRefusal_; // why betsLocation_ could not be had, and since when
@@ -265,6 +269,9 @@ private:
     QProgressBar* cutBar_ = nullptr;
     std::optional<autocut::Countdown> countdown_;
     bool cutComing_ = false;
+    QVector<Kind> cutQueue_; // kinds waiting for their immediate cut
+    bool cutting_ = false;   // a run of immediate cuts is under way
+    QTimer* cutStep_ = nullptr;
     QTimer* keystrokeTimer_ = nullptr;
     QTimer* restartTimer_ = nullptr;
 };

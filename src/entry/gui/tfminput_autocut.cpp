@@ -23,6 +23,11 @@ void Tfminput::setUpAutoCut() {
     countdownTimer_->setObjectName(QStringLiteral("Timer7"));
     countdownTimer_->setInterval(1000);
     connect(countdownTimer_, &QTimer::timeout, this, &Tfminput::onTimer7);
+    cutStep_ = new QTimer(this);
+    cutStep_->setObjectName(QStringLiteral("cutStep"));
+    cutStep_->setSingleShot(true);
+    cutStep_->setInterval(10);
+    connect(cutStep_, &QTimer::timeout, this, &Tfminput::cutNextKind);
 
     // A station's lines are cut where they are kept, on the server computer; it does not ask.
     if (station_)
@@ -51,20 +56,46 @@ void Tfminput::paintTotal(Kind kind, bool over) {
 }
 
 void Tfminput::cutKinds(const QVector<Kind>& kinds) {
-    if (kinds.isEmpty())
+    for (Kind kind : kinds) {
+        if (!cutQueue_.contains(kind))
+            cutQueue_ << kind;
+    }
+    if (cutQueue_.isEmpty() || cutting_)
         return;
+    cutting_ = true;
     refreshTimer_->stop();
     statusLine_->setText(QStringLiteral("กำลังตัดยอดเกินอั้น"));
-    for (Kind kind : kinds) {
-        paintTotal(kind, true);
-        try {
-            cut::immediateCut(bets(), kind);
-        } catch (const StoreError& error) {
-            Dialogs::warning(this, error.message());
-            break;
-        }
-        paintTotal(kind, false);
+    cutNextKind();
+}
+
+void Tfminput::cutNextKind() {
+    if (!cutting_)
+        return;
+    // A line being typed is never cut under the clerk's hands: the cut goes on after it.
+    if (lineUnderWay())
+        return;
+    if (cutQueue_.isEmpty()) {
+        cutsDone();
+        return;
     }
+    const Kind kind = cutQueue_.takeFirst();
+    paintTotal(kind, true);
+    try {
+        cut::immediateCut(bets(), kind);
+    } catch (const StoreError& error) {
+        cutQueue_.clear();
+        Dialogs::warning(this, error.message());
+    }
+    paintTotal(kind, false);
+    if (cutQueue_.isEmpty())
+        cutsDone();
+    else
+        // Keys that came during this cut are handled before the next kind's.
+        cutStep_->start();
+}
+
+void Tfminput::cutsDone() {
+    cutting_ = false;
     refreshTimer_->start();
     desk_.bookWritten(BookChange::cut);
 }
@@ -95,6 +126,9 @@ void Tfminput::onTimer6() {
 }
 
 void Tfminput::onTimer7() {
+    // Cuts that waited for a line the clerk has since left go on.
+    if (cutting_ && !cutStep_->isActive() && !lineUnderWay())
+        cutStep_->start();
     if (!countdown_)
         return;
     const autocut::Countdown::Shown shown = countdown_->tick();

@@ -40,7 +40,8 @@ QWidget* Tfminput::buildModePage(EntryPage page) {
         panelToggle_->setFocusPolicy(Qt::NoFocus);
         connect(panelToggle_, &QPushButton::clicked, this, &Tfminput::togglePanel);
         // Beside the last row of buttons, so the page keeps two rows like the others.
-        grid->addWidget(panelToggle_, std::max(0, static_cast<int>(rows.size() - 1) / perRow), perRow);
+        grid->addWidget(panelToggle_, std::max(0, static_cast<int>(rows.size() - 1) / perRow),
+                        perRow);
     }
     return widget;
 }
@@ -65,7 +66,8 @@ void Tfminput::showPanel(bool shown) {
     } else {
         panelTimer_->stop();
     }
-    panelToggle_->setText(panelWanted_ ? QStringLiteral("ปิด100ตัวเลข") : QStringLiteral("แสดง100ตัวเลข"));
+    panelToggle_->setText(panelWanted_ ? QStringLiteral("ปิด100ตัวเลข")
+                                       : QStringLiteral("แสดง100ตัวเลข"));
     panelToggle_->setStyleSheet(panelWanted_ ? QStringLiteral("color: black;")
                                              : QStringLiteral("color: blue;"));
 }

@@ -75,6 +75,9 @@ void Tfminput::refreshAfterLine() {
     }
     readSums();
     refreshPanel();
+    // Cuts that waited for a line go on once it is recorded.
+    if (cutting_)
+        cutStep_->start();
 }
 
 QPair<QColor, QColor> Tfminput::cellColours(int row, int column) const {

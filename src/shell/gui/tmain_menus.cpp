@@ -7,6 +7,9 @@
 #include "cutting/gui/tcu3.h"
 #include "cutting/gui/tcutend.h"
 #include "cutting/gui/tcutover.h"
+#include "cutting/gui/tfmcut.h"
+#include "cutting/gui/tfmcut2.h"
+#include "cutting/gui/tfmshowcut.h"
 #include "cutting/gui/tnumlimitf.h"
 #include "cutting/gui/tnumlimitf2.h"
 #include "exchange/gui/exchangedesk.h"
@@ -65,13 +68,6 @@ void addLater(QVector<Tmain::Command>& rows, const QStringList& menu, const QStr
         rows.push_back({menu, caption, {}});
 }
 
-// The kinds in listing order under their menu captions.
-QStringList kindCommands(int mode) {
-    QStringList captions;
-    for (Kind kind : listingOrder())
-        captions << menuCaption(kind, mode);
-    return captions;
-}
 } // namespace
 
 QVector<Tmain::Command> Tmain::commands() {
@@ -163,11 +159,43 @@ QVector<Tmain::Command> Tmain::commands() {
     const QStringList kept = {totals, QStringLiteral("6.ยอดตัดเก็บล่าสุด")};
     add(kept, pairs[0], [this] { keptpairs::show(desk(), keptpairs::Pair::topTod3); });
     add(kept, pairs[1], [this] { keptpairs::show(desk(), keptpairs::Pair::topBottom2); });
-    addLater(rows, kept, kindCommands(mode));
-    addLater(rows, {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")}, pairs + kindCommands(mode));
+    const QStringList latestSent = {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")};
+    addLater(rows, latestSent, pairs);
+    for (Kind kind : listingOrder()) {
+        add(kept, menuCaption(kind, mode), [this, kind] { Tfmshowcut(desk()).showKept(kind); });
+        add(latestSent, menuCaption(kind, mode),
+            [this, kind] { Tfmshowcut(desk()).showSent(kind, false, false); });
+    }
+    // The deduct-out window in one of its modes; an open one gives way to the mode asked.
+    auto deductOut = [this](Tfmcut2::Mode windowMode) -> std::function<void()> {
+        return [this, windowMode] {
+            for (QMdiSubWindow* window : mdi_->subWindowList()) {
+                if (auto* open = qobject_cast<Tfmcut2*>(window->widget())) {
+                    if (open->mode() == windowMode) {
+                        mdi_->setActiveSubWindow(window);
+                        return;
+                    }
+                    window->close();
+                }
+            }
+            if (windowMode == Tfmcut2::Mode::cut &&
+                !copyBeforeWork(desk(), this, QStringLiteral("N"), QStringLiteral("ตัดยอด")))
+                return;
+            if (QMdiSubWindow* window =
+                    addWindow([this, windowMode] { return new Tfmcut2(*desk_, windowMode); })) {
+                if (windowMode == Tfmcut2::Mode::log)
+                    window->showMaximized();
+                else
+                    showCentred(window);
+            }
+        };
+    };
     // With the automatic cut on, its sent list takes the place of the other two.
     const bool autoCut = autoCutOn();
-    rows.push_back({{totals}, QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"), {}, !autoCut});
+    rows.push_back({{totals},
+                    QStringLiteral("8.ยอดส่งจากการตัดแบบหักออก"),
+                    deductOut(Tfmcut2::Mode::log),
+                    !autoCut});
     rows.push_back({{totals},
                     QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
                     [this] { openSingle<Tcutover>(true); },
@@ -212,9 +240,10 @@ QVector<Tmain::Command> Tmain::commands() {
         [this] { openSingle<Tsentdb>(); });
 
     const QString cut = QStringLiteral("(7)การตัดยอด");
-    addLater(rows, {cut}, {QStringLiteral("ตัดยอด+วิเคราะห์+คำนวณยอดเพิ่มทุน")});
-    addLater(rows, {cut, QStringLiteral("ตัดยอดแบบหักออก")},
-             {QStringLiteral("ตัดยอดแบบหักออก"), QStringLiteral("คืนค่าการตัดยอดแบบหักออก")});
+    add({cut}, QStringLiteral("ตัดยอด+วิเคราะห์+คำนวณยอดเพิ่มทุน"), [this] { openSingle<Tfmcut>(); });
+    const QStringList deduct = {cut, QStringLiteral("ตัดยอดแบบหักออก")};
+    add(deduct, QStringLiteral("ตัดยอดแบบหักออก"), deductOut(Tfmcut2::Mode::cut));
+    add(deduct, QStringLiteral("คืนค่าการตัดยอดแบบหักออก"), deductOut(Tfmcut2::Mode::coloredLog));
     const QStringList byLimit = {cut, QStringLiteral("ตัดยอดเกินตามค่าอั้น")};
     add(byLimit, QStringLiteral("ตัดยอด"), [this] { toggleMenuCut(); });
     add(byLimit, QStringLiteral("ปรับยอดส่งให้เหลือ 50%"),
