@@ -153,6 +153,12 @@ void holdBets(Database& db) {
             QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(current_schema() || '.tball'))"));
 }
 
+void holdSending(Database& db) {
+    if (onServer(db))
+        db.exec(
+            QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(current_schema() || '.send'))"));
+}
+
 QString beginWrite(Engine engine) {
     return onServer(engine) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
 }
