@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing; with "test", those the
 # tests need too. Safe to run again.
 set -e
-PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev libxlsxwriter-dev fonts-thai-tlwg"
+PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libpq-dev postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev libxlsxwriter-dev fonts-thai-tlwg"
 if [ "${1:-}" = "test" ]; then
     # PDF text of the reports, and a reader of the workbooks written
     PACKAGES="$PACKAGES poppler-utils python3 python3-openpyxl"
