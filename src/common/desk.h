@@ -77,6 +77,8 @@ public:
     // shows them.
     void totalsAsked(Kind kind) { emit totalsWanted(kind); }
     void remainingAsked() { emit remainingWanted(); }
+    // The entry form's countdown bar asks for every cut's sent amounts.
+    void sentLogAsked() { emit sentLogWanted(); }
     // A report's preview opens and closes; the main window steps aside meanwhile.
     void previewOpened() { emit previewShown(true); }
     void previewClosed() { emit previewShown(false); }
@@ -105,6 +107,7 @@ signals:
     void checkByCustomerDone();
     void totalsWanted(Kind kind);
     void remainingWanted();
+    void sentLogWanted();
 
 private:
     RunValues run_;

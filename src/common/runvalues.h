@@ -20,6 +20,11 @@ struct RunValues {
     int instanceCount = 0;
     int stationCeiling = 50; // back22
     int kindNamingMode = 0;  // back13
+    // A station's server book could not be reached when the entry form opened: later openings
+    // do not wait for it.
+    bool serverMissing = false;
+    // The network warnings said (the first four are).
+    int networkWarnings = 0;
 
     QString ownPath() const { return programFolder + QStringLiteral("db/tabulox.mde"); }
     bool isStation() const { return SettingsRecord::isStation(tran); }

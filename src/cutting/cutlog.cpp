@@ -85,6 +85,11 @@ SentListing latestCutLog(Database& book) {
     return result;
 }
 
+SentListing cumulativeLog(Database& book) {
+    return listing(book, QStringLiteral("SELECT num, h, t, l, rep FROM qsentall ORDER BY rep, cod, num"),
+                   {}, QStringLiteral("สรุปยอดส่งรวมสะสม"));
+}
+
 int takeBack(Database& book, int cut) {
     cut::Session session(book);
     const QString customer =

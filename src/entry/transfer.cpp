@@ -197,8 +197,11 @@ Result send(Database& station, Database& server, const Options& options) {
             continue;
         }
         // Other stations see that a batch is under way.
-        server.exec(QStringLiteral("DELETE FROM ref WHERE ref1 = ? OR comname = ?"),
-                    {batch.token, options.computerName});
+        if (options.clearRef)
+            server.exec(QStringLiteral("DELETE FROM ref"));
+        else
+            server.exec(QStringLiteral("DELETE FROM ref WHERE ref1 = ? OR comname = ?"),
+                        {batch.token, options.computerName});
         server.exec(QStringLiteral("INSERT INTO ref (ref1, comname, total) VALUES (?,?,?)"),
                     {batch.token, options.computerName,
                      options.manual ? QVariant(QString::number(rows.size())) : QVariant()});
@@ -224,6 +227,11 @@ Result send(Database& station, Database& server, const Options& options) {
     if (options.progress)
         options.progress(100);
     return result;
+}
+
+bool takeNotice(Database& book) {
+    return book.exec(QStringLiteral("UPDATE backc SET back4 = '0' WHERE back4 = '1'"))
+               .numRowsAffected() > 0;
 }
 
 } // namespace transfer

@@ -44,6 +44,8 @@ struct Options {
     // "Checkการถ่ายโอน": the station reads the server's record of the batch back before it
     // lets its rows go.
     bool readBack = false;
+    // The clerk said no other computer is sending: the batches ref shows under way are stale.
+    bool clearRef = false;
     std::function<void(int percent)> progress;
     std::function<void(Stage)> reached;
 };
@@ -59,5 +61,9 @@ struct Result {
 // StoreError when the server or the station refuses; every row not yet on the server then
 // stays on the station.
 Result send(Database& station, Database& server, const Options& options);
+
+// The server's notification flag taken: true when stations had written rows since (back4 was
+// "1"); the flag is "0" after, whoever set it meanwhile is seen at the next call.
+bool takeNotice(Database& book);
 
 } // namespace transfer

@@ -185,45 +185,6 @@ void Tfminput::dropStake(int fieldNumber) {
 
 // ---- keys ----
 
-bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
-    // A click on a kind's total shows that kind's totals view.
-    if (event->type() == QEvent::MouseButtonRelease) {
-        for (Kind kind : columnOrder()) {
-            if (watched == totals_[static_cast<size_t>(kind)]) {
-                desk_.totalsAsked(kind);
-                return true;
-            }
-        }
-        if (watched == grandTotal_) {
-            desk_.remainingAsked();
-            return true;
-        }
-    }
-    if (watched == customerCaption_ && event->type() == QEvent::MouseButtonPress) {
-        customerBox_->setFocus();
-        return false;
-    }
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == stake2_ && mode_) {
-            dropStake(2);
-            return true;
-        }
-        if (watched == stake1_ && mode_) {
-            stake2_->setVisible(true);
-            stake2Caption_->setVisible(true);
-            return true;
-        }
-    }
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == number_)
-        return numKey(key);
-    if (watched == stake1_ || watched == stake2_ || watched == stake3_)
-        return stakeKey(static_cast<QLineEdit*>(watched), key);
-    return QWidget::eventFilter(watched, event);
-}
-
 void Tfminput::playKeySound(QKeyEvent* key) {
     if (!soundBox_->isChecked())
         return;
@@ -358,6 +319,7 @@ void Tfminput::numEdited(const QString& typed) {
         }
     }
     statusLine_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
+    warnRowCeiling();
     if (!mode_) {
         warnNoMode();
         return;

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -246,9 +247,20 @@ void Tfminput::buildWidgets() {
     newsPanel_ = new QTextBrowser(this);
     newsPanel_->setObjectName(QStringLiteral("web1"));
     newsPanel_->setVisible(false);
+    transfer_ = new QPushButton(QStringLiteral("ถ่ายโอนข้อมูลไปที่Server"), this);
+    transfer_->setObjectName(QStringLiteral("tran"));
+    transfer_->setToolTip(QStringLiteral("ถ่ายโอนข้อมูล"));
+    transfer_->setFocusPolicy(Qt::NoFocus);
+    transfer_->setVisible(false);
+    transferCheck_ = new QCheckBox(QStringLiteral("Checkการถ่ายโอน"), this);
+    transferCheck_->setObjectName(QStringLiteral("chktran"));
+    transferCheck_->setFocusPolicy(Qt::NoFocus);
+    transferCheck_->setVisible(false);
     side->addWidget(label(this, "Label26", QStringLiteral("จำนวนข้อมูลในตาราง")));
     side->addWidget(rowsShownBox_);
     side->addWidget(cancelButton_);
+    side->addWidget(transfer_);
+    side->addWidget(transferCheck_);
     side->addWidget(newsPanel_);
     side->addStretch();
     bottom->addLayout(side, 1);
@@ -273,6 +285,9 @@ void Tfminput::buildWidgets() {
     connect(rowsShownBox_, QOverload<int>::of(&QComboBox::activated), this,
             &Tfminput::rowsShownChanged);
     connect(cancelButton_, &QPushButton::clicked, this, &Tfminput::cancelLine);
+    connect(transfer_, &QPushButton::clicked, this, &Tfminput::transferNow);
+    connect(transferCheck_, &QCheckBox::toggled, this,
+            [this](bool on) { saveSwitch(Backc::back25, on); });
     connect(bookGrid_, &DataGrid::rowClicked, this, &Tfminput::gridClicked);
     connect(bookGrid_, &DataGrid::posted, this, &Tfminput::readSums);
     connect(enteredGrid_, &DataGrid::rowClicked, this, [this](int) {
@@ -364,6 +379,8 @@ QWidget* Tfminput::buildTotals() {
     cutBar_->setObjectName(QStringLiteral("pg2"));
     cutBar_->setToolTip(QStringLiteral("แสดงยอดเกินอั้นสะสม"));
     cutBar_->setRange(0, 100);
+    cutBar_->setCursor(Qt::PointingHandCursor);
+    cutBar_->installEventFilter(this);
     cutBar_->hide();
     // The cut button and its bar share the grand total's line.
     auto* cutLine = new QHBoxLayout;
@@ -371,4 +388,47 @@ QWidget* Tfminput::buildTotals() {
     cutLine->addWidget(cutBar_);
     grid->addLayout(cutLine, 5, 1, 1, 2);
     return box;
+}
+
+bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a kind's total shows that kind's totals view.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (Kind kind : columnOrder()) {
+            if (watched == totals_[static_cast<size_t>(kind)]) {
+                desk_.totalsAsked(kind);
+                return true;
+            }
+        }
+        if (watched == grandTotal_) {
+            desk_.remainingAsked();
+            return true;
+        }
+        if (watched == cutBar_) {
+            desk_.sentLogAsked();
+            return true;
+        }
+    }
+    if (watched == customerCaption_ && event->type() == QEvent::MouseButtonPress) {
+        customerBox_->setFocus();
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == stake2_ && mode_) {
+            dropStake(2);
+            return true;
+        }
+        if (watched == stake1_ && mode_) {
+            stake2_->setVisible(true);
+            stake2Caption_->setVisible(true);
+            return true;
+        }
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == number_)
+        return numKey(key);
+    if (watched == stake1_ || watched == stake2_ || watched == stake3_)
+        return stakeKey(static_cast<QLineEdit*>(watched), key);
+    return QWidget::eventFilter(watched, event);
 }

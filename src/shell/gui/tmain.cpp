@@ -2,6 +2,7 @@
 
 #include "common/backups.h"
 #include "common/settings.h"
+#include "cutting/gui/sentreport.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
 #include "reports/gui/customerreport.h"
@@ -127,6 +128,7 @@ void Tmain::listen() {
         totals::show(*desk_, QLatin1String(totals::viewOf(kind, totals::Order::byNumber)->className));
     });
     connect(&desk, &Desk::remainingWanted, this, [this] { customerviews::showRemaining(*desk_); });
+    connect(&desk, &Desk::sentLogWanted, this, [this] { cutlog::showCumulative(*desk_); });
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.
