@@ -55,14 +55,6 @@ int count(Database& db, const QString& table) {
     return db.scalar("SELECT count(*) FROM " + table).toInt();
 }
 
-QStringList said(const QString& kind) {
-    QStringList texts;
-    for (const Dialogs::Asked& asked : Dialogs::asked()) {
-        if (asked.kind == kind)
-            texts << asked.text;
-    }
-    return texts;
-}
 } // namespace
 
 void StationTransferTest::init() {
@@ -297,12 +289,12 @@ void StationTransferTest::checksWhenTheFormOpens() {
     Tfminput* form = shop->form();
     const QString warning =
         "กรุณาตรวจสอบอุปกรณ์การเชื่อมต่อ เช่นสายLan หรือการ์ดLanว่าได้ต่อไว้อย่างถูกต้องหรือไม่";
-    QCOMPARE(said("warning").count(warning), 1);
+    QCOMPARE(testing::said("warning").count(warning), 1);
     QVERIFY(!testing::child<QPushButton>(form, "tran")->isEnabled());
     for (int i = 0; i < 6; ++i)
         form->onTimer4();
     QStringList numbered;
-    for (const QString& text : said("warning")) {
+    for (const QString& text : testing::said("warning")) {
         if (text != warning && text.endsWith(warning))
             numbered << text.left(2);
     }
@@ -351,7 +343,7 @@ void StationTransferTest::rowCeilingOfAStationByHand() {
     QCOMPARE(shop->text("Label16"), QString("4"));
     Dialogs::clear();
     QTest::keyClicks(shop->edit("num"), "12");
-    QCOMPARE(said("warning"), QStringList{"ข้อมูลเกินค่าสูงสุดกรุณากดถ่ายโอนข้อมูล"});
+    QCOMPARE(testing::said("warning"), QStringList{"ข้อมูลเกินค่าสูงสุดกรุณากดถ่ายโอนข้อมูล"});
     // Nothing is held up.
     QTest::keyClick(shop->edit("num"), Qt::Key_Backspace);
     QTest::keyClick(shop->edit("num"), Qt::Key_Backspace);

@@ -54,4 +54,7 @@ QStringList menuCaptions(QMainWindow* main, const QStringList& path);
 // Triggers the command of that menu; a missing or disabled one fails the test.
 void runCommand(QMainWindow* main, const QStringList& path, const QString& caption);
 
+// The texts of the boxes of a kind ("info", "warning" ...) asked since the last clear.
+QStringList said(const QString& kind);
+
 } // namespace testing

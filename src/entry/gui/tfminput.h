@@ -93,7 +93,6 @@ private:
     // station and server
     void setUpStation();
     void readServerChoices();
-    void askLanDelete();
     void stationTick();
     void noNetworkWarning(bool numbered);
     void manualProbed(const std::optional<StoreError>& refusal, const transfer::Probe& probe,

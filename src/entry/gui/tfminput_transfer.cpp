@@ -60,7 +60,6 @@ void Tfminput::setUpStation() {
         transfer_->setEnabled(false);
         sendMode_ = QStringLiteral("0");
     }
-    askLanDelete();
     if (!run.serverMissing)
         readServerChoices();
     if (run.serverMissing || !Database::isServerAddress(run.sharedPath)) {
@@ -93,8 +92,6 @@ void Tfminput::readServerChoices() {
                                 QLatin1Char('\n') + error.message());
     }
 }
-
-void Tfminput::askLanDelete() {}
 
 void Tfminput::paintTransfer() {
     transfer_->setStyleSheet(sendTimer_->isActive() ? QStringLiteral("color: red;")

@@ -17,6 +17,7 @@
 Tautosent::Tautosent(Desk& desk) : desk_(desk) {
     setObjectName(QStringLiteral("Tautosent"));
     setWindowTitle(QStringLiteral("การส่งข้อมูลไปServerอัตโนมัติ"));
+    setMinimumWidth(480);
     auto* grid = new QGridLayout(this);
     auto* modes = new QGroupBox(QStringLiteral("การส่งข้อมูล"), this);
     auto* modeRow = new QHBoxLayout(modes);
@@ -36,6 +37,7 @@ Tautosent::Tautosent(Desk& desk) : desk_(desk) {
     thresholds_ = new QComboBox(this);
     thresholds_->setObjectName(QStringLiteral("dbc1"));
     thresholds_->setPlaceholderText(QStringLiteral("เลือกจำนวนข้อมูลที่ต้องการ"));
+    thresholds_->setMinimumWidth(230);
     thresholds_->addItems(sending::thresholdChoices());
     thresholds_->setCurrentIndex(-1);
     grid->addWidget(threshold_, 1, 0);

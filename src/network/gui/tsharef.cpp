@@ -27,6 +27,7 @@ Tsharef::Tsharef(Desk& desk) : desk_(desk) {
     place_->setWordWrap(true);
     place_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     place_->setMinimumWidth(420);
+    place_->setText(QStringLiteral("ฐานข้อมูลปัจจุบันคือ ") + location::shownLocation(desk.run().sharedPath));
     layout->addWidget(place_);
     auto* open = new QPushButton(QStringLiteral("เปิดการทำงาน"), this);
     open->setObjectName(QStringLiteral("BitBtn1"));
