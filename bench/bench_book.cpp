@@ -2,7 +2,7 @@
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
 // Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
-// totals customers copies cuts settlement accounts)
+// totals customers copies cuts settlement accounts network)
 
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
@@ -45,6 +45,8 @@ void cutFigures(Database& db, const QString& folder, int rows, const char* engin
 void settlementFigures(Database& db, int rows, const char* engine);
 // bench_sets.cpp
 void setLineFigures(Database& db, int rows, const char* engine);
+// bench_network.cpp; it adds 30,000 rows to the book.
+void networkFigures(Database& db, int rows, const char* engine);
 // bench_accounts.cpp; it spreads the entered lines over its own customers.
 void accountFigures(Database& db, int rows, const char* engine);
 
@@ -437,6 +439,8 @@ void run(int rows, int lines, const QString& server) {
         settlementFigures(*db, rows, engine);
     if (wanted("accounts"))
         accountFigures(*db, rows, engine);
+    if (wanted("network"))
+        networkFigures(*db, rows, engine);
 }
 
 } // namespace

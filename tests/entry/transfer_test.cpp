@@ -349,9 +349,16 @@ void TransferTest::twoStationsAtOnce() {
                  QStringList{"900|900"});
     }
     QCOMPARE(count(server.db(), "ref"), 0);
-    QCOMPARE(rowsOf(server.db(), "SELECT codeins, num, h, t FROM tbtotals ORDER BY codeins, num"),
-             rowsOf(server.db(), "SELECT codeins, num, sum(h), sum(t) FROM tball GROUP BY "
+    QCOMPARE(rowsOf(server.db(), "SELECT codeins, num, h, t, n FROM tbtotals ORDER BY codeins, num"),
+             rowsOf(server.db(), "SELECT codeins, num, sum(h), sum(t), count(*) FROM tball GROUP BY "
                                  "codeins, num ORDER BY codeins, num"));
+    QCOMPARE(rowsOf(server.db(), "SELECT codeins, h, t, l, n, cnum FROM tbkind ORDER BY codeins"),
+             rowsOf(server.db(), "SELECT codeins, sum(h), sum(t), sum(l), count(*), count(num) "
+                                 "FROM tball GROUP BY codeins ORDER BY codeins"));
+    // The sums go on with the next line as before.
+    Recorder(server.db()).recordLine({{"000", Kind::h3, 1}}, "x");
+    QCOMPARE(rowsOf(server.db(), "SELECT h FROM tbtotals WHERE codeins = 'h3' AND num = '000'"),
+             rowsOf(server.db(), "SELECT sum(h) FROM tball WHERE codeins = 'h3' AND num = '000'"));
 }
 
 TABULOX_TEST(TransferTest)
