@@ -2,7 +2,7 @@
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
 // Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
-// totals customers copies cuts settlement accounts network)
+// totals customers copies cuts settlement accounts spreading network)
 
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
@@ -49,6 +49,8 @@ void setLineFigures(Database& db, int rows, const char* engine);
 void networkFigures(Database& db, int rows, const char* engine);
 // bench_accounts.cpp; it spreads the entered lines over its own customers.
 void accountFigures(Database& db, int rows, const char* engine);
+// bench_spreading.cpp
+void spreadingFigures(Database& db, const QString& folder, int rows, const char* engine);
 
 namespace {
 QStringList onlyGroups; // empty: every figure
@@ -441,6 +443,8 @@ void run(int rows, int lines, const QString& server) {
         accountFigures(*db, rows, engine);
     if (wanted("network"))
         networkFigures(*db, rows, engine);
+    if (wanted("spreading"))
+        spreadingFigures(*db, folder, rows, engine);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/guardedapplication.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
 
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));
     QApplication::setApplicationName(QStringLiteral("tabulox"));
     QApplication::setApplicationDisplayName(QStringLiteral("โปรแกรมTabulox"));
+    // The desktop's menu entry and icon, as the package installs them.
+    QApplication::setDesktopFileName(QStringLiteral("tabulox"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tabulox")));
     AppStyle::apply();
 
     LinuxPlatform platform;

@@ -5,6 +5,23 @@
 
 namespace cut {
 
+void removeLines(Database& book, const QStringList& codes) {
+    QStringList quotedCodes;
+    for (const QString& code : codes)
+        quotedCodes << QLatin1Char('\'') + code + QLatin1Char('\'');
+    const QString list = quotedCodes.join(QLatin1Char(','));
+    // When every line is of these kinds the table is emptied whole, which an SQLite book does
+    // without visiting each row.
+    const int others =
+        book.scalar(
+                QStringLiteral("SELECT count(*) FROM tbkind WHERE codeins NOT IN (%1)").arg(list))
+            .toInt();
+    if (others == 0)
+        book.exec(dialect::emptyKeepingCounter(book.engine(), QStringLiteral("tball")));
+    else
+        book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
+}
+
 QString refusedText() {
     return QStringLiteral("ตัดยอดไม่ได้ในขณะนี้ เพราะมีการตัดยอดหรือคืนค่าการตัดยอดของฐานข้อมูลนี้อยู่ "
                           "กรุณารอให้เสร็จแล้วลองใหม่");

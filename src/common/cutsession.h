@@ -38,6 +38,10 @@ void resumeSums(Database& book);
 void addToSums(Database& book, const QString& kindColumn, const QString& rows,
                const QVariantList& binds);
 
+// Removes every line of the given kinds from tball; the sum triggers must be suspended (the
+// writer sets the kinds' sums again).
+void removeLines(Database& book, const QStringList& codes);
+
 // Why a cut did not start.
 QString refusedText();
 

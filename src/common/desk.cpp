@@ -61,6 +61,11 @@ QString Desk::betsLocation(bool lanAuto) const {
     return path == run_.ownPath() ? QString() : path;
 }
 
+std::unique_ptr<Database> Desk::openOwnLines() const {
+    const QString location = betsLocation(false);
+    return location.isEmpty() ? openOwn() : Database::openExisting(location);
+}
+
 QString Desk::status(int panel) const {
     return status_.value(panel);
 }

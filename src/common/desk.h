@@ -12,7 +12,7 @@
 class Database;
 
 // What changed in the book, for the windows that show it.
-enum class BookChange { linesWritten, cut, takenBack, deleted, imported };
+enum class BookChange { linesWritten, cut, takenBack, deleted, imported, spread };
 
 // What every window is given: the facts of this run, the computer's own book, the ways to
 // open the shared book and the book bet lines go to, and the news of what changed. A window
@@ -40,6 +40,10 @@ public:
     // LAN mode, none (nullptr: the own book) otherwise.
     // Where the entry form's lines go: empty for the own book, else the shared book's location.
     QString betsLocation(bool lanAuto) const;
+    // The book of this computer's own lines, which the spreading and the searches work on:
+    // the own book, or on a server computer whose shared book is on a database server, that
+    // book (the book desk.backups() copies). Throws StoreError.
+    std::unique_ptr<Database> openOwnLines() const;
 
     // Copies of the own book written off the window's thread.
     BackgroundCopies& copies() { return copies_; }

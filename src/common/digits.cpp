@@ -6,6 +6,16 @@ namespace {
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
+
+// Latin digits, and the full-width forms of the other Latin characters (－ ＊ ｘ) as theirs.
+QString narrowed(const QString& text) {
+    QString narrow = latinDigits(text);
+    for (QChar& c : narrow) {
+        if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+            c = QChar(c.unicode() - 0xFEE0);
+    }
+    return narrow;
+}
 } // namespace
 
 bool isDigits(const QString& text) {
@@ -13,18 +23,29 @@ bool isDigits(const QString& text) {
 }
 
 QString latinDigits(const QString& text) {
-    constexpr char16_t thaiZero = 0x0E50;
     QString latin = text;
     for (QChar& c : latin) {
-        if (c.unicode() >= thaiZero && c.unicode() <= thaiZero + 9)
-            c = QChar(u'0' + (c.unicode() - thaiZero));
+        for (char16_t zero : {char16_t(0x0E50), char16_t(0xFF10)}) {
+            if (c.unicode() >= zero && c.unicode() <= zero + 9)
+                c = QChar(u'0' + (c.unicode() - zero));
+        }
     }
     return latin;
 }
 
+QChar thaiLayoutDigit(QChar typed) {
+    // The number row 1 to 0; "/" and "-" stand on 2 and 3.
+    static const char16_t row[10] = {u'ๅ', 0, 0, u'ภ', u'ถ', u'ุ', u'ึ', u'ค', u'ต', u'จ'};
+    for (int key = 0; key < 10; ++key) {
+        if (row[key] != 0 && typed.unicode() == row[key])
+            return QChar(u'0' + (key + 1) % 10);
+    }
+    return {};
+}
+
 QString numberBoxText(const QString& text) {
     QString kept;
-    for (QChar c : latinDigits(text)) {
+    for (QChar c : narrowed(text)) {
         if (isDigit(c))
             kept += c;
         else if (c == QLatin1Char('x') || c == QLatin1Char('X'))
@@ -35,7 +56,7 @@ QString numberBoxText(const QString& text) {
 
 QString stakeBoxText(const QString& text, bool operators) {
     QString kept;
-    for (QChar c : latinDigits(text)) {
+    for (QChar c : narrowed(text)) {
         if (isDigit(c) || c == QLatin1Char('-') ||
             (operators &&
              (c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('/'))))

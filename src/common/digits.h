@@ -8,13 +8,19 @@
 
 // Non-empty and only the Latin digits 0 to 9 (a Thai or other digit is not one).
 bool isDigits(const QString& text);
-// The text with each Thai digit (U+0E50 to U+0E59) turned into its Latin digit; every other
-// character as it is.
+// The text with each Thai digit (U+0E50 to U+0E59) and each full-width digit (U+FF10 to
+// U+FF19) turned into its Latin digit; every other character as it is.
 QString latinDigits(const QString& text);
-// What the number box keeps of typed or pasted text: Latin digits (Thai digits turned into
-// them) and "X" (from x or X); anything else is dropped.
+// The digit printed on the key that gives this character of the number row on the Thai
+// layout (ๅ 1, ภ 4, ถ 5, ุ 6, ึ 7, ค 8, ต 9, จ 0); null for any other character. The row's
+// "/" and "-" are told apart by the key only.
+QChar thaiLayoutDigit(QChar typed);
+// What the number box keeps of typed or pasted text: Latin digits (Thai and full-width digits
+// turned into them, as any full-width character into its Latin one) and "X" (from x or X); anything
+// else is dropped.
 QString numberBoxText(const QString& text);
-// What a stake box keeps: Latin digits (Thai ones turned), "-", and with operators also
+// What a stake box keeps: Latin digits (Thai and full-width ones turned), "-", and with operators
+// also
 // "*", "+" and "/".
 QString stakeBoxText(const QString& text, bool operators);
 

@@ -144,6 +144,15 @@ bool SettingsRecord::watchNumbers() const {
 bool SettingsRecord::hundredPanel() const {
     return flagOf(text(Backc::back9), false);
 }
+int SettingsRecord::twoSpreadMargin() const {
+    return qBound(0, number(Backc::back11), 100);
+}
+int SettingsRecord::todSpreadMargin() const {
+    return qBound(0, number(Backc::back12), 100);
+}
+bool SettingsRecord::fullTodSpread() const {
+    return flagOf(text(Backc::back29), false);
+}
 bool SettingsRecord::warnName() const {
     return flagOf(text(Disp::disp1), false);
 }

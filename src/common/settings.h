@@ -100,6 +100,9 @@ public:
     bool redWarning() const;        // back26 "1"
     bool watchNumbers() const;      // back27 "1"
     bool hundredPanel() const;      // back9 "1": the stock page shows the hundred numbers
+    int twoSpreadMargin() const;    // back11: the h2 to h3 spreading's margin, 0 ... 100
+    int todSpreadMargin() const;    // back12: the t3 to h3 spreading's margin, 0 ... 100
+    bool fullTodSpread() const;     // back29 "1": the h3 to t3 spreading at 6/6, else 5/6
     bool warnName() const;          // disp1 "1"
     bool keySound() const;          // disp2 "1" (a new book has it on)
     bool autorun() const;           // disp3 "1"

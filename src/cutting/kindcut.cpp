@@ -1,7 +1,6 @@
 #include "cutting/kindcut.h"
 
 #include "cutting/numberlimits.h"
-#include "store/dialect.h"
 
 #include <QSqlQuery>
 
@@ -193,23 +192,6 @@ std::array<int, kKindCount> numbersWithTotals(Database& book) {
             counts[static_cast<size_t>(kind)] = query.value(static_cast<int>(kind)).toInt();
     }
     return counts;
-}
-
-void removeLines(Database& book, const QStringList& codes) {
-    QStringList quotedCodes;
-    for (const QString& code : codes)
-        quotedCodes << quoted(code);
-    const QString list = quotedCodes.join(QLatin1Char(','));
-    // When every line is of these kinds the table is emptied whole, which an SQLite book does
-    // without visiting each row.
-    const int others =
-        book.scalar(
-                QStringLiteral("SELECT count(*) FROM tbkind WHERE codeins NOT IN (%1)").arg(list))
-            .toInt();
-    if (others == 0)
-        book.exec(dialect::emptyKeepingCounter(book.engine(), QStringLiteral("tball")));
-    else
-        book.exec(QStringLiteral("DELETE FROM tball WHERE codeins IN (%1)").arg(list));
 }
 
 KindOutcome cutKind(Database& db, const KindCut& job, bool linesRemoved, const QString& now) {

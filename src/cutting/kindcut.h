@@ -36,10 +36,6 @@ struct KindOutcome {
 // are written here. Otherwise the cut removes the lines itself.
 KindOutcome cutKind(Database& book, const KindCut& job, bool linesRemoved, const QString& now);
 
-// Removes every line of the given kinds from tball; the sum triggers must be suspended (the
-// sums are set again by cutKind).
-void removeLines(Database& book, const QStringList& codes);
-
 // The number of numbers with a total, per kind (by Kind), in one statement.
 std::array<int, kKindCount> numbersWithTotals(Database& book);
 

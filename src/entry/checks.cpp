@@ -5,6 +5,9 @@
 #include "entry/stake.h"
 #include "store/database.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 
 ClosedLookup closedLookup(Database& db) {
     return [&db](Kind kind, const QString& number) {
@@ -95,6 +98,18 @@ bool overInputLimit(const QString& stake, double limit, int numberLength, bool e
     if (!parseStake(stake, &value))
         value = 0;
     return !exempt && numberLength >= 2 && value > limit;
+}
+
+bool overInputLimit(const QStringList& typed, const BetRecords& records, double limit) {
+    static const QRegularExpression amount(QStringLiteral("[0-9]+"));
+    QVector<double> amounts;
+    for (const QString& field : typed) {
+        for (auto it = amount.globalMatch(field); it.hasNext();)
+            amounts << it.next().captured().toDouble();
+    }
+    return std::any_of(records.begin(), records.end(), [&](const BetRecord& record) {
+        return record.number.size() >= 2 && record.stake > limit && amounts.contains(record.stake);
+    });
 }
 
 QString inputLimitWarning(double limit) {

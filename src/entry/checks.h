@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/betrecord.h"
 #include "entry/closedrules.h"
 #include "entry/normalmodes.h"
 
@@ -36,4 +37,9 @@ AllInOneCheck allInOneCheck(const QString& number, const QString& stakeField,
 
 // A stake above the input limit on a number of two or more digits (All in One exempt).
 bool overInputLimit(const QString& stake, double limit, int numberLength, bool exempt);
+// A stake typed in one of the boxes (an amount of typed; num where it holds the stake) that
+// goes above the limit onto a number of two or more digits of the line's records, whether
+// the number was typed or is one digit's two-digit numbers. A sum the mode makes of two
+// stakes is not a typed one.
+bool overInputLimit(const QStringList& typed, const BetRecords& records, double limit);
 QString inputLimitWarning(double limit);

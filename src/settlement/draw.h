@@ -14,6 +14,8 @@ struct Draw {
 
     // Three characters get "000" in front; an empty first prize becomes "000000".
     static QString paddedFirst(const QString& typed);
+    // A first prize is six characters; three (padded) or none (zeros) stand for six.
+    static bool firstTaken(const QString& typed) { return paddedFirst(typed).size() == 6; }
 
     QString top3() const { return first.right(3); }
     QString top2() const { return first.right(2); }

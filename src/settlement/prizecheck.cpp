@@ -109,6 +109,17 @@ Result check(Database& db, const Draw& draw, const std::array<qint64, kKindCount
     return result;
 }
 
+Percent percentOf(const QString& typed) {
+    Percent percent;
+    bool ok = false;
+    percent.value = typed.trimmed().toLongLong(&ok);
+    if (!ok)
+        percent.fault = QStringLiteral("ต้องเป็นตัวเลขจำนวนเต็ม");
+    else if (percent.value < 0 || percent.value > 100)
+        percent.fault = QStringLiteral("ต้องอยู่ระหว่าง 0 ถึง 100");
+    return percent;
+}
+
 std::array<QString, kKindCount> storedPercents(Database& db) {
     const QStringList stored = kindrow::read(db, QStringLiteral("change3"));
     std::array<QString, kKindCount> shown;

@@ -44,6 +44,14 @@ qint64 keptAfterDiscount(double sum, qint64 percent);
 // A whole number, halves to the even one.
 qint64 roundedWhole(double value);
 
+// A discount percent as typed: a whole number from 0 to 100, or what is wrong with it, to
+// follow "%ส่วนลดของ" and the kind.
+struct Percent {
+    qint64 value = 0;
+    QString fault; // empty when taken
+};
+Percent percentOf(const QString& typed);
+
 // The discount percents of change3 by row, as stored; and their update from the boxes.
 std::array<QString, kKindCount> storedPercents(Database& db);
 void storePercents(Database& db, const std::array<qint64, kKindCount>& percents);

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSqlError>
+#include <algorithm>
 
 namespace {
 QAtomicInt connectionSerial;
@@ -287,6 +288,43 @@ void Database::execTogether(const QVector<Statement>& statements) {
         throw StoreError(uncertainCommitText(outcome.error.databaseText()), StoreError::serverGone);
     }
     fail(outcome.error);
+}
+
+void Database::insertRows(const QString& table, const QStringList& columns,
+                          const QVector<QVariantList>& rows, const QString& then) {
+    if (rows.isEmpty())
+        return;
+    QStringList marks;
+    for (int i = 0; i < columns.size(); ++i)
+        marks << QStringLiteral("?");
+    const QString row = QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    const QString insert =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1Char(',')));
+    const QString tail = then.isEmpty() ? QString() : QLatin1Char(' ') + then;
+    if (engine_ == Engine::postgres) {
+        constexpr int kRowsPerStatement = 32;
+        for (int first = 0; first < rows.size(); first += kRowsPerStatement) {
+            const int count = std::min<int>(kRowsPerStatement, rows.size() - first);
+            QVariantList binds;
+            for (int i = first; i < first + count; ++i)
+                binds += rows.at(i);
+            QStringList values;
+            for (int i = 0; i < count; ++i)
+                values << row;
+            exec(insert + values.join(QLatin1Char(',')) + tail, binds);
+        }
+        return;
+    }
+    reconnectIfLost();
+    QSqlQuery query(handle());
+    if (!query.prepare(insert + row + tail))
+        fail(query.lastError());
+    for (const QVariantList& values : rows) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values.at(i));
+        if (!query.exec())
+            fail(query.lastError());
+    }
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& binds) {

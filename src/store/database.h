@@ -96,6 +96,11 @@ public:
     void execTogether(const QVector<Statement>& statements);
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& binds = {});
+    // Inserts rows of values into the columns of a table, followed by the clause `then` (an
+    // ON CONFLICT clause, say): on an SQLite book one statement prepared once and run for each
+    // row, on a server a few rows to a statement (each statement is a round trip).
+    void insertRows(const QString& table, const QStringList& columns,
+                    const QVector<QVariantList>& rows, const QString& then = QString());
 
     bool tableExists(const QString& name);
     bool viewExists(const QString& name);

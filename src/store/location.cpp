@@ -26,11 +26,19 @@ StoreError damagedBook(const QString& path, const QString& why) {
                           why + QLatin1Char(')'),
                       StoreError::damaged);
 }
+
+// The folders of installed programs: /usr/bin, /usr/lib/..., /usr/local/bin.
+bool isSystemFolder(const QString& folder) {
+    return withSlash(QDir::cleanPath(folder)).startsWith(QLatin1String("/usr/"));
+}
 } // namespace
 
 BookPlace placeBook(const QString& executableFolder, const QString& dataFolder,
                     const std::function<bool(const QString&)>& writable) {
     const QString folder = withSlash(QFileInfo(executableFolder).absoluteFilePath());
+    // An installed program's folder belongs to the system, even for root who could write it.
+    if (isSystemFolder(folder))
+        return {withSlash(dataFolder)};
     const QString book = ownDatabasePath(folder);
     const QString db = folder + QStringLiteral("db");
     if (QFileInfo::exists(book)) {

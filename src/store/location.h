@@ -13,8 +13,9 @@ namespace location {
 QString withSlash(const QString& folder);
 
 // Where the program keeps its folders: the executable's folder when it holds a book, or
-// can take one; the user's data folder only when it holds none and cannot. A book that
-// cannot be written is said, never a reason to take up another book.
+// can take one; the user's data folder only when it holds none and cannot, or when it is a
+// folder of the installed system (under /usr). A book that cannot be written is said, never
+// a reason to take up another book.
 struct BookPlace {
     enum Problem { none, readOnlyBook, readOnlyFolder };
     QString programFolder; // ends with '/'

@@ -109,6 +109,18 @@ void DigitsTest::onlyLatinDigitsAreDigits() {
     QCOMPARE(stakeBoxText(QString::fromUtf8("๑๐*๕"), true), QString("10*5"));
     QCOMPARE(stakeBoxText(QString::fromUtf8("๑๐*๕"), false), QString("105"));
     QCOMPARE(stakeBoxText(" -20 บาท", false), QString("-20"));
+    // Full-width digits are digits too, and a full-width minus or x keeps its meaning.
+    QCOMPARE(numberBoxText(QString::fromUtf8("１ｘ３")), QString("1X3"));
+    QCOMPARE(stakeBoxText(QString::fromUtf8("－１４＊２"), true), QString("-14*2"));
+
+    // The Thai layout's number row, its two Latin characters aside.
+    const QString row = QString::fromUtf8("ๅ/-ภถุึคตจ");
+    QString digits;
+    for (QChar c : row)
+        digits += thaiLayoutDigit(c).isNull() ? QChar('.') : thaiLayoutDigit(c);
+    QCOMPARE(digits, QString("1..4567890"));
+    QVERIFY(thaiLayoutDigit(QChar(u'ก')).isNull());
+    QVERIFY(thaiLayoutDigit(QChar(u'๕')).isNull());
 }
 
 TABULOX_TEST(DigitsTest)

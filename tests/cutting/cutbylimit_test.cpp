@@ -76,17 +76,6 @@ QString numberFor(Kind kind, int seed) {
     return QStringLiteral("%1").arg(seed % space, kindInfo(kind).digits, 10, QLatin1Char('0'));
 }
 
-// The kept sums against a fresh sum of tball.
-void verifySums(Database& db) {
-    QCOMPARE(rowsOf(db, "SELECT codeins, h, t, l, n, cnum FROM tbkind ORDER BY codeins"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), sum(h), sum(t), sum(l), count(*), "
-                        "count(num) FROM tball GROUP BY coalesce(codeins, '') ORDER BY 1"));
-    QCOMPARE(rowsOf(db, "SELECT codeins, num, h, t, l, n FROM tbtotals ORDER BY codeins, num"),
-             rowsOf(db, "SELECT coalesce(codeins, ''), coalesce(num, ''), sum(h), sum(t), "
-                        "sum(l), count(*) FROM tball GROUP BY coalesce(codeins, ''), "
-                        "coalesce(num, '') ORDER BY 1, 2"));
-}
-
 // What a log row carries, whichever its column.
 const char* const kAmount = "(coalesce(h, 0) + coalesce(t, 0) + coalesce(l, 0))";
 } // namespace
@@ -129,7 +118,7 @@ void CutByLimitTest::kindLimit() {
     QCOMPARE(rowsOf(db, "SELECT num, h, rep FROM sentall2"), QStringList{"123|300|1"});
     QCOMPARE(rowsOf(db, "SELECT codeins FROM h3cut"), QStringList(3, "h3"));
     QCOMPARE(rowsOf(db, "SELECT * FROM tballcus ORDER BY id"), entered);
-    verifySums(db);
+    verifyKeptSums(db);
     // Progress of every kind, the status only for the kind cut.
     QCOMPARE(told.size(), kKindCount);
     QCOMPARE(told.at(0).status, QStringLiteral("ตัดยอด3ตัวบน=500"));
@@ -187,7 +176,7 @@ void CutByLimitTest::numberLimits() {
         QCOMPARE(keptOf(db, Kind::h3), kept);
         QCOMPARE(sentOf(db, Kind::h3), sent);
         QCOMPARE(rowsOf(db, "SELECT num, h FROM tball ORDER BY num"), kept);
-        verifySums(db);
+        verifyKeptSums(db);
     }
 }
 
@@ -215,7 +204,7 @@ void CutByLimitTest::kindLimitZero() {
     QCOMPARE(sentOf(db2, Kind::h3), (QStringList{"123|700", "456|400", "789|200"}));
     QCOMPARE(rowsOf(db2, "SELECT num, h FROM tball ORDER BY num"),
              (QStringList{"123|100", "456|100"}));
-    verifySums(db2);
+    verifyKeptSums(db2);
 }
 
 void CutByLimitTest::fiftyPercent() {
@@ -297,7 +286,7 @@ void CutByLimitTest::everyKind() {
                  QVector<int>({20, 25, 30, 40, 50, 60, 70, 80, 90, 95}).at(index));
         ++index;
     }
-    verifySums(db);
+    verifyKeptSums(db);
 
     // The immediate cut of each kind writes under its own name and logs without a cut number.
     TempBook second;
@@ -327,7 +316,7 @@ void CutByLimitTest::everyKind() {
     // The latest sent list still is the menu cut's.
     QCOMPARE(rowsOf(db2, "SELECT sum(h), sum(t), sum(l) FROM sentall2"),
              QStringList{"250|100|150"});
-    verifySums(db2);
+    verifyKeptSums(db2);
 }
 
 void CutByLimitTest::groupImmediate() {
@@ -344,11 +333,11 @@ void CutByLimitTest::groupImmediate() {
              (QStringList{"12345|100|การตัดยอด", "55555|40|ก", "55555|50|ข"}));
     QCOMPARE(sentOf(db, Kind::h5), QStringList{"12345|50"});
     QCOMPARE(linesOf(db, Kind::h3), QStringList{"123|900|ก"});
-    verifySums(db);
+    verifyKeptSums(db);
     // The menu cut rewrites every line of the group kinds.
     menuCut(db);
     QCOMPARE(linesOf(db, Kind::h5), (QStringList{"12345|100|ตัดยอด-1", "55555|90|ตัดยอด-1"}));
-    verifySums(db);
+    verifyKeptSums(db);
 
     // The same for h4, and a kind without totals is cut to nothing.
     TempBook four;
@@ -362,7 +351,7 @@ void CutByLimitTest::groupImmediate() {
     const KindOutcome empty = immediateCut(four.db(), Kind::l1);
     QCOMPARE(empty.keptRows, 0);
     QCOMPARE(empty.sentRows, 0);
-    verifySums(four.db());
+    verifyKeptSums(four.db());
 
     // Lines without a number are the number '' of the totals: over the limit together with
     // the lines of '', they become one line; under it, they stay.
@@ -377,14 +366,14 @@ void CutByLimitTest::groupImmediate() {
     QCOMPARE(linesOf(blank.db(), Kind::h5),
              (QStringList{"|30|การตัดยอด", "77777|10|ก", "88888|30|การตัดยอด"}));
     QCOMPARE(sentOf(blank.db(), Kind::h5), (QStringList{"|10", "88888|20"}));
-    verifySums(blank.db());
+    verifyKeptSums(blank.db());
     limitOf(blank.db(), Kind::h5, 100);
     blank.db().exec("INSERT INTO tball (num, h, cus, codeins) VALUES (NULL, 5, 'ก', 'h5')");
     immediateCut(blank.db(), Kind::h5);
     QCOMPARE(linesOf(blank.db(), Kind::h5),
              (QStringList{"|30|การตัดยอด", "|5|ก", "77777|10|ก", "88888|30|การตัดยอด"}));
     QCOMPARE(sentOf(blank.db(), Kind::h5), QStringList());
-    verifySums(blank.db());
+    verifyKeptSums(blank.db());
 }
 
 void CutByLimitTest::fillerRows() {
@@ -477,7 +466,7 @@ void CutByLimitTest::takeBack() {
              (QStringList{"12|0|50|l2", "123|300|0|h3"}));
     QCOMPARE(rowsOf(db, "SELECT count(*) FROM sentall WHERE cod = '1'"), QStringList{"0"});
     QCOMPARE(cutlog::choices(db).size(), 3); // cut 1 is still listed
-    verifySums(db);
+    verifyKeptSums(db);
 
     // All cuts: the rest comes back, the immediate cut's rows as lines of their kind too; the
     // filler rows make no line.
@@ -490,7 +479,7 @@ void CutByLimitTest::takeBack() {
     QCOMPARE(rowsOf(db, "SELECT num, h, l FROM tbycus32 ORDER BY num"),
              rowsOf(db, "SELECT num, h, l FROM tbycus321 ORDER BY num"));
     QCOMPARE(rowsOf(db, "SELECT * FROM tballcus ORDER BY id"), entered);
-    verifySums(db);
+    verifyKeptSums(db);
 
     cutlog::deleteLog(db);
     QCOMPARE(SettingsRecord(db).text(Backc::back8), QStringLiteral("2"));
@@ -552,7 +541,7 @@ void CutByLimitTest::failureLeavesBookAsBefore() {
     // The sums still follow every line.
     bet(db, numberFor(Kind::h3, 1), Kind::h3, 5);
     db.exec("DELETE FROM tball WHERE codeins = 'h2'");
-    verifySums(db);
+    verifyKeptSums(db);
 }
 
 void CutByLimitTest::secondCutRefused() {

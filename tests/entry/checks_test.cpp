@@ -132,6 +132,15 @@ void ChecksTest::inputLimit() {
     QVERIFY(!overInputLimit("600", 500, 2, true));  // All in One
     QVERIFY(!overInputLimit("600*2", 500, 3, false));
     QCOMPARE(inputLimitWarning(500), QString("คุณป้อนข้อมูลเกิน500"));
+    // The line's records: a typed stake onto a number of two or more digits, from any box.
+    const BetRecords doors = {{"33", Kind::h2, 600}, {"31", Kind::h2, 600}};
+    QVERIFY(overInputLimit({"", "600"}, doors, 500));
+    QVERIFY(overInputLimit({"*600"}, doors, 500));
+    QVERIFY(!overInputLimit({"", "600"}, {{"3", Kind::h1, 600}}, 500));
+    QVERIFY(!overInputLimit({"", "500"}, {{"33", Kind::h2, 500}}, 500));
+    QVERIFY(!overInputLimit({"-600"}, {{"33", Kind::h2, -600}}, 500));
+    // A sum of two typed stakes is not itself typed.
+    QVERIFY(!overInputLimit({"", "300", "300"}, {{"123", Kind::h3, 600}}, 500));
 }
 
 void ChecksTest::overLimitKinds() {

@@ -10,6 +10,7 @@
 #include "ui/datagrid.h"
 #include "ui/dialogs.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -134,6 +135,53 @@ void EntryFormTest::inputLimit() {
     shop.key(Qt::Key_F9);
     shop.line("12", {"600"});
     QCOMPARE(shop.book().last(), QString("12|600|0|0|h2"));
+    const int recorded = shop.book().size();
+    const QString over = "คุณป้อนข้อมูลเกิน500";
+
+    // A stake typed in num goes onto two-digit numbers: held to the limit, and left to mend.
+    shop.form()->showPage(Tfminput::StockPage);
+    for (Qt::Key key : {Qt::Key_F1, Qt::Key_F6, Qt::Key_F7}) {
+        shop.key(key);
+        Dialogs::clear();
+        shop.type("num", "700");
+        QCOMPARE(Dialogs::last().text, over);
+        QCOMPARE(shop.edit("num")->text(), QString("700"));
+    }
+    shop.key(Qt::Key_F3);
+    shop.type("num", "5");
+    Dialogs::clear();
+    shop.type("n1", "600");
+    QCOMPARE(Dialogs::last().text, over);
+    // One digit spread onto its two-digit numbers: the doors, the runs.
+    shop.key(Qt::Key_F5);
+    shop.line("3", {"600"});
+    QCOMPARE(Dialogs::last().text, over);
+    shop.key(Qt::Key_F2);
+    shop.line("3", {"10", "600"});
+    QCOMPARE(Dialogs::last().text, over);
+    shop.key(Qt::Key_W);
+    shop.click("f19");
+    shop.line("3", {"600", "10"});
+    QCOMPARE(Dialogs::last().text, over);
+    QCOMPARE(shop.form()->focusWidget(), shop.edit("num"));
+    shop.form()->showPage(Tfminput::NormalPage);
+    shop.key(Qt::Key_F10);
+    shop.line("3", {"*600"});
+    QCOMPARE(Dialogs::last().text, over);
+    QCOMPARE(shop.book().size(), recorded);
+
+    // A running digit is never limited, nor a sum the mode makes of two stakes.
+    shop.key(Qt::Key_F6);
+    shop.line("3", {"600", "600"});
+    QCOMPARE(shop.book().mid(recorded), (QStringList{"3|600|0|0|h1", "3|0|0|600|l1"}));
+    testing::child<QCheckBox>(shop.form(), "f4c")->setChecked(true);
+    shop.key(Qt::Key_F4);
+    shop.line("123", {"300", "300"});
+    QCOMPARE(shop.book().at(recorded + 2), QString("123|600|0|0|h3"));
+    shop.form()->showPage(Tfminput::StockPage);
+    shop.key(Qt::Key_F7);
+    shop.type("num", "500");
+    QCOMPARE(shop.book().last(), QString("91|500|0|0|h2"));
 }
 
 void EntryFormTest::inputLimitPastThirtyTwoBits() {
@@ -219,6 +267,22 @@ void EntryFormTest::lineWithoutBetsIsSaid() {
     QCOMPARE(Dialogs::last().text, QString("คุณป้อนข้อมูลไม่ถูกต้อง เลข 111 ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
     QVERIFY(shop.book().isEmpty());
     QCOMPARE(rowsOf(shop.db(), "SELECT count(*) FROM tblog"), QStringList{"0"});
+    // A number none of whose characters could be taken is named as typed.
+    shop.key(Qt::Key_F9);
+    shop.type("num", "ab");
+    QCOMPARE(shop.edit("num")->text(), QString());
+    shop.type("n1", "5");
+    QCOMPARE(Dialogs::last().text, QString("คุณป้อนข้อมูลไม่ถูกต้อง เลข ab ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
+    // The next number is named alone; one erased is no number at all.
+    shop.type("num", "d");
+    shop.type("n1", "5");
+    QVERIFY(Dialogs::last().text.contains(" เลข d ใช้"));
+    QTest::keyClicks(shop.edit("num"), "e");
+    QTest::keyClick(shop.edit("num"), Qt::Key_Backspace);
+    shop.type("num", "");
+    shop.type("n1", "5");
+    QCOMPARE(Dialogs::last().text, QString("คุณยังไม่ได้ป้อนข้อมูล"));
+    QVERIFY(shop.book().isEmpty());
 }
 
 void EntryFormTest::gridShowsTheNewestRows() {

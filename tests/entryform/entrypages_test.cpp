@@ -9,9 +9,9 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QStatusBar>
-#include <QTableView>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 
 namespace {
@@ -29,6 +29,7 @@ private slots:
     void setPage();
     void stockPage();
     void stakeInNumber();
+    void stakesTypedAnyWay();
     void hundredPanel();
     void pagesByKeyAndMenu();
     void normalPageOptionsAndBanners();
@@ -43,8 +44,8 @@ void EntryPagesTest::headPage() {
     QCOMPARE(shop.text("Label1"), QString("3ตัวหัว+ท้าย+โต๊ด(F4)"));
     QCOMPARE(shop.text("l1"), QString("เงินตรงหัว+ท้าย"));
     shop.line("321", {"15", "10"});
-    QCOMPARE(shop.book(), (QStringList{"321|7|0|0|h3", "321|7|0|0|h5", "123|0|5|0|t3",
-                                       "123|5|0|0|h4"}));
+    QCOMPARE(shop.book(),
+             (QStringList{"321|7|0|0|h3", "321|7|0|0|h5", "123|0|5|0|t3", "123|5|0|0|h4"}));
     QCOMPARE(shop.book("tballcus"), shop.book());
     shop.key(Qt::Key_F1);
     shop.line("455", {"30"});
@@ -153,6 +154,132 @@ void EntryPagesTest::stakeInNumber() {
     shop.type("num", "5");
     QCOMPARE(log(shop), (QStringList{"10", "20", "11"}));
     QCOMPARE(shop.book("tballcus").size(), 41);
+}
+
+// Every box that takes a stake on the four pages reads the number row as its digits with the
+// Thai layout on, full-width digits as digits, and keeps a minus typed before the stake.
+void EntryPagesTest::stakesTypedAnyWay() {
+    Shop shop;
+    const QString fullWidth14 = QString::fromUtf8("１４");
+    qint64 last = 0;
+    // The rows of the line just recorded.
+    auto line = [&] {
+        const QStringList rows = rowsOf(
+            shop.db(),
+            QString("SELECT num,h,t,l,codeins FROM tball WHERE id > %1 ORDER BY id").arg(last));
+        last = shop.db().scalar("SELECT max(id) FROM tball").toLongLong();
+        return rows;
+    };
+
+    // The normal page: n1, n2 and nu3, each typed every way; a Thai-layout number too.
+    shop.form()->showPage(Tfminput::NormalPage);
+    shop.key(Qt::Key_F7);
+    shop.typeThaiLayout("num", "123");
+    QCOMPARE(shop.edit("num")->text(), QString("123"));
+    shop.typeThaiLayout("n1", "50");
+    shop.typeThai("n2", fullWidth14);
+    shop.type("nu3", "-5");
+    QCOMPARE(line(), (QStringList{"123|50|0|0|h3", "123|0|14|0|t3", "123|0|0|-5|l3"}));
+    shop.line("123", {"-7"});
+    shop.typeThaiLayout("n2", "32", true);
+    shop.typeThai("nu3", QString::fromUtf8("－２"));
+    QCOMPARE(line(), (QStringList{"123|-7|0|0|h3", "123|0|32|0|t3", "123|0|0|-2|l3"}));
+    shop.type("num", "123");
+    shop.typeThai("n1", fullWidth14);
+    shop.type("n2", "-9");
+    shop.typeThaiLayout("nu3", "40", true);
+    QCOMPARE(line(), (QStringList{"123|14|0|0|h3", "123|0|-9|0|t3", "123|0|0|40|l3"}));
+
+    // The head page: n1 and n2.
+    shop.form()->showPage(Tfminput::HeadPage);
+    shop.key(Qt::Key_F2);
+    shop.type("num", "321");
+    shop.typeThaiLayout("n1", "23", true);
+    shop.typeThai("n2", fullWidth14);
+    QCOMPARE(line(), (QStringList{"321|23|0|0|h5", "123|14|0|0|h4"}));
+    shop.type("num", "321");
+    shop.typeThai("n1", fullWidth14);
+    shop.type("n2", "-6");
+    QCOMPARE(line(), (QStringList{"321|14|0|0|h5", "123|-6|0|0|h4"}));
+    shop.type("num", "321");
+    shop.type("n1", "-8");
+    shop.typeThaiLayout("n2", "90");
+    QCOMPARE(line(), (QStringList{"321|-8|0|0|h5", "123|90|0|0|h4"}));
+
+    // The set page: the bottom set takes n1, the 19 doors n1 and n2.
+    shop.key(Qt::Key_W);
+    shop.click("f14");
+    shop.type("num", "828");
+    shop.typeThaiLayout("n1", "50");
+    QCOMPARE(line(), (QStringList{"828|0|0|50|l3", "882|0|0|50|l3", "288|0|0|50|l3"}));
+    shop.type("num", "828");
+    shop.typeThai("n1", fullWidth14);
+    QCOMPARE(line().last(), QString("288|0|0|14|l3"));
+    shop.type("num", "828");
+    shop.type("n1", "-3");
+    QCOMPARE(line().last(), QString("288|0|0|-3|l3"));
+    shop.click("f19");
+    shop.type("num", "7");
+    shop.typeThaiLayout("n1", "20", true);
+    shop.type("n2", "-4");
+    QStringList doors = line();
+    QCOMPARE(doors.size(), 38);
+    QCOMPARE(doors.first(), QString("77|20|0|0|h2"));
+    QCOMPARE(doors.last(), QString("97|0|0|-4|l2"));
+    shop.type("num", "7");
+    shop.type("n1", "-2");
+    shop.typeThai("n2", fullWidth14);
+    doors = line();
+    QCOMPARE(doors.first(), QString("77|-2|0|0|h2"));
+    QCOMPARE(doors.last(), QString("97|0|0|14|l2"));
+
+    // The stock page: the stake typed in num, then n1 and n2.
+    shop.form()->showPage(Tfminput::StockPage);
+    shop.key(Qt::Key_F1);
+    shop.typeThaiLayout("num", "50");
+    QStringList rows = line();
+    QCOMPARE(rows.size(), 10);
+    QCOMPARE(rows.first(), QString("00|50|0|0|h2"));
+    shop.key(Qt::Key_F6);
+    shop.type("num", "-20");
+    rows = line();
+    QCOMPARE(rows.size(), 20);
+    QCOMPARE(rows.last(), QString("09|-20|0|0|h2"));
+    shop.key(Qt::Key_F7);
+    shop.typeThai("num", fullWidth14);
+    QCOMPARE(line().last(), QString("91|14|0|0|h2"));
+    shop.key(Qt::Key_F3);
+    shop.type("num", "-1");
+    shop.typeThaiLayout("n1", "36", true);
+    rows = line();
+    QCOMPARE(rows.first(), QString("13|-1|0|0|h2"));
+    QCOMPARE(rows.last(), QString("86|36|0|0|h2"));
+    shop.typeThaiLayout("num", "5");
+    shop.type("n1", "-5");
+    QCOMPARE(line().last(), QString("86|-5|0|0|h2"));
+    shop.key(Qt::Key_F2);
+    shop.type("num", "4");
+    shop.typeThai("n1", fullWidth14);
+    shop.typeThaiLayout("n2", "70", true);
+    rows = line();
+    QCOMPARE(rows.first(), QString("40|14|0|0|h2"));
+    QCOMPARE(rows.last(), QString("94|70|0|0|h2"));
+    shop.type("num", "4");
+    shop.typeThaiLayout("n1", "10");
+    shop.type("n2", "-1");
+    QCOMPARE(line().last(), QString("94|-1|0|0|h2"));
+    QVERIFY(Dialogs::asked().isEmpty());
+    QCOMPARE(shop.book("tballcus"), shop.book());
+
+    // A stake in num keeps a minus only in front; a number keeps none.
+    shop.key(Qt::Key_F6);
+    shop.type("num", "2-0");
+    QVERIFY(Dialogs::last().text.startsWith(QString::fromUtf8("จำนวนเงินไม่ถูกต้อง: 2-0")));
+    QCOMPARE(shop.edit("num")->text(), QString("2-0"));
+    QCOMPARE(line(), QStringList());
+    shop.key(Qt::Key_F8);
+    QTest::keyClicks(shop.edit("num"), "-12");
+    QCOMPARE(shop.edit("num")->text(), QString("12"));
 }
 
 void EntryPagesTest::hundredPanel() {
@@ -268,8 +395,8 @@ void EntryPagesTest::fitsTheCommonLaptopScreen() {
     auto* grid = testing::child<DataGrid>(form, "DBGrid1Panel");
     // A look at each page: TABULOX_ENTRY_SHOT=/tmp/entry gives /tmp/entry0.png ...
     const QString shot = qEnvironmentVariable("TABULOX_ENTRY_SHOT");
-    for (int page : {Tfminput::SetPage, Tfminput::HeadPage, Tfminput::NormalPage,
-                     Tfminput::StockPage}) {
+    for (int page :
+         {Tfminput::SetPage, Tfminput::HeadPage, Tfminput::NormalPage, Tfminput::StockPage}) {
         form->showPage(page);
         QApplication::processEvents();
         const QByteArray where = QByteArray::number(page);

@@ -175,6 +175,11 @@ void PrizeCheckTest::firstPrizePaddingAndShortDraws() {
     QCOMPARE(Draw::paddedFirst("123"), QStringLiteral("000123"));
     QCOMPARE(Draw::paddedFirst(""), QStringLiteral("000000"));
     QCOMPARE(Draw::paddedFirst("12345"), QStringLiteral("12345"));
+    // Only six digits, or what stands for six, can be checked.
+    for (const char* taken : {"123", "", "123456"})
+        QVERIFY2(Draw::firstTaken(taken), taken);
+    for (const char* refused : {"1", "12", "1234", "12345", "1234567"})
+        QVERIFY2(!Draw::firstTaken(refused), refused);
     const Draw padded = drawOf(Draw::paddedFirst("123"));
     QCOMPARE(padded.top3(), QStringLiteral("123"));
     QCOMPARE(padded.head3(), QStringLiteral("000"));
@@ -197,6 +202,12 @@ void PrizeCheckTest::keptAmountIsExact() {
     // Above what a single-precision sum holds, and near the largest amount.
     QCOMPARE(keptAfterDiscount(16777217, 0), qint64(16777217));
     QCOMPARE(keptAfterDiscount(999999999999999, 1), qint64(989999999999999));
+    // A percent is a whole number from 0 to 100.
+    QCOMPARE(percentOf(" 100 ").value, qint64(100));
+    QVERIFY(percentOf("0").fault.isEmpty());
+    QCOMPARE(percentOf("101").fault, QStringLiteral("ต้องอยู่ระหว่าง 0 ถึง 100"));
+    QCOMPARE(percentOf("-1").fault, QStringLiteral("ต้องอยู่ระหว่าง 0 ถึง 100"));
+    QCOMPARE(percentOf("12.5").fault, QStringLiteral("ต้องเป็นตัวเลขจำนวนเต็ม"));
     QCOMPARE(roundedWhole(2.5), qint64(2));
     QCOMPARE(roundedWhole(3.5), qint64(4));
 }

@@ -5,11 +5,13 @@
 #include "store/database.h"
 #include "support/reportcells.h"
 #include "support/shop.h"
-#include "support/workbookread.h"
 #include "support/tempbook.h"
 #include "support/testmain.h"
+#include "support/workbookread.h"
 #include "ui/dialogs.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 
 using printing::ReportPreview;
 using testing::child;
@@ -45,6 +48,20 @@ void entered(Database& db, const QString& cus, const QString& num, const QString
 
 QString text(Tcheck* w, const QString& name) {
     return child<QLineEdit>(w, name)->text();
+}
+
+QStringList captions(Tcheck* w) {
+    QStringList shown;
+    for (int row = 1; row <= 10; ++row)
+        shown << child<QLabel>(w, QStringLiteral("caption%1").arg(row))->text();
+    return shown;
+}
+
+// A box typed into as a clerk does: its text selected, so the keys replace it.
+void retype(QLineEdit* box, const QString& keys) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, keys);
 }
 
 const QStringList kSetup = {QStringLiteral("(2)ตั้งค่า")};
@@ -124,7 +141,6 @@ private slots:
         child<QLineEdit>(w, "Edit12")->setText("1.5");
         child<QLineEdit>(w, "Edit7")->setText("33");
         w->startCheck();
-        w->runCheck();
         QCOMPARE(Dialogs::last().kind, QStringLiteral("warning"));
         QCOMPARE(Dialogs::last().text, QStringLiteral("%ส่วนลดของคู่โต๊ดต้องเป็นตัวเลขจำนวนเต็ม"));
         QVERIFY(child<QPushButton>(w, "check")->isEnabled());
@@ -135,6 +151,81 @@ private slots:
         QTest::mouseClick(child<QPushButton>(w, "average"), Qt::LeftButton);
         QCOMPARE(text(w, "Edit7"), QStringLiteral("26")); // 25.5 halves to even
         QCOMPARE(book_->scalar("SELECT h3 FROM change3").toString(), QStringLiteral("10"));
+    }
+
+    // A percent outside 0 to 100 and a first prize of another length stop the check before
+    // anything is stored or shown; the window keeps what it showed.
+    void refusedPercentsAndFirstPrizes() {
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        Tcheck* w = windowOf<Tcheck>(main);
+        auto* check = child<QPushButton>(w, "check");
+        auto* first = child<QLineEdit>(w, "Edit1");
+        QTest::mouseClick(child<QPushButton>(w, "keepAll"), Qt::LeftButton);
+        const QStringList kinds = {"3ตัวบน", "3ตัวโต๊ด", "3ตัวล่าง", "2ตัวบน",  "2ตัวล่าง",
+                                   "คู่โต๊ด",  "วิ่งบน",   "วิ่งล่าง",  "กลุ่ม4ตัว", "กลุ่ม5ตัว"};
+        QCOMPARE(captions(w), kinds);
+        const QString stored = "SELECT h3 || t3 || l3 || h2 || t2 || l2 || h1 || l1 || h4 || h5 "
+                               "FROM change3";
+        const QString percents = book_->scalar(stored).toString();
+        for (int row = 0; row < 10; ++row) {
+            auto* box = child<QLineEdit>(w, QStringLiteral("Edit%1").arg(7 + row));
+            const QString before = box->text();
+            retype(box, row % 2 ? "-1" : "150");
+            QTest::mouseClick(check, Qt::LeftButton);
+            QCOMPARE(Dialogs::last().text, QStringLiteral("%ส่วนลดของ") + kinds[row] +
+                                               QStringLiteral("ต้องอยู่ระหว่าง 0 ถึง 100"));
+            QVERIFY(check->isEnabled());
+            QCOMPARE(QApplication::focusWidget(), box);
+            QCOMPARE(captions(w), kinds);
+            retype(box, before);
+        }
+        QCOMPARE(book_->scalar(stored).toString(), percents);
+
+        // Three digits stand for six; the bounds themselves are taken.
+        QTest::mouseClick(first, Qt::LeftButton);
+        QTest::keyClicks(first, "456");
+        retype(child<QLineEdit>(w, "Edit7"), "100");
+        QTest::mouseClick(check, Qt::LeftButton);
+        w->runCheck();
+        QCOMPARE(text(w, "Edit1"), QStringLiteral("000456"));
+        QCOMPARE(text(w, "Edit17"), QStringLiteral("0"));
+        const QStringList shown = captions(w);
+        QCOMPARE(shown.first(), QStringLiteral("3ตัวบนมีเลขถูกรางวัลจำนวน==109"));
+
+        // Five digits, or a percent refused, leave the last check's results as they were.
+        QTest::mouseClick(first, Qt::LeftButton);
+        QTest::keyClicks(first, "56180");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(Dialogs::last().text, QStringLiteral("รางวัลที่1ต้องเป็นเลข 6 ตัว (หรือ 3 ตัวท้าย)"));
+        QCOMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(text(w, "Edit1"), QStringLiteral("56180"));
+        QCOMPARE(captions(w), shown);
+        QCOMPARE(text(w, "Edit17"), QStringLiteral("0"));
+        QCOMPARE(book_->scalar("SELECT h3 FROM checkdata").toString(), QStringLiteral("000456"));
+        retype(child<QLineEdit>(w, "Edit8"), "x");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(Dialogs::last().text, QStringLiteral("%ส่วนลดของ3ตัวโต๊ดต้องเป็นตัวเลขจำนวนเต็ม"));
+        QCOMPARE(captions(w), shown);
+        retype(child<QLineEdit>(w, "Edit8"), "0");
+
+        // Seven digits: the box takes six. A box spoilt while the check waits for its tick
+        // stops it with the kinds' own captions.
+        QTest::mouseClick(first, Qt::LeftButton);
+        QTest::keyClicks(first, "1234567");
+        QCOMPARE(text(w, "Edit1"), QStringLiteral("123456"));
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!check->isEnabled());
+        child<QLineEdit>(w, "Edit9")->setText("101");
+        w->runCheck();
+        QCOMPARE(Dialogs::last().text, QStringLiteral("%ส่วนลดของ3ตัวล่างต้องอยู่ระหว่าง 0 ถึง 100"));
+        QCOMPARE(captions(w), kinds);
+        QVERIFY(check->isEnabled());
+        retype(child<QLineEdit>(w, "Edit9"), "0");
+        QTest::mouseClick(check, Qt::LeftButton);
+        w->runCheck();
+        QCOMPARE(captions(w), shown);
+        QCOMPARE(book_->scalar("SELECT h3 FROM checkdata").toString(), QStringLiteral("123456"));
     }
 
     void winnersOfEachCustomerAndClosing() {
@@ -228,6 +319,46 @@ private slots:
         QTRY_VERIFY(!w);
         QTRY_VERIFY(!check);
         QCOMPARE(book_->scalar("SELECT h3 FROM checkdata").toString(), QStringLiteral("000999"));
+    }
+
+    // The draw's date is picked and typed in the Buddhist era; the first prize is held to six
+    // digits as in the prize check.
+    void checkByCustomerInTheBuddhistEra() {
+        Tmain* main = shop_->main.get();
+        runCommand(main, kSetup, QStringLiteral("6.ตรวจรางวัล"));
+        QTest::mouseClick(child<QPushButton>(windowOf<Tcheck>(main), "accounts"), Qt::LeftButton);
+        Tcheckbycus* w = windowOf<Tcheckbycus>(main);
+        auto* date = child<QDateEdit>(w, "dt1");
+        date->setDate(QDate(2014, 3, 16));
+        QCOMPARE(date->text(), QStringLiteral("16/03/2557"));
+        QCOMPARE(w->dateText(), QStringLiteral("16 / มีนาคม / 2557"));
+        // Typed section by section; 2559 is a leap year as 2016 is.
+        date->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClicks(date, "2559");
+        date->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(date, "2902");
+        QCOMPARE(date->date(), QDate(2016, 2, 29));
+        QCOMPARE(w->dateText(), QStringLiteral("29 / กุมภาพันธ์ / 2559"));
+        QTest::keyClick(date, Qt::Key_Up);
+        QCOMPARE(date->date(), QDate(2017, 2, 28));
+        QCOMPARE(date->text(), QStringLiteral("28/02/2560"));
+        auto* year = date->calendarWidget()->findChild<QToolButton*>("qt_calendar_yearbutton");
+        QVERIFY(year);
+        date->calendarWidget()->setCurrentPage(2014, 7);
+        QCOMPARE(year->text(), QStringLiteral("2557"));
+
+        auto* first = child<QLineEdit>(w, "Edit1");
+        QTest::mouseClick(first, Qt::LeftButton);
+        QTest::keyClicks(first, "56180");
+        QTest::mouseClick(child<QPushButton>(w, "check"), Qt::LeftButton);
+        QCOMPARE(Dialogs::last().text, QStringLiteral("รางวัลที่1ต้องเป็นเลข 6 ตัว (หรือ 3 ตัวท้าย)"));
+        QVERIFY(child<QLabel>(w, "total")->text().isEmpty());
+        QCOMPARE(book_->scalar("SELECT h3 FROM checkdata").toString(), QStringLiteral("111111"));
+        QTest::mouseClick(first, Qt::LeftButton);
+        QTest::keyClicks(first, "456");
+        QTest::mouseClick(child<QPushButton>(w, "check"), Qt::LeftButton);
+        QCOMPARE(first->text(), QStringLiteral("000456"));
+        QCOMPARE(child<QLabel>(w, "total")->text(), QStringLiteral("มีผู้ถูกรางวัลจำนวน1คน(คลิ๊กที่ชื่อ)"));
     }
 
     void headNamesHideTheWinnersChooser() {

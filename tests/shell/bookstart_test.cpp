@@ -2,6 +2,7 @@
 #include "common/settings.h"
 #include "entry/gui/tfminput.h"
 #include "platform/fakeplatform.h"
+#include "shell/gui/tlogin2.h"
 #include "shell/gui/tmain.h"
 #include "store/database.h"
 #include "store/location.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -39,6 +41,7 @@ private slots:
     void emptyOrForeignFileIsKeptAndSaid();
     void bookOfAFolderThatCannotBeWrittenIsKept();
     void folderThatCannotBeWrittenAsAUser();
+    void installedProgramKeepsEachUsersBookInTheirDataFolder();
     void damageInsideIsFoundAfterOpening();
     void bookHeldByAnotherProgramIsNotCalledDamaged();
     void engineErrorsAreSaidInThai();
@@ -162,6 +165,57 @@ void BookStartTest::folderThatCannotBeWrittenAsAUser() {
     if (WEXITSTATUS(status) == 3 || WEXITSTATUS(status) == 4)
         QSKIP("this machine cannot run the check as a user without write permission");
     QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void BookStartTest::installedProgramKeepsEachUsersBookInTheirDataFolder() {
+    QTemporaryDir data;
+    // Root could write /usr/bin, yet an installed program's folder is never the book's place.
+    auto always = [](const QString&) { return true; };
+    for (const char* folder : {"/usr/bin", "/usr/lib/tabulox/", "/usr/local/bin/"}) {
+        const location::BookPlace place = location::placeBook(folder, data.path(), always);
+        QCOMPARE(place.programFolder, location::withSlash(data.path()));
+        QCOMPARE(place.problem, location::BookPlace::none);
+    }
+    QCOMPARE(location::placeBook("/usrlocal/tabulox", data.path(), always).programFolder,
+             QString("/usrlocal/tabulox/"));
+
+    // Started from the installed path, each user's book, its copies and the sounds lie in that
+    // user's data folder.
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    const QString oldName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName("tabulox");
+    const QString installed = "/usr/lib/tabulox-test-absent/tabulox";
+    QTemporaryDir first, second;
+    for (const QTemporaryDir* user : {&first, &second}) {
+        FakePlatform& platform = testing::freshPlatform();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(user->path()));
+        const QString folder = user->path() + "/tabulox/";
+        {
+            Tmain main(installed);
+            QVERIFY(!main.isDamaged());
+            QCOMPARE(main.run().programFolder, folder);
+            QCOMPARE(main.desk().status(1), "Db=Local " + folder + "db/tabulox.mde");
+            QCOMPARE(main.own().scalar("SELECT count(*) FROM tblog WHERE s = 'mine'").toInt(), 0);
+            main.own().exec("INSERT INTO tblog (s) VALUES ('mine')");
+            // The tools started by name are looked for there too, and the folder is named.
+            platform.programsExist = false;
+            Tlogin2* login = main.openLogin();
+            login->findChild<QPushButton*>("BitBtn5")->click();
+            QCOMPARE(platform.started, QStringList{folder + "db/repair"});
+            QCOMPARE(Dialogs::last().text, "ไม่พบโปรแกรม repair ในโฟลเดอร์ " + folder + "db/");
+            Dialogs::clear();
+            main.closeWithoutAsking();
+        }
+        QCOMPARE(entriesOf(folder + "db"), (QStringList{"tabulox.mde", "tabuloxbackup.mde"}));
+        QCOMPARE(entriesOf(folder + "sound").size(), 17);
+        QVERIFY(QFileInfo::exists(folder + "dbcompact/compact.mde"));
+    }
+    QVERIFY(!QFileInfo::exists("/usr/lib/tabulox-test-absent"));
+    QCoreApplication::setApplicationName(oldName);
+    if (oldHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldHome);
 }
 
 void BookStartTest::damageInsideIsFoundAfterOpening() {

@@ -36,6 +36,16 @@ void verifyOwnSums(Database& db) {
              db.scalar("SELECT count(*) FROM tballcus").toInt());
 }
 
+void verifyKeptSums(Database& db) {
+    QCOMPARE(rowsOf(db, "SELECT codeins, h, t, l, n, cnum FROM tbkind ORDER BY codeins"),
+             rowsOf(db, "SELECT coalesce(codeins, ''), sum(h), sum(t), sum(l), count(*), "
+                        "count(num) FROM tball GROUP BY coalesce(codeins, '') ORDER BY 1"));
+    QCOMPARE(rowsOf(db, "SELECT codeins, num, h, t, l, n FROM tbtotals ORDER BY codeins, num"),
+             rowsOf(db, "SELECT coalesce(codeins, ''), coalesce(num, ''), sum(h), sum(t), "
+                        "sum(l), count(*) FROM tball GROUP BY coalesce(codeins, ''), "
+                        "coalesce(num, '') ORDER BY 1, 2"));
+}
+
 void damageTball(TempBook& book) {
     damageTball(book.db(), book.dbPath());
     book.reopen();

@@ -16,6 +16,8 @@ QStringList entriesOf(const QString& folder);
 void fillBook(Database& db, int rows);
 // The kept sums of a book against a fresh sum of its tball, and its two bet tables' sizes.
 void verifyOwnSums(Database& db);
+// The kept sums of every kind and number against a fresh sum of tball.
+void verifyKeptSums(Database& db);
 // Overwrites a leaf page in the middle of tball of the book at path with garbage, with every
 // change in the file itself and nothing written after.
 void damageTball(Database& db, const QString& path);

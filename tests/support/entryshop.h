@@ -5,6 +5,8 @@
 #include "support/shop.h"
 #include "support/tempbook.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,7 +37,28 @@ struct EntryShop : Shop {
         QTest::keyClick(e, Qt::Key_Return);
     }
     void key(Qt::Key k) { QTest::keyClick(edit("num"), k); }
-    // Characters no Latin key gives (Thai digits), typed one by one and confirmed.
+    // Digits typed with the Thai layout on, and confirmed: the number row gives
+    // ๅ / - ภ ถ ุ ึ ค ต จ. Each key is sent as QTest sends one (the digit key's code), or as X11
+    // gives it (the character's own code, the key in the native scan code) when asX11.
+    void typeThaiLayout(const char* field, const QString& digits, bool asX11 = false) {
+        static const QString row = QString::fromUtf8("ๅ/-ภถุึคตจ");
+        QLineEdit* e = edit(field);
+        QCOMPARE_FOCUS(e);
+        for (QChar digit : digits) {
+            const int onRow = (digit.digitValue() + 9) % 10;
+            const QString text = row.mid(onRow, 1);
+            if (asX11) {
+                QKeyEvent press(QEvent::KeyPress, text[0].unicode(), Qt::NoModifier,
+                                quint32(10 + onRow), 0, 0, text);
+                QApplication::sendEvent(e, &press);
+            } else {
+                QTest::sendKeyEvent(QTest::Click, e, Qt::Key(Qt::Key_0 + digit.digitValue()), text,
+                                    Qt::NoModifier);
+            }
+        }
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+    // Characters no Latin key gives (Thai or full-width digits), typed one by one and confirmed.
     void typeThai(const char* field, const QString& text) {
         QLineEdit* e = edit(field);
         QCOMPARE_FOCUS(e);

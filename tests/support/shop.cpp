@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -94,6 +96,12 @@ void runCommand(QMainWindow* main, const QStringList& path, const QString& capti
         }
     }
     QFAIL(qPrintable(QStringLiteral("no command ") + caption));
+}
+
+QWidget* activeWindow(Tmain* main) {
+    auto* area = main->findChild<QMdiArea*>();
+    QMdiSubWindow* window = area ? area->activeSubWindow() : nullptr;
+    return window ? window->widget() : nullptr;
 }
 
 } // namespace testing

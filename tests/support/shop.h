@@ -53,6 +53,11 @@ QList<QAction*> menuActions(QMainWindow* main, const QStringList& path);
 QStringList menuCaptions(QMainWindow* main, const QStringList& path);
 // Triggers the command of that menu; a missing or disabled one fails the test.
 void runCommand(QMainWindow* main, const QStringList& path, const QString& caption);
+// The window of the main window's active frame, when it is a Window.
+QWidget* activeWindow(Tmain* main);
+template <typename Window> Window* activeWindowOf(Tmain* main) {
+    return qobject_cast<Window*>(activeWindow(main));
+}
 
 // The texts of the boxes of a kind ("info", "warning" ...) asked since the last clear.
 QStringList said(const QString& kind);

@@ -1,12 +1,12 @@
 #include "cutting/gui/tcutend.h"
 
-#include "common/backups.h"
 #include "common/desk.h"
 #include "common/settings.h"
 #include "cutting/cutlog.h"
 #include "cutting/gui/sentreport.h"
 #include "platform/platform.h"
 #include "store/database.h"
+#include "ui/copyfirst.h"
 #include "ui/dialogs.h"
 #include "ui/subwindow.h"
 
@@ -82,22 +82,8 @@ void Tcutend::advance() {
     }
 }
 
-bool Tcutend::copyFirst() {
-    Backups backups = desk_.backups();
-    const CopyResult copy = cut::preCutCopy(backups);
-    if (copy.written())
-        return true;
-    if (copy.status == CopyResult::Damaged) {
-        desk_.bookFoundDamaged();
-        return false;
-    }
-    return Dialogs::question(this, QStringLiteral("ทำสำเนาฐานข้อมูลก่อนตัดยอดไม่ได้\n%1\n%2\n"
-                                                  "ต้องการตัดยอดต่อหรือไม่ ?")
-                                       .arg(copy.file, copy.detail));
-}
-
 void Tcutend::cutAll() {
-    if (!copyFirst()) {
+    if (!copyBeforeWork(desk_, this, QStringLiteral("N"), QStringLiteral("ตัดยอด"))) {
         closeWithFrame(this);
         return;
     }

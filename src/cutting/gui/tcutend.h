@@ -31,7 +31,6 @@ public slots:
 
 private:
     void after(int ms);
-    bool copyFirst();
     void cutAll();
     void showStep();
     void showSent();

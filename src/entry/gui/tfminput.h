@@ -139,6 +139,7 @@ private:
     // typing cycle
     bool numKey(QKeyEvent* key);
     bool stakeKey(QLineEdit* field, QKeyEvent* key);
+    QString numberKept(const QString& typed) const;
     void numEdited(const QString& text);
     void stakeEdited(QLineEdit* field);
     void keepOnly(QLineEdit* field, const QString& kept);
@@ -148,7 +149,8 @@ private:
     void enterNu3();
     bool closedRefused();
     bool limitRefused(const QStringList& stakes, bool warnOnly);
-    void recordLine();
+    // False when the line was refused (said) and nothing was written.
+    bool recordLine();
     void afterLine();
     void playKeySound(QKeyEvent* key);
     void focusField(QLineEdit* field);
@@ -183,6 +185,7 @@ private:
     int arrow_ = 0;
     Page page_ = NormalPage;
     QString customer_;
+    QString typedNumber_; // what was typed into an empty num and dropped
     bool nameChosen_ = false;
     bool cancelPressed_ = false;
     bool rowClicked_ = false;

@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -24,24 +23,6 @@
 namespace {
 const char kNoMode[] = "กรุณาเลือกชนิดของการป้อนข้อมูลโดยการกดF1-F9หรือกดลูกศรขึ้น-ลง";
 const char kWrongInput[] = "คุณป้อนข้อมูลไม่ถูกต้อง";
-
-bool isEnter(const QKeyEvent* key) {
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
-// Keys that move inside a field rather than type into it.
-bool isEditingKey(const QKeyEvent* key) {
-    switch (key->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 bool Tfminput::lineUnderWay() const {
@@ -55,6 +36,9 @@ bool Tfminput::lineUnderWay() const {
 void Tfminput::focusField(QLineEdit* field) {
     field->setFocus();
     field->selectAll();
+    // Back in num, the clerk starts a new number.
+    if (field == number_)
+        typedNumber_.clear();
 }
 
 // ---- modes ----
@@ -144,9 +128,8 @@ void Tfminput::applyLayout() {
         QPushButton* button = modeButtons_[key - 1];
         if (*mode_ == row.mode && layout_.nu3) {
             const bool ticked = optionTicked(row.option);
-            button->setText(
-                rowText(ticked ? row.threeStakeOptionCaption : row.threeStakeCaption) +
-                QStringLiteral("(F%1)").arg(key));
+            button->setText(rowText(ticked ? row.threeStakeOptionCaption : row.threeStakeCaption) +
+                            QStringLiteral("(F%1)").arg(key));
             button->setStyleSheet(ticked ? QStringLiteral("color: red; font-weight: bold;")
                                          : QStringLiteral("color: blue; font-weight: bold;"));
         } else if (button->text() != captions_.value(key - 1)) {
@@ -183,122 +166,6 @@ void Tfminput::dropStake(int fieldNumber) {
     focusField(number_);
 }
 
-// ---- keys ----
-
-void Tfminput::playKeySound(QKeyEvent* key) {
-    if (!soundBox_->isChecked())
-        return;
-    QString name;
-    const QString text = key->text();
-    if (isEnter(key))
-        name = QStringLiteral("enter");
-    else if (text.size() == 1 && text[0].isDigit())
-        name = text;
-    else if (text == QLatin1String("*"))
-        name = QStringLiteral("mu");
-    else if (text == QLatin1String("+"))
-        name = QStringLiteral("pl");
-    else if (text == QLatin1String("-"))
-        name = QStringLiteral("su");
-    else if (text == QLatin1String("/"))
-        name = QStringLiteral("de");
-    if (!name.isEmpty())
-        Platform::instance().playSound(desk_.run().programFolder + QStringLiteral("sound/") + name +
-                                       QStringLiteral(".wav"));
-}
-
-bool Tfminput::numKey(QKeyEvent* key) {
-    playKeySound(key);
-    const int k = key->key();
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F10) {
-        chooseFunctionKey(k - Qt::Key_F1 + 1);
-        return true;
-    }
-    switch (k) {
-    case Qt::Key_Up:
-        stepArrow(+1);
-        return true;
-    case Qt::Key_Down:
-        stepArrow(-1);
-        return true;
-    case Qt::Key_PageUp:
-        if (page_ == NormalPage)
-            setArrow(3);
-        return true;
-    case Qt::Key_PageDown:
-        if (page_ == NormalPage)
-            setArrow(2);
-        return true;
-    case Qt::Key_Home:
-    case Qt::Key_Q:
-        showPage(NormalPage);
-        return true;
-    case Qt::Key_W:
-        showPage(SetPage);
-        return true;
-    case Qt::Key_Delete:
-        number_->clear();
-        return true;
-    default:
-        break;
-    }
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    if (isEnter(key)) {
-        enterNum();
-        return true;
-    }
-    if (isEditingKey(key))
-        return false;
-    // Digits and X go in (a Thai digit as its Latin one, x as X); everything else is dropped.
-    const QString text = key->text();
-    const QString kept = numberBoxText(text);
-    if (kept.isEmpty())
-        return true;
-    if (kept == text)
-        return false;
-    number_->insert(kept);
-    numEdited(number_->text());
-    return true;
-}
-
-bool Tfminput::stakeKey(QLineEdit* field, QKeyEvent* key) {
-    playKeySound(key);
-    if (isEnter(key)) {
-        if (field == stake1_)
-            enterN1();
-        else if (field == stake2_)
-            enterN2();
-        else
-            enterNu3();
-        return true;
-    }
-    if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F10) {
-        chooseFunctionKey(key->key() - Qt::Key_F1 + 1);
-        return true;
-    }
-    if (isEditingKey(key) || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    const QString text = key->text();
-    const QString kept = stakeBoxText(text, field == stake1_ && layout_.operators);
-    if (kept.isEmpty())
-        return true;
-    if (kept == text)
-        return false;
-    field->insert(kept);
-    stakeEdited(field);
-    return true;
-}
-
-// Pasted text passes no key filter: the box keeps what a key would have let in.
-void Tfminput::keepOnly(QLineEdit* field, const QString& kept) {
-    if (field->text() == kept)
-        return;
-    const int cursor = qMin(field->cursorPosition(), int(kept.size()));
-    field->setText(kept);
-    field->setCursorPosition(cursor);
-}
-
 // ---- typing ----
 
 void Tfminput::warnNoMode() {
@@ -307,7 +174,7 @@ void Tfminput::warnNoMode() {
 }
 
 void Tfminput::numEdited(const QString& typed) {
-    keepOnly(number_, numberBoxText(typed));
+    keepOnly(number_, numberKept(typed));
     const QString text = number_->text();
     idle_ = 15;
     keystrokes_ = 7;
@@ -409,8 +276,8 @@ void Tfminput::enterNum() {
             Dialogs::warning(this, QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล"));
             return;
         }
-        recordLine();
-        number_->clear();
+        if (recordLine())
+            number_->clear();
         return;
     }
     focusField(layout_.n1 ? stake1_ : stake2_);
@@ -474,7 +341,7 @@ void Tfminput::enterNu3() {
     lineProgress_->setValue(100);
 }
 
-void Tfminput::recordLine() {
+bool Tfminput::recordLine() {
     const QString number = number_->text();
     const Stakes stakes{layout_.n1 ? stake1_->text() : QString(), stake2_->text(), stake3_->text()};
     const Expansion expansion = expandNormal(*mode_, number, stakes, normalOptions());
@@ -482,16 +349,27 @@ void Tfminput::recordLine() {
         statusLine_->setText(QString::fromUtf8(kWrongInput));
         Dialogs::warning(this, QStringLiteral("จำนวนเงินไม่ถูกต้อง: ") + expansion.badStake +
                                    QStringLiteral(" ต้องเป็นตัวเลขจำนวนเต็มเท่านั้น"));
-        return;
+        return false;
     }
     // A line that gives no bet is said so, never dropped in silence.
     if (expansion.notTaken()) {
         statusLine_->setText(QString::fromUtf8(kWrongInput));
         Platform::instance().beep();
-        Dialogs::warning(this, QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้อง เลข ") + number +
-                                   QStringLiteral(" ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
+        const QString named = number.isEmpty() ? typedNumber_ : number;
+        Dialogs::warning(this, named.isEmpty() ? QStringLiteral("คุณยังไม่ได้ป้อนข้อมูล")
+                                               : QStringLiteral("คุณป้อนข้อมูลไม่ถูกต้อง เลข ") + named +
+                                                     QStringLiteral(" ใช้กับเมนูนี้ไม่ได้ ไม่ได้บันทึกข้อมูล"));
         focusField(number_);
-        return;
+        return false;
+    }
+    // Whichever box a stake was typed in, and however many numbers it goes onto.
+    const QStringList typed{layout_.stakeInNum ? number : QString(), stakes.n1, stakes.n2,
+                            stakes.nu3};
+    if (layout_.inputLimit && overInputLimit(typed, expansion.records, inputLimit_)) {
+        Platform::instance().beep();
+        Dialogs::warning(this, inputLimitWarning(inputLimit_));
+        focusField(number_);
+        return false;
     }
     try {
         if (const LineCheck lineCheck = entryMode(*mode_).lineCheck) {
@@ -503,7 +381,7 @@ void Tfminput::recordLine() {
                 }
                 number_->clear();
                 focusField(number_);
-                return;
+                return false;
             }
         }
         previousCount_ = bets()
@@ -513,7 +391,7 @@ void Tfminput::recordLine() {
         Recorder(bets()).recordLine(expansion.records, customer_);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
-        return;
+        return false;
     }
     const LineCaption caption = captionAfterLine(*mode_, number, stakes.n1);
     if (!caption.banner.isEmpty())
@@ -524,6 +402,7 @@ void Tfminput::recordLine() {
     if (!expansion.records.isEmpty() && !status.isEmpty())
         statusLine_->setText(status);
     afterLine();
+    return true;
 }
 
 void Tfminput::afterLine() {

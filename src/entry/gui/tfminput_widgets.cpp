@@ -269,7 +269,8 @@ void Tfminput::buildWidgets() {
     for (QLineEdit* edit : {number_, stake1_, stake2_, stake3_})
         edit->installEventFilter(this);
     connect(number_, &QLineEdit::textEdited, this, &Tfminput::numEdited);
-    for (QLineEdit* edit : {stake1_, stake2_})
+    connect(number_, &QLineEdit::textChanged, this, [this] { typedNumber_.clear(); });
+    for (QLineEdit* edit : {stake1_, stake2_, stake3_})
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { stakeEdited(edit); });
     connect(keepStake1_, &QCheckBox::clicked, this, [this](bool on) {
         if (!on)
@@ -390,45 +391,3 @@ QWidget* Tfminput::buildTotals() {
     return box;
 }
 
-bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
-    // A click on a kind's total shows that kind's totals view.
-    if (event->type() == QEvent::MouseButtonRelease) {
-        for (Kind kind : columnOrder()) {
-            if (watched == totals_[static_cast<size_t>(kind)]) {
-                desk_.totalsAsked(kind);
-                return true;
-            }
-        }
-        if (watched == grandTotal_) {
-            desk_.remainingAsked();
-            return true;
-        }
-        if (watched == cutBar_) {
-            desk_.sentLogAsked();
-            return true;
-        }
-    }
-    if (watched == customerCaption_ && event->type() == QEvent::MouseButtonPress) {
-        customerBox_->setFocus();
-        return false;
-    }
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == stake2_ && mode_) {
-            dropStake(2);
-            return true;
-        }
-        if (watched == stake1_ && mode_) {
-            stake2_->setVisible(true);
-            stake2Caption_->setVisible(true);
-            return true;
-        }
-    }
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (watched == number_)
-        return numKey(key);
-    if (watched == stake1_ || watched == stake2_ || watched == stake3_)
-        return stakeKey(static_cast<QLineEdit*>(watched), key);
-    return QWidget::eventFilter(watched, event);
-}

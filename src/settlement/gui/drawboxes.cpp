@@ -48,6 +48,18 @@ void DrawBoxes::padFirst() {
     boxes_[0]->setText(Draw::paddedFirst(boxes_[0]->text()));
 }
 
+bool DrawBoxes::takeFirst() {
+    QLineEdit* first = boxes_[0];
+    if (!Draw::firstTaken(first->text())) {
+        Dialogs::warning(this, QStringLiteral("รางวัลที่1ต้องเป็นเลข 6 ตัว (หรือ 3 ตัวท้าย)"));
+        first->setFocus();
+        first->selectAll();
+        return false;
+    }
+    padFirst();
+    return true;
+}
+
 void DrawBoxes::load(Database& db) {
     try {
         setDraw(drawstore::load(db));

@@ -20,6 +20,8 @@ public:
     void setDraw(const Draw& draw);
     // The first prize as the check reads it ("000" before three characters, "000000" for none).
     void padFirst();
+    // Before a check: a first prize of another length is said and refused; a taken one padded.
+    bool takeFirst();
     // The draw of the book, and the draw kept for the next opening; a failure is said.
     void load(Database& db);
     void store(Database& db);

@@ -175,10 +175,20 @@ void Tcheck::clearResults() {
     total_->clear();
 }
 
+void Tcheck::showKindCaptions() {
+    for (int row = 0; row < kKindCount; ++row) {
+        const size_t r = static_cast<size_t>(row);
+        captions_[r]->setText(rowCaption(prizecheck::rowOrder()[r], mode_));
+    }
+}
+
 void Tcheck::startCheck() {
+    // A refused percent or first prize leaves the window as it was.
+    std::array<qint64, kKindCount> percents{};
+    if (!readPercents(&percents) || !draw_->takeFirst())
+        return;
     check_->setEnabled(false);
     clearResults();
-    draw_->padFirst();
     bar_->setValue(0);
     tick_->start();
 }
@@ -186,16 +196,16 @@ void Tcheck::startCheck() {
 bool Tcheck::readPercents(std::array<qint64, kKindCount>* percents) {
     for (int row = 0; row < kKindCount; ++row) {
         const size_t r = static_cast<size_t>(row);
-        bool ok = false;
-        const qint64 value = percents_[r]->text().trimmed().toLongLong(&ok);
-        if (!ok) {
-            Dialogs::warning(this, QStringLiteral("%ส่วนลดของ%1ต้องเป็นตัวเลขจำนวนเต็ม")
-                                       .arg(rowCaption(prizecheck::rowOrder()[r], mode_)));
+        const prizecheck::Percent percent = prizecheck::percentOf(percents_[r]->text());
+        if (!percent.fault.isEmpty()) {
+            Dialogs::warning(this, QStringLiteral("%ส่วนลดของ") +
+                                       rowCaption(prizecheck::rowOrder()[r], mode_) +
+                                       percent.fault);
             percents_[r]->setFocus();
             percents_[r]->selectAll();
             return false;
         }
-        (*percents)[r] = value;
+        (*percents)[r] = percent.value;
     }
     return true;
 }
@@ -203,7 +213,9 @@ bool Tcheck::readPercents(std::array<qint64, kKindCount>* percents) {
 void Tcheck::runCheck() {
     tick_->stop();
     std::array<qint64, kKindCount> percents{};
-    if (!readPercents(&percents)) {
+    // A box changed while the check waited for its tick.
+    if (!readPercents(&percents) || !draw_->takeFirst()) {
+        showKindCaptions();
         check_->setEnabled(true);
         return;
     }
@@ -220,6 +232,7 @@ void Tcheck::runCheck() {
         bar_->setValue(100);
         Platform::instance().beep();
     } catch (const StoreError& error) {
+        showKindCaptions();
         Dialogs::warning(this, error.message());
     }
     check_->setEnabled(true);

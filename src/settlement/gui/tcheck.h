@@ -44,6 +44,8 @@ protected:
 private:
     bool readPercents(std::array<qint64, kKindCount>* percents);
     void clearResults();
+    // The kinds' own captions, shown until a check has results.
+    void showKindCaptions();
     void showResult(const prizecheck::Result& result);
 
     Desk& desk_;

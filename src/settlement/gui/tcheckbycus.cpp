@@ -5,10 +5,10 @@
 #include "settlement/gui/drawboxes.h"
 #include "settlement/gui/winnersreport.h"
 #include "store/database.h"
+#include "ui/buddhistdateedit.h"
 #include "ui/dialogs.h"
 
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,10 +31,8 @@ Tcheckbycus::Tcheckbycus(Desk& desk)
     grid->addWidget(draw_, 1, 0, 1, 3);
 
     grid->addWidget(new QLabel(QStringLiteral("เลือกงวด"), this), 2, 0);
-    date_ = new QDateEdit(QDate::currentDate(), this);
+    date_ = new BuddhistDateEdit(QDate::currentDate(), this);
     date_->setObjectName(QStringLiteral("dt1"));
-    date_->setCalendarPopup(true);
-    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     grid->addWidget(date_, 2, 1);
     dateText_ = new QLabel(this);
     dateText_->setObjectName(QStringLiteral("dateText"));
@@ -92,6 +90,8 @@ void Tcheckbycus::showEvent(QShowEvent* event) {
 }
 
 void Tcheckbycus::runCheck() {
+    if (!draw_->takeFirst())
+        return;
     check_->setEnabled(false);
     grid_->setEnabled(false);
     bar_->setValue(10);

@@ -17,8 +17,11 @@
 #include "platform/platform.h"
 #include "reports/gui/customerreport.h"
 #include "reports/gui/tallinput.h"
+#include "reports/gui/tfindcus.h"
+#include "reports/gui/tfindnumber.h"
 #include "reports/gui/tformallbycus.h"
 #include "reports/gui/totalsreport.h"
+#include "reports/gui/treal.h"
 #include "reports/gui/tselectcus.h"
 #include "settlement/gui/tchange.h"
 #include "settlement/gui/tcheck.h"
@@ -29,14 +32,24 @@
 #include "settlement/gui/tpercent.h"
 #include "shell/gui/tmain.h"
 #include "shell/gui/tools.h"
+#include "spreading/gui/th1toh3.h"
+#include "spreading/gui/tinvert2h.h"
+#include "spreading/gui/tinvert4h23t.h"
+#include "spreading/gui/tinvert5h.h"
+#include "spreading/gui/tinvert6tot.h"
+#include "spreading/gui/tinverttot.h"
+#include "spreading/gui/tl1tol2.h"
+#include "spreading/gui/tsumtot.h"
 #include "store/defaults.h"
 #include "store/kindcaptions.h"
+#include "ui/copyfirst.h"
 
 #include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <type_traits>
 
 namespace {
 const char kLater[] = "ยังไม่มีในรุ่นนี้";
@@ -174,7 +187,7 @@ QVector<Tmain::Command> Tmain::commands() {
     };
     add({totals}, QStringLiteral("14.ข้อมูลทั้งหมดที่ป้อน"), everybody(customerviews::Source::entered));
     add({totals}, QStringLiteral("15.ยอดคงเหลือปัจจุบัน"), everybody(customerviews::Source::remaining));
-    addLater(rows, {totals}, {QStringLiteral("16.แสดงเลขปัจจุบันที่มียอดซื้อสูงสุด")});
+    add({totals}, QStringLiteral("16.แสดงเลขปัจจุบันที่มียอดซื้อสูงสุด"), [this] { openSingle<Treal>(); });
     // The limited-number views keep the group names of t2 in every naming mode.
     const QStringList limited = {QStringLiteral("3ตัวบน"),  QStringLiteral("3ตัวโต๊ด"),
                                  QStringLiteral("3ตัวล่าง"), QStringLiteral("2ตัวบน"),
@@ -190,8 +203,9 @@ QVector<Tmain::Command> Tmain::commands() {
     addLater(rows, {QStringLiteral("(4)แสดงยอดExcel")},
              {QStringLiteral("แสดงยอดปัจจุบัน"), QStringLiteral("แสดงยอดเก็บล่าสุด"),
               QStringLiteral("แสดงยอดส่งออกล่าสุด"), QStringLiteral("แสดงยอดลำดับการป้อน")});
-    addLater(rows, {QStringLiteral("(5)ค้นหา")},
-             {QStringLiteral("ค้นหาชื่อลูกค้าจากตัวเลข"), QStringLiteral("ค้นหาตัวเลขซ้ำซ้อน")});
+    const QStringList find = {QStringLiteral("(5)ค้นหา")};
+    add(find, QStringLiteral("ค้นหาชื่อลูกค้าจากตัวเลข"), [this] { openSingle<Tfindcus>(); });
+    add(find, QStringLiteral("ค้นหาตัวเลขซ้ำซ้อน"), [this] { openSingle<Tfindnumber>(); });
     addLater(rows, {QStringLiteral("(6)เพิ่มและส่งออกMsAccess")},
              {QStringLiteral("รับยอดและส่งออกยอดเกิน")});
 
@@ -204,12 +218,28 @@ QVector<Tmain::Command> Tmain::commands() {
     add(byLimit, QStringLiteral("ปรับยอดส่งให้เหลือ 50%"),
         [this] { cutcommands::halveLatestSent(desk(), this); });
     add(byLimit, QStringLiteral("คืนค่าการตัดยอดแบบเกินอั้น"), [this] { openSingle<Tcutover>(true); });
-    addLater(rows, {cut, QStringLiteral("การกระจายตัวเลข")},
-             {QStringLiteral("กระจายเลข3ตัวโต๊ด=>>3ตัวบน"), QStringLiteral("กระจายเลข3ตัวบน=>>3ตัวโต๊ด"),
-              QStringLiteral("กระจายเลขวิ่งบน=>>3ตัวบน"), QStringLiteral("กระจาย2ตัวบน=>>3ตัวบน"),
-              QStringLiteral("กระจาย4ตัว=>>3ตัวโต๊ด"), QStringLiteral("กระจาย5ตัว=>>3ตัวโต๊ด"),
-              QStringLiteral("กระจายเลขวิ่งล่าง=>>2ตัวล่าง")});
-    addLater(rows, {cut, QStringLiteral("รวมกลุ่มตัวโต๊ด")}, {QStringLiteral("รวมกลุ่ม3ตัวโต๊ด")});
+    // Each spreading first makes its numbered copy, then opens its window.
+    const QStringList spreading = {cut, QStringLiteral("การกระจายตัวเลข")};
+    auto spreadRow = [&](spread::Conversion conversion, auto* window) {
+        using Window = std::remove_pointer_t<decltype(window)>;
+        const spread::ConversionInfo& info = spread::infoOf(conversion);
+        const QString prefix = QString::fromLatin1(info.copyPrefix);
+        add(spreading, QString::fromUtf8(info.menuCaption), [this, prefix] {
+            if (copyBeforeWork(desk(), this, prefix, QStringLiteral("กระจายตัวเลข")))
+                openSingle<Window>();
+        });
+    };
+    spreadRow(spread::Conversion::todToTop, static_cast<Tinverttot*>(nullptr));
+    spreadRow(spread::Conversion::topToTod, static_cast<Tinvert6tot*>(nullptr));
+    spreadRow(spread::Conversion::runToTop, static_cast<Th1toh3*>(nullptr));
+    spreadRow(spread::Conversion::twoToTop, static_cast<Tinvert2h*>(nullptr));
+    spreadRow(spread::Conversion::fourToTod, static_cast<Tinvert4h23t*>(nullptr));
+    spreadRow(spread::Conversion::fiveToTod, static_cast<Tinvert5h*>(nullptr));
+    spreadRow(spread::Conversion::runToTwo, static_cast<Tl1tol2*>(nullptr));
+    add({cut, QStringLiteral("รวมกลุ่มตัวโต๊ด")}, QStringLiteral("รวมกลุ่ม3ตัวโต๊ด"), [this] {
+        if (copyBeforeWork(desk(), this, QStringLiteral("T3S"), QStringLiteral("รวมกลุ่มตัวโต๊ด")))
+            openSingle<Tsumtot>();
+    });
 
     const QStringList removal = {QStringLiteral("(8)ลบข้อมูล")};
     addLater(rows, removal, {QStringLiteral("ลบข้อมูลทั้งหมดเพื่อเริ่มใหม่")});

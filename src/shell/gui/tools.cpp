@@ -11,8 +11,11 @@ namespace tools {
 bool start(QWidget* parent, Desk& desk, const QString& relativePath, bool endAfter) {
     const QString path = desk.run().programFolder + relativePath;
     if (!Platform::instance().startProgram(path, {})) {
-        Dialogs::warning(parent, QStringLiteral("ไม่พบโปรแกรม ") + QFileInfo(path).fileName() +
-                                     QStringLiteral(" ในโฟลเดอร์โปรแกรม"));
+        // The folder is named: an installed program keeps its tools in the user's data folder.
+        const QFileInfo tool(path);
+        Dialogs::warning(parent, QStringLiteral("ไม่พบโปรแกรม ") + tool.fileName() +
+                                     QStringLiteral(" ในโฟลเดอร์ ") + tool.path() +
+                                     QLatin1Char('/'));
         return false;
     }
     if (endAfter)
