@@ -2,7 +2,7 @@
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
 // Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
-// totals customers copies cuts settlement accounts spreading network)
+// totals customers copies cuts settlement accounts spreading exchange network)
 
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
@@ -47,6 +47,8 @@ void settlementFigures(Database& db, int rows, const char* engine);
 void setLineFigures(Database& db, int rows, const char* engine);
 // bench_network.cpp; it adds 30,000 rows to the book.
 void networkFigures(Database& db, int rows, const char* engine);
+// bench_exchange.cpp; it adds lines of its own to the book.
+void exchangeFigures(Database& db, const QString& folder, int rows, const char* engine);
 // bench_accounts.cpp; it spreads the entered lines over its own customers.
 void accountFigures(Database& db, int rows, const char* engine);
 // bench_spreading.cpp
@@ -445,6 +447,8 @@ void run(int rows, int lines, const QString& server) {
         networkFigures(*db, rows, engine);
     if (wanted("spreading"))
         spreadingFigures(*db, folder, rows, engine);
+    if (wanted("exchange"))
+        exchangeFigures(*db, folder, rows, engine);
 }
 
 } // namespace

@@ -3,10 +3,11 @@
 # tests need too; with "package", those that make the Debian package and check it installed.
 # Safe to run again.
 set -e
-PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libpq-dev postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev libxlsxwriter-dev fonts-thai-tlwg"
+PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libpq-dev postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev libxlsxwriter-dev libminizip-dev libfreexl-dev mdbtools-dev fonts-thai-tlwg"
 if [ "${1:-}" = "test" ]; then
-    # PDF text of the reports, and a reader of the workbooks written
-    PACKAGES="$PACKAGES poppler-utils python3 python3-openpyxl"
+    # PDF text of the reports, a reader of the workbooks written, and writers of the sheets
+    # the imports read
+    PACKAGES="$PACKAGES poppler-utils python3 python3-openpyxl python3-xlwt python3-odf"
 fi
 if [ "${1:-}" = "package" ]; then
     # cpack's dependency list, and a throwaway X display with a reader of its windows

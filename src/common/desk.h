@@ -11,6 +11,18 @@
 
 class Database;
 
+// A chat line handed to the entry form: the number and the amount part as the line has them;
+// the form says whether it took the line, how many rows it wrote, or why not.
+struct LineOffer {
+    QString number;
+    QString amounts;
+    bool bottomBeforeTod = false; // three amounts read as top, bottom, tod
+    bool heard = false;           // an entry form was there to take it
+    bool taken = false;
+    int records = 0;
+    QString why;
+};
+
 // What changed in the book, for the windows that show it.
 enum class BookChange { linesWritten, cut, takenBack, deleted, imported, spread };
 
@@ -83,6 +95,15 @@ public:
     void remainingAsked() { emit remainingWanted(); }
     // The entry form's countdown bar asks for every cut's sent amounts.
     void sentLogAsked() { emit sentLogWanted(); }
+    // The chat-line import runs: the entry form takes its lines meanwhile (Line input).
+    void lineInputSwitched(bool on) { emit lineInputChanged(on); }
+    // Hands a line to the entry form; offer says what became of it.
+    void offerLine(LineOffer& offer) {
+        offer.taken = false;
+        offer.heard = false;
+        offer.why = QStringLiteral("ไม่ได้เปิดหน้าป้อนข้อมูล");
+        emit lineOffered(&offer);
+    }
     // A report's preview opens and closes; the main window steps aside meanwhile.
     void previewOpened() { emit previewShown(true); }
     void previewClosed() { emit previewShown(false); }
@@ -112,6 +133,8 @@ signals:
     void totalsWanted(Kind kind);
     void remainingWanted();
     void sentLogWanted();
+    void lineInputChanged(bool on);
+    void lineOffered(LineOffer* offer);
 
 private:
     RunValues run_;

@@ -135,6 +135,12 @@ bool SettingsRecord::customersByName() const {
 bool SettingsRecord::closedWarning() const {
     return flagOf(text(Backc::back23), false);
 }
+bool SettingsRecord::clearLineBox() const {
+    return text(Backc::back18) != QLatin1String("0");
+}
+bool SettingsRecord::lineBottomBeforeTod() const {
+    return flagOf(text(Backc::back24), false);
+}
 bool SettingsRecord::redWarning() const {
     return flagOf(text(Backc::back26), false);
 }

@@ -97,6 +97,8 @@ public:
     bool fiftyPercent() const;      // back19 "1"
     bool customersByName() const;   // back21 "1": by name, else by creation
     bool closedWarning() const;     // back23 "1"
+    bool clearLineBox() const;      // back18 not "0": the chat-line box opens empty
+    bool lineBottomBeforeTod() const; // back24 "1": three chat amounts are top/bottom/tod
     bool redWarning() const;        // back26 "1"
     bool watchNumbers() const;      // back27 "1"
     bool hundredPanel() const;      // back9 "1": the stock page shows the hundred numbers

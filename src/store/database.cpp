@@ -292,36 +292,44 @@ void Database::execTogether(const QVector<Statement>& statements) {
 
 void Database::insertRows(const QString& table, const QStringList& columns,
                           const QVector<QVariantList>& rows, const QString& then) {
-    if (rows.isEmpty())
-        return;
     QStringList marks;
     for (int i = 0; i < columns.size(); ++i)
         marks << QStringLiteral("?");
-    const QString row = QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
-    const QString insert =
-        QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1Char(',')));
-    const QString tail = then.isEmpty() ? QString() : QLatin1Char(' ') + then;
+    execRows(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1Char(','))),
+             QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')'),
+             then.isEmpty() ? QString() : QLatin1Char(' ') + then, rows);
+}
+
+void Database::execRows(const QString& head, const QString& row, const QString& tail,
+                        const QVector<QVariantList>& rows) {
+    if (rows.isEmpty())
+        return;
     if (engine_ == Engine::postgres) {
-        constexpr int kRowsPerStatement = 32;
+        // On a server each statement is a round trip.
+        constexpr int kRowsPerStatement = 100;
         for (int first = 0; first < rows.size(); first += kRowsPerStatement) {
-            const int count = std::min<int>(kRowsPerStatement, rows.size() - first);
+            const int count = qMin(kRowsPerStatement, int(rows.size()) - first);
+            QStringList placeholders;
             QVariantList binds;
-            for (int i = first; i < first + count; ++i)
-                binds += rows.at(i);
-            QStringList values;
-            for (int i = 0; i < count; ++i)
-                values << row;
-            exec(insert + values.join(QLatin1Char(',')) + tail, binds);
+            for (int i = first; i < first + count; ++i) {
+                placeholders << row;
+                binds += rows[i];
+            }
+            exec(head + placeholders.join(QLatin1Char(',')) + tail, binds);
         }
         return;
     }
+    // The driver looks a placeholder up by its position in a list of all of them, so a
+    // statement of many rows costs the square of its placeholders; one row, prepared once,
+    // costs its own.
     reconnectIfLost();
     QSqlQuery query(handle());
-    if (!query.prepare(insert + row + tail))
+    query.setForwardOnly(true);
+    if (!query.prepare(head + row + tail))
         fail(query.lastError());
     for (const QVariantList& values : rows) {
         for (int i = 0; i < values.size(); ++i)
-            query.bindValue(i, values.at(i));
+            query.bindValue(i, values[i]);
         if (!query.exec())
             fail(query.lastError());
     }

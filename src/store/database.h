@@ -97,10 +97,14 @@ public:
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& binds = {});
     // Inserts rows of values into the columns of a table, followed by the clause `then` (an
-    // ON CONFLICT clause, say): on an SQLite book one statement prepared once and run for each
-    // row, on a server a few rows to a statement (each statement is a round trip).
+    // ON CONFLICT clause, say), through execRows.
     void insertRows(const QString& table, const QStringList& columns,
                     const QVector<QVariantList>& rows, const QString& then = QString());
+    // One statement head + row + tail for each of many rows (row holds one row's placeholders,
+    // as "(?,?,?)"), the engine's quickest way: an SQLite book runs one prepared statement
+    // again and again, a server takes many rows a statement.
+    void execRows(const QString& head, const QString& row, const QString& tail,
+                  const QVector<QVariantList>& rows);
 
     bool tableExists(const QString& name);
     bool viewExists(const QString& name);

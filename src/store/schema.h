@@ -61,6 +61,10 @@ QString retiredNumberIndex();
 QString retiredStampIndex();
 // The index of the entered lines by kind and customer, with their stakes (the accounts).
 QString enteredByKindIndex();
+// Every index of the entered lines, made when missing, and the statements that drop them: a
+// batch of many lines builds them once after its rows rather than row by row.
+QStringList enteredIndexes();
+QStringList dropEnteredIndexes();
 
 // Runs statements separated by ";\n"; trigger and function bodies stay whole.
 void execScript(Database& db, const QString& sql);

@@ -59,6 +59,18 @@ QString enteredByKindIndex() {
         "CREATE INDEX IF NOT EXISTS tballcus_kind ON tballcus (codeins, cus, h, t, l)");
 }
 
+QStringList enteredIndexes() {
+    return {QStringLiteral("CREATE INDEX IF NOT EXISTS tballcus_ti2 ON tballcus (ti2)"),
+            enteredByCustomerIndex(), enteredByNumberIndex(), enteredByKindIndex()};
+}
+
+QStringList dropEnteredIndexes() {
+    QStringList drops;
+    for (const char* name : {"tballcus_ti2", "tballcus_cus", "tballcus_win", "tballcus_kind"})
+        drops << QStringLiteral("DROP INDEX IF EXISTS %1").arg(QLatin1String(name));
+    return drops;
+}
+
 QVector<ObjectDef> betTableDefs(Engine engine) {
     const QString text = dialect::textType(engine);
     const QString number = dialect::numberType(engine);

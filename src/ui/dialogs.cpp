@@ -8,6 +8,8 @@
 #include <QQueue>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 struct State {
     bool testMode = false;
@@ -16,6 +18,7 @@ struct State {
     QQueue<QString> files;
     QList<Dialogs::Asked> asked;
     QList<Dialogs::Asked> unanswered;
+    std::function<void(const Dialogs::Asked&)> whenAsked;
 };
 
 State& state() {
@@ -30,6 +33,8 @@ QString titleOr(const QString& title) {
 void record(const QString& kind, const QString& title, const QString& text,
             const QString& proposed = QString()) {
     state().asked.append({kind, title, text, proposed});
+    if (state().whenAsked)
+        state().whenAsked(state().asked.last());
 }
 
 // A question with no answer queued: answered No (or cancelled) and noted.
@@ -158,4 +163,9 @@ void Dialogs::reset() {
     state().files.clear();
     state().asked.clear();
     state().unanswered.clear();
+    state().whenAsked = nullptr;
+}
+
+void Dialogs::setWhenAsked(std::function<void(const Asked&)> call) {
+    state().whenAsked = std::move(call);
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // Every message box, question, input box and file dialog of the program goes through here.
@@ -44,6 +46,8 @@ public:
     static int queued();
     // Forgets what was asked; the queues and the unanswered questions stay.
     static void clear();
-    // Forgets everything: what was asked, the queues and the unanswered questions.
+    // Forgets everything: what was asked, the queues, the unanswered questions and the call below.
     static void reset();
+    // Called as each box is asked, where a shown box would hold the program.
+    static void setWhenAsked(std::function<void(const Asked&)> call);
 };

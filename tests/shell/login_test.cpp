@@ -19,6 +19,7 @@ class LoginTest : public testing::Test {
 private slots:
     void init();
     void freshFolderIsPrepared();
+    void lowDiskWarnsAfterTheFirstCopy();
     void wrongThenRightPassword();
     void closingTheLoginFormEndsWithoutAsking();
     void exitQuestion();
@@ -56,6 +57,22 @@ void LoginTest::freshFolderIsPrepared() {
     QCOMPARE(SettingsRecord(main.own()).text(Cstr::cstr2), folder);
     QVERIFY(!main.isEnabled());
     QVERIFY(Dialogs::asked().isEmpty());
+}
+
+// A shown warning holds the start until it is closed: the book's first copy is made before it.
+void LoginTest::lowDiskWarnsAfterTheFirstCopy() {
+    platform_->freeKb = 19e6;
+    const QString copy = dir_->path() + "/db/tabuloxbackup.mde";
+    bool copiedBefore = false;
+    Dialogs::setWhenAsked([&](const Dialogs::Asked& asked) {
+        if (asked.text == QStringLiteral("พื้นที่Diskต่ำกว่า20GB กรุณาลบข้อมูล"))
+            copiedBefore = QFileInfo::exists(copy);
+    });
+    Tmain main(exe());
+    main.show();
+    QCOMPARE(Dialogs::last().text, QStringLiteral("พื้นที่Diskต่ำกว่า20GB กรุณาลบข้อมูล"));
+    QVERIFY(copiedBefore);
+    QCOMPARE(main.panelText(5), QString("DiskFree=19.00GB"));
 }
 
 void LoginTest::wrongThenRightPassword() {

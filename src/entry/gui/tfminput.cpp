@@ -136,6 +136,8 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     connect(&desk, &Desk::listSwitchesChanged, this, &Tfminput::readListSwitches);
     connect(&desk, &Desk::digitSortingChanged, this, &Tfminput::setDigitSorting);
     connect(&desk, &Desk::bookChanged, this, &Tfminput::bookChanged);
+    connect(&desk, &Desk::lineInputChanged, this, &Tfminput::setLineInput);
+    connect(&desk, &Desk::lineOffered, this, &Tfminput::takeLine);
     connect(&desk, &Desk::settingsLoaded, this, [this] {
         readListSwitches();
         colourTotals();

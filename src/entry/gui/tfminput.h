@@ -26,6 +26,7 @@ class QRadioButton;
 class QTabWidget;
 class QTextBrowser;
 class Desk;
+struct LineOffer;
 class HundredPanelView;
 class QTimer;
 class QVBoxLayout;
@@ -50,6 +51,8 @@ public:
     // A line is being typed: a number typed into (not left selected after a line) or a
     // stake box in use.
     bool lineUnderWay() const;
+    // The chat-line import is handing its lines over.
+    bool lineInput() const { return lineInput_; }
 
 public slots:
     // F1..F10 of the page shown.
@@ -69,6 +72,9 @@ public slots:
     // The hundred-number panel: re-read every 5 seconds while it is shown.
     void onTimer10();
     void refreshPanel();
+    // Line input: while the chat-line import runs, each line it hands over is recorded at once.
+    void setLineInput(bool on);
+    void takeLine(LineOffer* offer);
     // A station's rows to the server: the button "ถ่ายโอนข้อมูลไปที่Server", and the sending
     // timer's tick, which sends once the station holds more rows than its threshold.
     void transferNow();
@@ -189,6 +195,7 @@ private:
     bool nameChosen_ = false;
     bool cancelPressed_ = false;
     bool rowClicked_ = false;
+    bool lineInput_ = false;
     int idle_ = 0;
     int keystrokes_ = 0;
     quint8 restart_ = 0;

@@ -241,14 +241,7 @@ void Tmain::prepare() {
     }
     desk.setStatus(6, QString::number(ticks_));
 
-    const double freeKb = platform.freeDiskKilobytes(run.programFolder);
-    desk.setStatus(5, startup::diskFreeText(freeKb));
-    if (startup::lowDisk(freeKb)) {
-        platform.beep();
-        Dialogs::warning(this, startup::lowDiskWarning());
-        lowDiskSaid_ = QDateTime::currentDateTime();
-    }
-
+    // The first-run copy is taken before any warning box can hold the start.
     try {
         const std::optional<CopyResult> first =
             Backups(desk.own(), run.programFolder).firstRunBackup();
@@ -257,6 +250,14 @@ void Tmain::prepare() {
         startup::applyServerName(desk.own(), run.computerName, run.programFolder);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
+    }
+
+    const double freeKb = platform.freeDiskKilobytes(run.programFolder);
+    desk.setStatus(5, startup::diskFreeText(freeKb));
+    if (startup::lowDisk(freeKb)) {
+        platform.beep();
+        Dialogs::warning(this, startup::lowDiskWarning());
+        lowDiskSaid_ = QDateTime::currentDateTime();
     }
 }
 

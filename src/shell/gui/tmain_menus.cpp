@@ -10,6 +10,13 @@
 #include "cutting/gui/tcutover.h"
 #include "cutting/gui/tnumlimitf.h"
 #include "cutting/gui/tnumlimitf2.h"
+#include "exchange/gui/exchangedesk.h"
+#include "exchange/gui/exportwindows.h"
+#include "exchange/gui/taddaccess.h"
+#include "exchange/gui/tcreatelineform.h"
+#include "exchange/gui/tformline.h"
+#include "exchange/gui/timportex2.h"
+#include "exchange/gui/tsentdb.h"
 #include "network/gui/tautosent.h"
 #include "network/gui/tsetip.h"
 #include "network/gui/tsharef.h"
@@ -79,9 +86,22 @@ QVector<Tmain::Command> Tmain::commands() {
 
     const QStringList entry = {QStringLiteral("(1)ป้อนข้อมูล")};
     add(entry, QStringLiteral("ป้อนข้อมูล"), [this] { openEntryForm(); });
-    addLater(rows, entry,
-             {QStringLiteral("นำเข้าข้อมูลจากตารางExcel"), QStringLiteral("เพิ่มข้อมูลจากMsAccess"),
-              QStringLiteral("เพิ่มข้อมูลจากโปรแกรม Line"), QStringLiteral("สร้างรหัสสำหรับโปรแกรมLine")});
+    add(entry, QStringLiteral("นำเข้าข้อมูลจากตารางExcel"), [this] {
+        if (exchangedesk::copyBefore(desk(), this, QStringLiteral("E")))
+            openSingle<Timportex2>();
+    });
+    add(entry, QStringLiteral("เพิ่มข้อมูลจากMsAccess"), [this] {
+        if (exchangedesk::copyBefore(desk(), this, QStringLiteral("A")))
+            openSingle<Taddaccess>();
+    });
+    // The chat lines go into the entry form, which is opened first when it is not.
+    add(entry, QStringLiteral("เพิ่มข้อมูลจากโปรแกรม Line"), [this] {
+        if (!entryForm())
+            openEntryForm();
+        openSingle<Tformline>();
+    });
+    add(entry, QStringLiteral("สร้างรหัสสำหรับโปรแกรมLine"),
+        [this] { openSingle<Tcreatelineform>(); });
 
     const QStringList setup = {QStringLiteral("(2)ตั้งค่า")};
     add(setup, QStringLiteral("1.ServerSetup-step1  (XP)"), [this] { openNetworkPanel(); });
@@ -200,14 +220,16 @@ QVector<Tmain::Command> Tmain::commands() {
             view(v, totals::Mode::sent));
     }
 
-    addLater(rows, {QStringLiteral("(4)แสดงยอดExcel")},
-             {QStringLiteral("แสดงยอดปัจจุบัน"), QStringLiteral("แสดงยอดเก็บล่าสุด"),
-              QStringLiteral("แสดงยอดส่งออกล่าสุด"), QStringLiteral("แสดงยอดลำดับการป้อน")});
+    const QStringList excel = {QStringLiteral("(4)แสดงยอดExcel")};
+    add(excel, QStringLiteral("แสดงยอดปัจจุบัน"), [this] { openSingle<Texcelnow>(); });
+    add(excel, QStringLiteral("แสดงยอดเก็บล่าสุด"), [this] { openSingle<Texportcut>(); });
+    add(excel, QStringLiteral("แสดงยอดส่งออกล่าสุด"), [this] { openSingle<Texport2>(); });
+    add(excel, QStringLiteral("แสดงยอดลำดับการป้อน"), [this] { openSingle<Tlogexcel>(); });
     const QStringList find = {QStringLiteral("(5)ค้นหา")};
     add(find, QStringLiteral("ค้นหาชื่อลูกค้าจากตัวเลข"), [this] { openSingle<Tfindcus>(); });
     add(find, QStringLiteral("ค้นหาตัวเลขซ้ำซ้อน"), [this] { openSingle<Tfindnumber>(); });
-    addLater(rows, {QStringLiteral("(6)เพิ่มและส่งออกMsAccess")},
-             {QStringLiteral("รับยอดและส่งออกยอดเกิน")});
+    add({QStringLiteral("(6)เพิ่มและส่งออกMsAccess")}, QStringLiteral("รับยอดและส่งออกยอดเกิน"),
+        [this] { openSingle<Tsentdb>(); });
 
     const QString cut = QStringLiteral("(7)การตัดยอด");
     addLater(rows, {cut}, {QStringLiteral("ตัดยอด+วิเคราะห์+คำนวณยอดเพิ่มทุน")});
