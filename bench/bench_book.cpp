@@ -2,7 +2,7 @@
 // SQLite file and, when a server is named, on a PostgreSQL book over the network.
 // Usage: bench_book [--server postgresql://...] [--only name,...] [--book file] [rows ...]
 // (default: 100000 1000000; the server defaults to TABULOX_TEST_PG; names: reports record sets
-// totals customers copies cuts analysis settlement accounts spreading exchange draw)
+// totals customers copies cuts analysis settlement accounts spreading exchange draw network)
 
 #include "common/backgroundcopies.h"
 #include "common/backups.h"
@@ -46,6 +46,8 @@ void analysisFigures(Database& db, const QString& folder, int rows, const char* 
 void settlementFigures(Database& db, int rows, const char* engine);
 // bench_sets.cpp
 void setLineFigures(Database& db, int rows, const char* engine);
+// bench_network.cpp; it adds 30,000 rows to the book.
+void networkFigures(Database& db, int rows, const char* engine);
 // bench_exchange.cpp; it adds lines of its own to the book.
 void exchangeFigures(Database& db, const QString& folder, int rows, const char* engine);
 // bench_accounts.cpp; it spreads the entered lines over its own customers.
@@ -446,6 +448,8 @@ void run(int rows, int lines, const QString& server) {
         settlementFigures(*db, rows, engine);
     if (wanted("accounts"))
         accountFigures(*db, rows, engine);
+    if (wanted("network"))
+        networkFigures(*db, rows, engine);
     if (wanted("spreading"))
         spreadingFigures(*db, folder, rows, engine);
     if (wanted("exchange"))

@@ -24,11 +24,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# The libraries linked come from dpkg-shlibdeps; the plugins Qt loads at run time (the X11
-# window system, the two SQL drivers) and the Thai fonts are named here.
+# The libraries linked (libpq for a shop's server among them) come from dpkg-shlibdeps; the
+# plugins Qt loads at run time (the X11 window system, the SQLite driver) and the Thai fonts
+# are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6sql6-sqlite, libqt6sql6-psql, fonts-thai-tlwg")
+    "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-thai-tlwg")
 # xdg-utils opens workbooks and folders with the desktop's programs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "postgresql")

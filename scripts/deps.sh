@@ -3,7 +3,7 @@
 # tests need too; with "package", those that make the Debian package and check it installed.
 # Safe to run again.
 set -e
-PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev libxlsxwriter-dev libminizip-dev libfreexl-dev mdbtools-dev fonts-thai-tlwg"
+PACKAGES="g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite libpq-dev postgresql util-linux qt6-multimedia-dev libgl-dev pkgconf libxcb1-dev libxlsxwriter-dev libminizip-dev libfreexl-dev mdbtools-dev fonts-thai-tlwg"
 if [ "${1:-}" = "test" ]; then
     # PDF text of the reports, a reader of the workbooks written, and writers of the sheets
     # the imports read

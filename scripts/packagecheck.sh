@@ -38,12 +38,12 @@ finish() {
 trap finish EXIT
 trap 'exit 1' INT TERM
 
-# The package's fields: the plugins Qt loads by name, the SQL drivers and the Thai fonts beside
+# The package's fields: the plugins Qt loads by name, the SQLite driver and the Thai fonts beside
 # the libraries dpkg-shlibdeps found.
 [ "$(dpkg-deb -f "$deb" Package)" = tabulox ] || fail "the package is not named tabulox"
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "the package is not for amd64"
 depends=$(dpkg-deb -f "$deb" Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
-for need in qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql fonts-thai-tlwg libqt6core6 \
+for need in qt6-qpa-plugins libqt6sql6-sqlite libpq5 fonts-thai-tlwg libqt6core6 \
     libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libxlsxwriter4; do
     echo "$depends" | grep -qx "$need" || fail "Depends does not name $need: $(dpkg-deb -f "$deb" Depends)"
 done

@@ -66,6 +66,27 @@ void resumeSums(Database& book) {
     schema::execScript(book, dialect::resumeSumTriggers(book.engine()));
 }
 
+void addToSums(Database& book, const QString& kindColumn, const QString& rows,
+               const QVariantList& binds) {
+    const QString kind = QStringLiteral("coalesce(%1, '')").arg(kindColumn);
+    const QString sums = QStringLiteral("sum(coalesce(h, 0)), sum(coalesce(t, 0)), "
+                                        "sum(coalesce(l, 0)), count(*)");
+    book.exec(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT %1, "
+                             "coalesce(num, ''), %2 FROM %3 GROUP BY %1, coalesce(num, '') ON "
+                             "CONFLICT (codeins, num) DO UPDATE SET h = tbtotals.h + excluded.h, "
+                             "t = tbtotals.t + excluded.t, l = tbtotals.l + excluded.l, n = "
+                             "tbtotals.n + excluded.n")
+                  .arg(kind, sums, rows),
+              binds);
+    book.exec(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT %1, %2, "
+                             "count(num) FROM %3 GROUP BY %1 ON CONFLICT (codeins) DO UPDATE SET "
+                             "h = tbkind.h + excluded.h, t = tbkind.t + excluded.t, l = tbkind.l + "
+                             "excluded.l, n = tbkind.n + excluded.n, cnum = tbkind.cnum + "
+                             "excluded.cnum")
+                  .arg(kind, sums, rows),
+              binds);
+}
+
 QString totalsView(Kind kind) {
     return kind == Kind::t3 ? QStringLiteral("qt3") : kindCode(kind);
 }

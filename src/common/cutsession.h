@@ -38,6 +38,10 @@ private:
 // itself, and start again before the session commits.
 void suspendSums(Database& book);
 void resumeSums(Database& book);
+// Meanwhile: rows written by the session added to the book's sums, number by number in one
+// statement; rows is a table and its condition ("sentall WHERE ..."), the kind in kindColumn.
+void addToSums(Database& book, const QString& kindColumn, const QString& rows,
+               const QVariantList& binds);
 
 // Removes every line of the given kinds from tball; the sum triggers must be suspended (the
 // writer sets the kinds' sums again).

@@ -108,6 +108,8 @@ public:
     // shows them.
     void totalsAsked(Kind kind) { emit totalsWanted(kind); }
     void remainingAsked() { emit remainingWanted(); }
+    // The entry form's countdown bar asks for every cut's sent amounts.
+    void sentLogAsked() { emit sentLogWanted(); }
     // The chat-line import runs: the entry form takes its lines meanwhile (Line input).
     void lineInputSwitched(bool on) { emit lineInputChanged(on); }
     // Hands a line to the entry form; offer says what became of it.
@@ -145,6 +147,7 @@ signals:
     void checkByCustomerDone();
     void totalsWanted(Kind kind);
     void remainingWanted();
+    void sentLogWanted();
     void lineInputChanged(bool on);
     void lineOffered(LineOffer* offer);
 

@@ -25,6 +25,11 @@ struct RunValues {
     QString archive;
     QString archiveBanner;
     QString archiveTitle; // the draw in a few words, for printed headings
+    // A station's server book could not be reached when the entry form opened: later openings
+    // do not wait for it.
+    bool serverMissing = false;
+    // The network warnings said (the first four are).
+    int networkWarnings = 0;
 
     QString ownPath() const { return programFolder + QStringLiteral("db/tabulox.mde"); }
     bool isStation() const { return SettingsRecord::isStation(tran); }

@@ -85,6 +85,11 @@ SentListing latestCutLog(Database& book) {
     return result;
 }
 
+SentListing cumulativeLog(Database& book) {
+    return listing(book, QStringLiteral("SELECT num, h, t, l, rep FROM qsentall ORDER BY rep, cod, num"),
+                   {}, QStringLiteral("สรุปยอดส่งรวมสะสม"));
+}
+
 int takeBack(Database& book, int cut) {
     cut::Session session(book);
     const QString customer =
@@ -110,22 +115,7 @@ int takeBack(Database& book, int cut) {
                       .arg(taken),
                   QVariantList{customer, session.now()} + ofCut)
             .numRowsAffected();
-    const QString sums = QStringLiteral("sum(coalesce(h, 0)), sum(coalesce(t, 0)), "
-                                        "sum(coalesce(l, 0)), count(*)");
-    book.exec(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT name, "
-                             "coalesce(num, ''), %1 FROM sentall WHERE %2 GROUP BY name, "
-                             "coalesce(num, '') ON CONFLICT (codeins, num) DO UPDATE SET h = "
-                             "tbtotals.h + excluded.h, t = tbtotals.t + excluded.t, l = "
-                             "tbtotals.l + excluded.l, n = tbtotals.n + excluded.n")
-                  .arg(sums, taken),
-              ofCut);
-    book.exec(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT name, %1, "
-                             "count(num) FROM sentall WHERE %2 GROUP BY name ON CONFLICT (codeins) "
-                             "DO UPDATE SET h = tbkind.h + excluded.h, t = tbkind.t + excluded.t, "
-                             "l = tbkind.l + excluded.l, n = tbkind.n + excluded.n, cnum = "
-                             "tbkind.cnum + excluded.cnum")
-                  .arg(sums, taken),
-              ofCut);
+    cut::addToSums(book, QStringLiteral("name"), QStringLiteral("sentall WHERE ") + taken, ofCut);
     cut::resumeSums(book);
 
     book.exec(QStringLiteral("DELETE FROM sentall WHERE %1(name IN (%2) OR NOT %3)")

@@ -40,6 +40,8 @@ int cutOfChoice(Database& book, int choiceIndex);
 SentListing logOf(Database& book, int cut);
 // The latest cut (k) titled "สรุปยอดส่งล่าสุด".
 SentListing latestCutLog(Database& book);
+// Every cut's sent amounts, cut after cut by report group, titled "สรุปยอดส่งรวมสะสม".
+SentListing cumulativeLog(Database& book);
 
 // Takes a cut back: its sent amounts become lines of their kinds again under "คืนค่า-i" and
 // leave the log; cut 0 takes every logged row back under "คืนค่าทั้งหมด" and empties the log.

@@ -6,14 +6,15 @@
 
 namespace keptpairs {
 
-QVector<Line> read(Database& db, Pair pair) {
+QVector<Line> read(Database& db, Pair pair, Source source) {
     const bool three = pair == Pair::topTod3;
+    const QString table = source == Source::kept ? QStringLiteral("cut") : QStringLiteral("sent");
     const QString sql =
         QStringLiteral("SELECT num, sum(a), sum(b) FROM (SELECT num, h AS a, 0 AS b FROM %1 "
                        "UNION ALL SELECT num, 0 AS a, %2 AS b FROM %3) k GROUP BY num ORDER BY num")
-            .arg(three ? QStringLiteral("h3cut") : QStringLiteral("h2cut"),
+            .arg((three ? QStringLiteral("h3") : QStringLiteral("h2")) + table,
                  three ? QStringLiteral("t") : QStringLiteral("l"),
-                 three ? QStringLiteral("t3cut") : QStringLiteral("l2cut"));
+                 (three ? QStringLiteral("t3") : QStringLiteral("l2")) + table);
     QVector<Line> lines;
     QSqlQuery query = db.exec(sql);
     while (query.next())

@@ -1,37 +1,53 @@
 #include "entry/recorder.h"
 
-#include "common/betbatch.h"
 #include "store/database.h"
 #include "store/dialect.h"
 
 #include <QSqlQuery>
 
 namespace {
-// The records' rows of table; the rows get their ids in the order of the records.
-void insertRecords(Database& db, const QString& table, const BetRecords& records,
-                   const QString& customer, const QString& now) {
-    QVector<BetRow> rows;
-    rows.reserve(records.size());
-    for (const BetRecord& record : records) {
-        rows.push_back(betRow(record.number, record.kind, record.stake, customer));
+// Rows per statement: a statement of a few hundred rows costs more per row to prepare and bind
+// than a few of this size.
+constexpr int kRowsPerInsert = 32;
+
+// The records' rows of table, a few statements for a line of many. The rows get their ids in
+// the order of the records.
+void insertRecords(QVector<Database::Statement>& statements, const QString& table,
+                   const BetRecords& records, const QString& customer, const QString& now) {
+    for (int first = 0; first < records.size(); first += kRowsPerInsert) {
+        QStringList rows;
+        QVariantList binds;
+        for (const BetRecord& record : records.mid(first, kRowsPerInsert)) {
+            const QString column = stakeColumn(record.kind);
+            rows << QStringLiteral("(?,?,?,?,?,?,?)");
+            binds << record.number << (column == QLatin1String("h") ? record.stake : 0.0)
+                  << (column == QLatin1String("t") ? record.stake : 0.0)
+                  << (column == QLatin1String("l") ? record.stake : 0.0) << customer
+                  << kindCode(record.kind) << now;
+        }
+        statements.push_back({QStringLiteral("INSERT INTO %1 (num,h,t,l,cus,codeins,tim) VALUES %2")
+                                  .arg(table, rows.join(QLatin1Char(','))),
+                              binds});
     }
-    insertBetRows(db, table, rows, now);
 }
 
-void logLine(Database& db, qint64 rows) {
-    db.exec(QStringLiteral("INSERT INTO tblog (s) VALUES (?)"), {QString::number(rows)});
+// The rows of both tables, and the line's tblog row when logged, in one transaction.
+void recordRows(Database& db, const BetRecords& records, const QString& customer, bool logged) {
+    const QString now = dialect::nowText();
+    QVector<Database::Statement> statements;
+    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")})
+        insertRecords(statements, table, records, customer, now);
+    if (logged)
+        statements.push_back({QStringLiteral("INSERT INTO tblog (s) VALUES (?)"),
+                              {QString::number(records.size())}});
+    db.execTogether(statements);
 }
 } // namespace
 
 int Recorder::recordLine(const BetRecords& records, const QString& customer) {
     if (records.isEmpty())
         return 0;
-    const QString now = dialect::nowText();
-    Transaction transaction(db_);
-    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")})
-        insertRecords(db_, table, records, customer, now);
-    logLine(db_, records.size());
-    transaction.commit();
+    recordRows(db_, records, customer, true);
     return records.size();
 }
 
@@ -78,14 +94,10 @@ GridQuery gridQuery(GridMode mode, qint64 lastId, int rows) {
 }
 
 void recordRun(Database& db, Kind kind, double stake, const QString& customer) {
-    const QString now = dialect::nowText();
     BetRecords records;
     for (int n = 0; n < 100; ++n)
         records.push_back({QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), kind, stake});
-    Transaction transaction(db);
-    for (const QString& table : {QStringLiteral("tball"), QStringLiteral("tballcus")})
-        insertRecords(db, table, records, customer, now);
-    transaction.commit();
+    recordRows(db, records, customer, false);
 }
 
 int loadSampleRows(Database& db) {

@@ -21,8 +21,10 @@ void emptyWithin(Database& book, const Scope& scope) {
         tables << cut::keptTable(kind);
     for (Kind kind : listingOrder())
         tables << cut::sentTable(kind);
+    // A station's batch cut off before the new draw names ids of lines that are gone: kept,
+    // the next transfer would take the new draw's lines as sent.
     tables << QStringLiteral("tballsent") << QStringLiteral("sentall")
-           << QStringLiteral("sentall2") << QStringLiteral("cutlog");
+           << QStringLiteral("sentall2") << QStringLiteral("cutlog") << QStringLiteral("refsend");
     if (scope.stationTotals)
         tables << QStringLiteral("ref");
     for (const QString& table : tables)

@@ -80,11 +80,35 @@ public:
         return programsExist;
     }
     bool openNetworkPanel() override { return asked(QStringLiteral("network panel")); }
-    bool setFixedAddress(const QString& a) override { return asked(QStringLiteral("fixed ") + a); }
-    bool setAutomaticAddress() override { return asked(QStringLiteral("automatic address")); }
-    bool setComputerName(const QString& n) override { return asked(QStringLiteral("name ") + n); }
-    bool restartComputer() override { return asked(QStringLiteral("restart")); }
+    Change setFixedAddress(const QString& a) override {
+        return change(QStringLiteral("fixed ") + a);
+    }
+    Change setAutomaticAddress() override { return change(QStringLiteral("automatic address")); }
+    Change setComputerName(const QString& n) override { return change(QStringLiteral("name ") + n); }
+    Change restartComputer() override { return change(QStringLiteral("restart")); }
     bool applyThaiFontSettings() override { return asked(QStringLiteral("thai font")); }
+
+    // The shop's server of this computer, as the fake keeps it.
+    bool shopServerRunning = false;
+    int shopServerPort = 5432;
+    QString shopServerPassword;
+    Change openShopServer(const QString& password) override {
+        Change result = change(QStringLiteral("open shop server"));
+        if (result.ok() && shopServerRunning)
+            result.status = Change::already;
+        else if (result.ok()) {
+            shopServerRunning = true;
+            shopServerPassword = password;
+        }
+        result.port = shopServerPort;
+        return result;
+    }
+    Change closeShopServer() override {
+        Change result = change(QStringLiteral("close shop server"));
+        if (result.ok())
+            shopServerRunning = false;
+        return result;
+    }
     void beep() override { ++beeps; }
     void playSound(const QString& wavFile) override { sounds << wavFile; }
     QString defaultPrinter() override { return printer; }
@@ -95,5 +119,12 @@ private:
     bool asked(const QString& what) {
         settings << what;
         return settingsSupported;
+    }
+    // Unsupported settings: the desktop lacks the tool.
+    Change change(const QString& what) {
+        Change result;
+        result.status = asked(what) ? Change::done : Change::noTool;
+        result.detail = result.ok() ? QString() : QStringLiteral("nmcli");
+        return result;
     }
 };

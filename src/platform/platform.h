@@ -44,13 +44,39 @@ public:
     // The shared folders of another computer of the network, by its name.
     virtual bool openComputerShares(const QString& computer) = 0;
 
-    // Settings of the computer; each returns false when this computer cannot do it.
+    // What became of a change of the computer's settings; nothing changed unless done.
+    struct Change {
+        enum Status {
+            done,
+            already, // it was so before (the shop's server running)
+            noTool,  // the desktop lacks the program that does it (detail names it)
+            noRight, // the user may not change it
+            failed   // the tool refused (detail says why)
+        };
+        Status status = failed;
+        QString detail;
+        int port = 0; // the shop's server: the port it listens on
+        bool ok() const { return status == done; }
+    };
+    // The Thai words of a change that was not done.
+    static QString refusalText(const Change& change);
+
+    // Settings of the computer; a bool returns false when this computer cannot do it.
     virtual bool openNetworkPanel() = 0;
-    virtual bool setFixedAddress(const QString& address) = 0;
-    virtual bool setAutomaticAddress() = 0;
-    virtual bool setComputerName(const QString& name) = 0;
-    virtual bool restartComputer() = 0;
+    // Every connected network card, by its connection: a fixed address (mask 255.255.255.0),
+    // or one given by the network. A card that refuses is left as it was.
+    virtual Change setFixedAddress(const QString& address) = 0;
+    virtual Change setAutomaticAddress() = 0;
+    virtual Change setComputerName(const QString& name) = 0;
+    virtual Change restartComputer() = 0;
     virtual bool applyThaiFontSettings() = 0;
+
+    // The shop's book server on this computer: a server of the system's database service that
+    // listens on the network and starts with the computer, the user tabulox with the password
+    // and the database tabulox made when missing; already when it runs. Closing stops it and
+    // keeps it from starting.
+    virtual Change openShopServer(const QString& password) = 0;
+    virtual Change closeShopServer() = 0;
 
     virtual void beep() = 0;
     virtual void playSound(const QString& wavFile) = 0;

@@ -238,6 +238,25 @@ Listing everybody(Database& db, Source source, int group) {
     return listing;
 }
 
+namespace {
+QVector<Entered> enteredLines(Database& db, const QString& sql, const QVariantList& binds) {
+    QVector<Entered> lines;
+    QSqlQuery query = db.exec(sql, binds);
+    while (query.next()) {
+        Entered line;
+        line.id = query.value(0).toString();
+        line.num = query.value(1).toString();
+        line.h = query.value(2).toDouble();
+        line.t = query.value(3).toDouble();
+        line.l = query.value(4).toDouble();
+        line.cus = query.value(5).toString();
+        line.tim = timeText(query.value(6));
+        lines.push_back(line);
+    }
+    return lines;
+}
+} // namespace
+
 QString entryOrderHeading(int kind, const QString& name) {
     static const char* const kLabels[] = {"เลข3ตัวบน",  "เลข3ตัวโต๊ด", "เลข3ตัวล่าง", "เลข2ตัวบน",
                                           "เลข2ตัวล่าง", "เลขคู่โต๊ด",   "เลขวิ่งบน",   "เลขวิ่งล่าง",
@@ -263,18 +282,19 @@ QVector<Entered> entryOrder(Database& db, const QString& name, int kind) {
         sql += QStringLiteral(" AND codeins = ?");
         binds << kindCode(kindOfChoice(kind));
     }
-    QSqlQuery query = db.exec(sql + QStringLiteral(" ORDER BY id"), binds);
-    while (query.next()) {
-        Entered line;
-        line.id = query.value(0).toString();
-        line.num = query.value(1).toString();
-        line.h = query.value(2).toDouble();
-        line.t = query.value(3).toDouble();
-        line.l = query.value(4).toDouble();
-        line.cus = query.value(5).toString();
-        line.tim = timeText(query.value(6));
-        lines.push_back(line);
-    }
+    return enteredLines(db, sql + QStringLiteral(" ORDER BY id"), binds);
+}
+
+QVector<Entered> bookOrder(Database& own) {
+    return enteredLines(own, QStringLiteral("SELECT id, num, h, t, l, cus, tim FROM tball ORDER BY id"),
+                        {});
+}
+
+QVector<Entered> sentOrder(Database& own) {
+    QVector<Entered> lines = enteredLines(
+        own, QStringLiteral("SELECT NULL, num, h, t, l, cus, \"time\" FROM tballsent"), {});
+    for (int i = 0; i < lines.size(); ++i)
+        lines[i].id = QString::number(i + 1);
     return lines;
 }
 

@@ -68,5 +68,9 @@ struct Entered {
 QString entryOrderHeading(int kind, const QString& name);
 // The customer's lines of the kind in entry order; none for a name that is no customer.
 QVector<Entered> entryOrder(Database& db, const QString& name, int kind);
+// Every line of the book in entry order ("สรุปยอดลำดับการป้อน"), and every row a station has
+// sent to the server ("สรุปยอดข้อมูลทั้งหมดที่ส่งไปServer"), numbered as they were sent.
+QVector<Entered> bookOrder(Database& own);
+QVector<Entered> sentOrder(Database& own);
 
 } // namespace customerviews

@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "common/settings.h"
+#include "network/stationsetup.h"
 #include "store/database.h"
 #include "store/schema.h"
 
@@ -23,12 +24,8 @@ QString correctServerPath(Database& own, const QString& programFolder) {
     return tran;
 }
 
-bool isServerName(const QString& computerName) {
-    return computerName == QLatin1String("server") || computerName == QLatin1String("SERVER");
-}
-
 void applyServerName(Database& own, const QString& computerName, const QString& programFolder) {
-    if (!isServerName(computerName))
+    if (!stationsetup::isServerName(computerName))
         return;
     SettingsRecord settings(own);
     try {

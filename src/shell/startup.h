@@ -21,7 +21,6 @@ QString correctServerPath(Database& own, const QString& programFolder);
 
 // The computer named server is always the server: its own folder, mode "0". Errors ignored.
 void applyServerName(Database& own, const QString& computerName, const QString& programFolder);
-bool isServerName(const QString& computerName);
 
 // back22 (station row ceiling) of 0 or unreadable becomes 50.
 int stationCeiling(Database& own);

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "store/dialect.h"
 #include "store/dialect_engines.h"
+#include "store/pglink.h"
 
 #include <QAtomicInt>
 #include <QDateTime>
@@ -24,6 +25,14 @@ void removeConnection(const QString& name) {
             db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+// The connection went while the server was asked to keep the work: never said not to be kept.
+QString uncertainCommitText(const QString& detail) {
+    return QStringLiteral("การเชื่อมต่อกับเครื่องแม่ข่ายขาดหายขณะยืนยันการบันทึก "
+                          "ข้อมูลนี้อาจบันทึกแล้วหรือยังไม่ได้บันทึก "
+                          "กรุณาตรวจสอบในตารางข้อมูลก่อนป้อนซ้ำ (") +
+           detail + QLatin1Char(')');
 }
 
 StoreError withAddress(const StoreError& error, const QString& address) {
@@ -137,11 +146,7 @@ void Database::connectServer() {
 std::unique_ptr<Database> Database::openPostgres(const QString& address, bool readOnly) {
     pgdialect::parseAddress(address);
     const QString name = newConnectionName();
-    if (!QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name).isValid()) {
-        QSqlDatabase::removeDatabase(name);
-        throw StoreError(QStringLiteral("โปรแกรมไม่มีตัวเชื่อมต่อ PostgreSQL (แพ็กเกจ libqt6sql6-psql)"),
-                         StoreError::cannotOpen);
-    }
+    QSqlDatabase::addDatabase(pglink::newDriver(), name);
     std::unique_ptr<Database> result(new Database(address, Engine::postgres, name));
     result->readOnly_ = readOnly;
     result->connectServer();
@@ -238,11 +243,15 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& binds) {
     reconnectIfLost();
     QSqlQuery query(handle());
     if (engine_ == Engine::postgres) {
-        // The driver sends a bound statement as PREPARE, EXECUTE and DEALLOCATE, each a round
-        // trip to the server; the values quoted in one statement make it one. The whole
-        // result comes at once, so a caller may run other statements while reading it.
-        const QString statement = pgdialect::inlined(sql, binds);
-        if (!query.exec(statement))
+        // One round trip, the values apart from the statement. The whole result comes at once,
+        // so a caller may run other statements while reading it.
+        const bool done = binds.isEmpty() ? query.exec(sql) : [&] {
+            query.prepare(sql);
+            for (const QVariant& value : binds)
+                query.addBindValue(value);
+            return query.exec();
+        }();
+        if (!done)
             fail(query.lastError());
         return query;
     }
@@ -254,6 +263,31 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& binds) {
     if (!query.exec())
         fail(query.lastError());
     return query;
+}
+
+void Database::execTogether(const QVector<Statement>& statements) {
+    if (engine_ != Engine::postgres || inTransaction()) {
+        std::unique_ptr<Transaction> transaction;
+        if (!inTransaction())
+            transaction = std::make_unique<Transaction>(*this);
+        for (const Statement& statement : statements)
+            exec(statement.sql, statement.binds);
+        if (transaction)
+            transaction->commit();
+        return;
+    }
+    reconnectIfLost();
+    QVector<pglink::Statement> batch;
+    for (const Statement& statement : statements)
+        batch.push_back({statement.sql, statement.binds});
+    const pglink::PipelineError outcome = pglink::runTogether(handle(), batch);
+    if (!outcome.error.isValid())
+        return;
+    if (outcome.unknown) {
+        lost_ = true;
+        throw StoreError(uncertainCommitText(outcome.error.databaseText()), StoreError::serverGone);
+    }
+    fail(outcome.error);
 }
 
 void Database::insertRows(const QString& table, const QStringList& columns,
@@ -369,11 +403,7 @@ void Transaction::commit() {
         rollback();
         // The server may have kept the work before the connection went: never say it did not.
         if (error.kind() == StoreError::serverGone)
-            throw StoreError(QStringLiteral("การเชื่อมต่อกับเครื่องแม่ข่ายขาดหายขณะยืนยันการบันทึก "
-                                            "ข้อมูลนี้อาจบันทึกแล้วหรือยังไม่ได้บันทึก "
-                                            "กรุณาตรวจสอบในตารางข้อมูลก่อนป้อนซ้ำ (") +
-                                 error.message() + QLatin1Char(')'),
-                             StoreError::serverGone);
+            throw StoreError(uncertainCommitText(error.message()), StoreError::serverGone);
         throw;
     }
     --db_.transactions_;

@@ -87,6 +87,13 @@ public:
     QSqlDatabase handle() const;
 
     QSqlQuery exec(const QString& sql, const QVariantList& binds = {});
+    // Statements that belong together, done whole or not at all: on a server in one round trip
+    // (inside an open transaction they are part of it). Throws StoreError.
+    struct Statement {
+        QString sql;
+        QVariantList binds;
+    };
+    void execTogether(const QVector<Statement>& statements);
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& binds = {});
     // Inserts rows of values into the columns of a table, followed by the clause `then` (an

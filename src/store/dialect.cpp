@@ -158,6 +158,12 @@ void holdBets(Database& db) {
     }
 }
 
+void holdSending(Database& db) {
+    if (onServer(db))
+        db.exec(
+            QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(current_schema() || '.send'))"));
+}
+
 QString beginWrite(Engine engine) {
     return onServer(engine) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
 }

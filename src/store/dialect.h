@@ -50,6 +50,10 @@ QStringList splitStatements(Engine engine, const QString& script);
 // sums do, so that a line's scratch rows are never mixed with another computer's line.
 void holdBets(Database& db);
 
+// Inside a transaction: the server's turn to take a station's batch, held until the
+// transaction ends; another batch waits for it (an SQLite book's write lock already is it).
+void holdSending(Database& db);
+
 // The statement that opens a transaction which writes from its start: on an SQLite book it
 // takes the write lock at once, so a second writer waits its busy time and is refused.
 QString beginWrite(Engine engine);

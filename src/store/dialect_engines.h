@@ -41,8 +41,14 @@ Address parseAddress(const QString& location);
 QString shownAddress(const QString& location);
 // libpq keywords of a connection of this program (session settings included).
 QString connectOptions(const Address& address, bool readOnly, bool withTimeZone);
-// The statement with each ? outside quotes replaced by the value as a quoted literal.
-QString inlined(const QString& sql, const QVariantList& binds);
+// The statement with each ? outside quotes numbered $1, $2 ... for its values; throws
+// StoreError where a ? could hide from the scan (a comment, a dollar quote, an escape string)
+// or when the count of values differs.
+QString numbered(const QString& sql, int values);
+// A value as the text the server reads for a parameter of no given type, which takes the type
+// of the column or expression it meets; null for a null value. Throws StoreError for a text the
+// server cannot take (NUL).
+QByteArray parameterText(const QVariant& value);
 void prepareConnection(Database& db);
 bool objectExists(Database& db, const char* type, const QString& name);
 QStringList columnNames(Database& db, const QString& table);

@@ -13,16 +13,6 @@
 
 namespace {
 
-QString quotedText(QString text) {
-    // An escape string reads the same whatever the session's settings: a backslash and a
-    // quote are both doubled, so nothing of the text can end the literal.
-    if (text.contains(QChar(0)))
-        throw StoreError(QStringLiteral("ข้อความมีอักขระที่บันทึกไม่ได้ (NUL)"));
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    text.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QStringLiteral("E'") + text + QLatin1Char('\'');
-}
-
 // Null as the SQLite driver takes it: a null text or bytes, an invalid date or time.
 bool isNullValue(const QVariant& value) {
     if (value.isNull())
@@ -40,37 +30,6 @@ bool isNullValue(const QVariant& value) {
         return !value.toTime().isValid();
     default:
         return false;
-    }
-}
-
-// A bound value as the literal the server reads in its place: always quoted, so it takes the
-// type of the column or expression it meets, as a parameter of a prepared statement would.
-QString literal(const QVariant& value) {
-    if (isNullValue(value))
-        return QStringLiteral("NULL");
-    switch (value.metaType().id()) {
-    case QMetaType::Bool:
-        // As SQLite keeps it.
-        return value.toBool() ? QStringLiteral("'1'") : QStringLiteral("'0'");
-    case QMetaType::Double:
-    case QMetaType::Float: {
-        const double number = value.toDouble();
-        if (std::isnan(number))
-            return QStringLiteral("'NaN'");
-        if (std::isinf(number))
-            return number > 0 ? QStringLiteral("'Infinity'") : QStringLiteral("'-Infinity'");
-        return quotedText(QString::number(number, 'g', QLocale::FloatingPointShortest));
-    }
-    case QMetaType::QDateTime:
-        return quotedText(value.toDateTime().toString(Qt::ISODateWithMs));
-    case QMetaType::QDate:
-        return quotedText(value.toDate().toString(Qt::ISODate));
-    case QMetaType::QTime:
-        return quotedText(value.toTime().toString(Qt::ISODateWithMs));
-    case QMetaType::QByteArray:
-        return quotedText(QStringLiteral("\\x") + QString::fromLatin1(value.toByteArray().toHex()));
-    default:
-        return quotedText(value.toString());
     }
 }
 
@@ -192,11 +151,9 @@ QString connectOptions(const Address& address, bool readOnly, bool withTimeZone)
     return parameters.join(QLatin1Char(' '));
 }
 
-QString inlined(const QString& sql, const QVariantList& binds) {
-    if (binds.isEmpty())
-        return sql;
+QString numbered(const QString& sql, int values) {
     QString result;
-    result.reserve(sql.size() + 16 * binds.size());
+    result.reserve(sql.size() + 2 * values);
     int next = 0;
     QChar quote;
     for (int i = 0; i < sql.size(); ++i) {
@@ -212,21 +169,62 @@ QString inlined(const QString& sql, const QVariantList& binds) {
                     sql.at(i + 1) == QLatin1Char('\'') &&
                     (i == 0 ||
                      !(sql.at(i - 1).isLetterOrNumber() || sql.at(i - 1) == QLatin1Char('_'))))) {
-            // Where a ? could hide from this scan, values are never placed.
+            // Where a ? could hide from this scan, no value is placed.
             throw StoreError(QStringLiteral("a statement with values holds a comment, a dollar "
                                             "quote or an escape string: ") +
                              sql);
         } else if (c == QLatin1Char('?')) {
-            if (next >= binds.size())
+            if (next >= values)
                 throw StoreError(QStringLiteral("too few bound values: ") + sql);
-            result += literal(binds.at(next++));
+            result += QLatin1Char('$') + QString::number(++next);
             continue;
         }
         result += c;
     }
-    if (next != binds.size())
+    if (next != values)
         throw StoreError(QStringLiteral("too many bound values: ") + sql);
     return result;
+}
+
+QByteArray parameterText(const QVariant& value) {
+    if (isNullValue(value))
+        return QByteArray();
+    QString text;
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+        // As SQLite keeps it.
+        return value.toBool() ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (std::isnan(number))
+            return QByteArrayLiteral("NaN");
+        if (std::isinf(number))
+            return number > 0 ? QByteArrayLiteral("Infinity") : QByteArrayLiteral("-Infinity");
+        return QString::number(number, 'g', QLocale::FloatingPointShortest).toLatin1();
+    }
+    case QMetaType::QDateTime:
+        text = value.toDateTime().toString(Qt::ISODateWithMs);
+        break;
+    case QMetaType::QDate:
+        text = value.toDate().toString(Qt::ISODate);
+        break;
+    case QMetaType::QTime:
+        text = value.toTime().toString(Qt::ISODateWithMs);
+        break;
+    case QMetaType::QByteArray:
+        return QByteArrayLiteral("\\x") + value.toByteArray().toHex();
+    default:
+        text = value.toString();
+        break;
+    }
+    if (text.contains(QChar(0)))
+        throw StoreError(QStringLiteral("ข้อความมีอักขระที่บันทึกไม่ได้ (NUL)"));
+    QByteArray bytes = text.toUtf8();
+    // Never a null pointer for a value that is there.
+    if (bytes.isNull())
+        bytes = QByteArray("", 0);
+    return bytes;
 }
 
 void prepareConnection(Database&) {

@@ -94,16 +94,61 @@ QString serverDatabasePath(const QString& serverPath) {
     return withSlash(serverPath) + QStringLiteral("db/tabulox.mde");
 }
 
+namespace {
+// "\\NAME" or "\\NAME:PORT": a computer of the network rather than a folder.
+bool computerOf(const QString& serverPath, QString* name, int* port) {
+    const QString path = serverPath.trimmed();
+    if (!path.startsWith(QLatin1String("\\\\")))
+        return false;
+    QString rest = path.mid(2);
+    while (rest.endsWith(QLatin1Char('\\')) || rest.endsWith(QLatin1Char('/')))
+        rest.chop(1);
+    const QString host = rest.section(QLatin1Char(':'), 0, 0);
+    const QString portText = rest.section(QLatin1Char(':'), 1);
+    if (host.isEmpty())
+        return false;
+    for (const QChar c : host) {
+        if (!(c.isLetterOrNumber() || c == QLatin1Char('.') || c == QLatin1Char('-') ||
+              c == QLatin1Char('_')))
+            return false;
+    }
+    bool number = true;
+    const int given = portText.isEmpty() ? -1 : portText.toInt(&number);
+    if (!number || (!portText.isEmpty() && (given <= 0 || given > 65535)))
+        return false;
+    *name = host;
+    *port = given;
+    return true;
+}
+} // namespace
+
+QString shopAddress(const QString& computer, int port) {
+    return QStringLiteral("postgresql://tabulox@") + computer +
+           (port > 0 ? QLatin1Char(':') + QString::number(port) : QString()) +
+           QStringLiteral("/tabulox");
+}
+
 QString sharedLocation(const QString& serverPath) {
     if (Database::isServerAddress(serverPath))
         return serverPath.trimmed();
+    QString computer;
+    int port = -1;
+    if (computerOf(serverPath, &computer, &port))
+        return shopAddress(computer, port);
     return serverDatabasePath(serverPath);
+}
+
+QString serverName(const QString& serverPath) {
+    if (Database::isServerAddress(serverPath))
+        return QUrl(serverPath.trimmed()).host();
+    return serverPath.mid(2, 20);
 }
 
 Shared resolveShared(const QString& serverPath, const QString& ownPath) {
     // A server's book is reached when it is used; a missing one is said then.
-    if (Database::isServerAddress(serverPath))
-        return {serverPath.trimmed(), true};
+    const QString shared = sharedLocation(serverPath);
+    if (Database::isServerAddress(shared))
+        return {shared, true};
     const QString server = serverDatabasePath(serverPath);
     if (!serverPath.trimmed().isEmpty() && QFileInfo(server).isFile())
         return {server, true};

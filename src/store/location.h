@@ -33,8 +33,14 @@ QString ownDatabasePath(const QString& programFolder);
 // The server's database under a server path ("/srv/tabulox/", "\\SERVER").
 QString serverDatabasePath(const QString& serverPath);
 
-// The shared book a server path names: a server address as it is, else the server's file.
+// The shared book a server path names: a server address as it is; "\\NAME" (or "\\NAME:PORT",
+// as a station's set-up writes it) the shop's book on the computer NAME, its password from
+// ~/.pgpass; else the server's file under the folder.
 QString sharedLocation(const QString& serverPath);
+// The address of the shop's book on a computer, by its name or network address.
+QString shopAddress(const QString& computer, int port = -1);
+// The computer a server path names, as messages name the server.
+QString serverName(const QString& serverPath);
 
 struct Shared {
     QString path;     // the database every shared window works on

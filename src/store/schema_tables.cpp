@@ -197,6 +197,16 @@ QVector<ObjectDef> tableDefs(Engine e) {
     defs << table(QStringLiteral("2hh"), {{num, text(e)}});
     defs << textTable(e, QStringLiteral("ref"),
                       {QStringLiteral("ref1"), QStringLiteral("comname"), QStringLiteral("total")});
+    // A station's batch on its way to the server (its token and the last rows it holds), and
+    // on the server every batch it has taken, so a batch sent again is never written twice.
+    defs << table(QStringLiteral("refsend"), {{QStringLiteral("ref1"), text(e)},
+                                              {QStringLiteral("lastid"), whole(e)},
+                                              {QStringLiteral("lastcus"), whole(e)},
+                                              {QStringLiteral("total"), whole(e)}});
+    defs << ObjectDef{QStringLiteral("refdone"),
+                      QStringLiteral("CREATE TABLE refdone (ref1 %1 NOT NULL, comname %1 NOT NULL, "
+                                     "total %2, \"time\" %3, PRIMARY KEY (ref1, comname))")
+                          .arg(text(e), whole(e), stamp(e))};
 
     // Kept and sent tables, one per kind.
     for (Kind kind : kListing) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QQueue>
+#include <QTimer>
 
 #include <functional>
 
@@ -46,6 +47,15 @@ void Dialogs::info(QWidget* parent, const QString& text, const QString& title) {
     if (state().testMode)
         return record(QStringLiteral("info"), title, text);
     QMessageBox::information(parent, titleOr(title), text);
+}
+
+void Dialogs::passingInfo(QWidget* parent, const QString& text, const QString& title,
+                          int seconds) {
+    if (state().testMode)
+        return record(QStringLiteral("info"), title, text);
+    QMessageBox box(QMessageBox::Information, titleOr(title), text, QMessageBox::Ok, parent);
+    QTimer::singleShot(seconds * 1000, &box, &QMessageBox::accept);
+    box.exec();
 }
 
 void Dialogs::warning(QWidget* parent, const QString& text, const QString& title) {

@@ -19,6 +19,9 @@ public:
     };
 
     static void info(QWidget* parent, const QString& text, const QString& title = QString());
+    // An information box that closes itself after the seconds unless closed before.
+    static void passingInfo(QWidget* parent, const QString& text, const QString& title,
+                            int seconds);
     static void warning(QWidget* parent, const QString& text, const QString& title = QString());
     // Yes/No; true for Yes.
     static bool question(QWidget* parent, const QString& text, const QString& title = QString());

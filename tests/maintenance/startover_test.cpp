@@ -37,6 +37,8 @@ void fillDraw(Database& db) {
     db.exec("UPDATE checkdata SET h3 = '000123', l2 = '45', ckdate = '2024-06-16'");
     db.exec("INSERT INTO ref (ref1, comname, total) VALUES ('1', 'st1', '500')");
     db.exec("INSERT INTO tballsent (num, h, cus, codeins) VALUES ('555', 5, 'ข', 'h3')");
+    // A station's transfer cut off in the middle.
+    db.exec("INSERT INTO refsend (ref1, lastid, lastcus, total) VALUES ('t1', 3, 3, 3)");
     db.exec("INSERT INTO cutlog (num, h, codeins, nn) VALUES ('123', 7, 'h3', '1')");
     db.exec("UPDATE cutlogc SET h3 = '4', l1 = '2'");
     db.exec("UPDATE backc SET back = '57', back2 = '300', back4 = '1', back3 = '200'");
@@ -82,7 +84,7 @@ void StartOverTest::emptiesTheBookForTheNextDraw() {
 
     startover::emptyBook(db);
     for (const char* table : {"tball", "tballcus", "tbtotals", "tbkind", "tballsent", "sentall",
-                              "sentall2", "cutlog", "ref", "h3cut", "l1cut", "h3sent", "h5sent"})
+                              "sentall2", "cutlog", "ref", "refsend", "h3cut", "l1cut", "h3sent", "h5sent"})
         QVERIFY2(books::sortedRows(db, table).isEmpty(), table);
     QCOMPARE(rowsOf(db, "SELECT id, s FROM tblog"), QStringList{"1|0"});
     QCOMPARE(rowsOf(db, "SELECT name FROM cus ORDER BY name"), (QStringList{"ข", "นายก"}));

@@ -25,15 +25,6 @@
 namespace cb = customerbook;
 
 namespace {
-QStringList said(const QString& kind) {
-    QStringList texts;
-    for (const Dialogs::Asked& asked : Dialogs::asked()) {
-        if (asked.kind == kind)
-            texts << asked.text;
-    }
-    return texts;
-}
-
 // Captions of the grid's shown columns, left to right.
 QStringList captions(DataGrid* grid) {
     QStringList result;
@@ -151,7 +142,7 @@ void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
     for (int i = 0; i < 9; ++i)
         Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn1")->click();
-    QCOMPARE(said("input"),
+    QCOMPARE(testing::said("input"),
              (QStringList{"ป้อนชื่อลูกค้า", "ป้อนเปอร์เซ็น3ตัวบน", "ป้อนเปอร์เซ็น3ตัวโต๊ด", "ป้อนเปอร์เซ็น3ตัวล่าง",
                           "ป้อนเปอร์เซ็น2ตัวบน", "ป้อนเปอร์เซ็น2ตัวล่าง", "ป้อนเปอร์เซ็น2ตัวโต๊ด",
                           "ป้อนเปอร์เซ็นวิ่งบน", "ป้อนเปอร์เซ็นวิ่งล่าง", "ป้อนเปอร์เซ็น4ตัว", "ป้อนเปอร์เซ็น5ตัว"}));
@@ -163,20 +154,20 @@ void CustomerWindowsTest::addingAsksThePromptsAndStoresTheAnswers() {
     Dialogs::setNextText("B");
     Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn2")->click();
-    QCOMPARE(said("warning"), QStringList{"ไม่สามารถเพิ่มชื่อได้เพราะมีชื่อนี้อยู่แล้วในระบบ"});
+    QCOMPARE(testing::said("warning"), QStringList{"ไม่สามารถเพิ่มชื่อได้เพราะมีชื่อนี้อยู่แล้วในระบบ"});
     // A percent that is no number ends the questions; a cancelled name adds nothing.
     Dialogs::clear();
     Dialogs::setNextText("C");
     Dialogs::setNextText("10");
     Dialogs::setNextText("ten");
     part<QPushButton>(window, "BitBtn1")->click();
-    QCOMPARE(said("input").size(), 3);
-    QCOMPARE(said("warning").size(), 1);
+    QCOMPARE(testing::said("input").size(), 3);
+    QCOMPARE(testing::said("warning").size(), 1);
     Dialogs::clear();
     Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn2")->click();
-    QCOMPARE(said("input").size(), 1);
-    QCOMPARE(said("warning"), QStringList{"กรุณาป้อนชื่อลูกค้า"});
+    QCOMPARE(testing::said("input").size(), 1);
+    QCOMPARE(testing::said("warning"), QStringList{"กรุณาป้อนชื่อลูกค้า"});
     QCOMPARE(rows("SELECT count(*) FROM cus"), QStringList{"3"});
 }
 
@@ -214,7 +205,7 @@ void CustomerWindowsTest::captionsFollowTheNamingMode() {
     for (int i = 0; i < 10; ++i)
         Dialogs::setNextText("", false);
     part<QPushButton>(window, "BitBtn1")->click();
-    const QStringList prompts = said("input");
+    const QStringList prompts = testing::said("input");
     QCOMPARE(prompts.size(), 11);
     QCOMPARE(prompts.at(6), QString("ป้อนเปอร์เซ็นหัว2ตัว"));
     QCOMPARE(prompts.at(9), QString("ป้อนเปอร์เซ็นหัว3ตัวโต๊ด"));
@@ -253,13 +244,13 @@ void CustomerWindowsTest::copyCountAndDeleteAll() {
     auto* copy = part<QPushButton>(window, "BitBtn3");
     QCOMPARE(copy->text(), QString("copyรายชื่อ"));
     copy->click();
-    QCOMPARE(said("warning"), QStringList{"กรุณาป้อนจำนวนเป็นตัวเลขจำนวนเต็ม 1 ถึง 10000"});
+    QCOMPARE(testing::said("warning"), QStringList{"กรุณาป้อนจำนวนเป็นตัวเลขจำนวนเต็ม 1 ถึง 10000"});
     QCOMPARE(rows("SELECT count(*) FROM cus"), QStringList{"3"});
 
     Dialogs::clear();
     edit1->setText("2");
     copy->click();
-    QCOMPARE(said("info"), QStringList{"ป้อนข้อมูลจำนวน2รายชื่อเรียบร้อย"});
+    QCOMPARE(testing::said("info"), QStringList{"ป้อนข้อมูลจำนวน2รายชื่อเรียบร้อย"});
     QCOMPARE(shownNames(grid), (QStringList{"A", "B", "A1", "A2"}));
     QCOMPARE(grid->view()->currentIndex().row(), 3);
 
@@ -267,12 +258,12 @@ void CustomerWindowsTest::copyCountAndDeleteAll() {
     Dialogs::setNextAnswer(false);
     part<QPushButton>(window, "BitBtn4")->click();
     QCOMPARE(Dialogs::asked().at(0).text, QString("คุณจะลบรายชื่อทั้งหมดหรือไม่ ?"));
-    QCOMPARE(said("info"), QStringList{"ยกเลิกการลบข้อมูล"});
+    QCOMPARE(testing::said("info"), QStringList{"ยกเลิกการลบข้อมูล"});
     QCOMPARE(rows("SELECT count(*) FROM cus"), QStringList{"5"});
     Dialogs::clear();
     Dialogs::setNextAnswer(true);
     part<QPushButton>(window, "BitBtn4")->click();
-    QCOMPARE(said("info"), QStringList{"ลบข้อมูลเรียบร้อย"});
+    QCOMPARE(testing::said("info"), QStringList{"ลบข้อมูลเรียบร้อย"});
     QCOMPARE(rows("SELECT count(*) FROM cus"), QStringList{"0"});
     QCOMPARE(grid->model()->rowCount(), 0);
 }
@@ -287,8 +278,8 @@ void CustomerWindowsTest::gridEditsAreCheckedAndClosingSetsTheCodes() {
 
     edit(grid, 0, "c2tp", "abc");
     post->click();
-    QCOMPARE(said("warning").size(), 1);
-    QVERIFY(said("warning").at(0).contains("abc"));
+    QCOMPARE(testing::said("warning").size(), 1);
+    QVERIFY(testing::said("warning").at(0).contains("abc"));
     QCOMPARE(rows("SELECT c2tp FROM cus WHERE name = 'A'"), QStringList{"20"});
     edit(grid, 0, "c2tp", "35");
     post->click();
@@ -316,7 +307,7 @@ void CustomerWindowsTest::gridEditsAreCheckedAndClosingSetsTheCodes() {
     edit(window->grid(), 1, "name", "A'9");
     window->grid()->post();
     closeWindow(window);
-    QCOMPARE(said("warning"), QStringList{"ไม่สามารถ บันทึก มีรหัส ซำ้  กรณาตรวจสอบ"});
+    QCOMPARE(testing::said("warning"), QStringList{"ไม่สามารถ บันทึก มีรหัส ซำ้  กรณาตรวจสอบ"});
     QCOMPARE(rows("SELECT id FROM cus ORDER BY id2"), (QStringList{"A'9", "B"}));
 
     // A refused edit keeps the window open.
@@ -334,14 +325,14 @@ void CustomerWindowsTest::checkReportsOddRowsAndKeepsDuplicates() {
     auto* check = part<QPushButton>(window, "BitBtn5");
     QCOMPARE(check->text(), QString("ตรวจสอบ"));
     check->click();
-    QCOMPARE(said("warning"), QStringList{"ชื่อลูกค้า B2 ผิดปกติ  กรุณาตรวจสอบ"});
+    QCOMPARE(testing::said("warning"), QStringList{"ชื่อลูกค้า B2 ผิดปกติ  กรุณาตรวจสอบ"});
     QCOMPARE(rows("SELECT id FROM cus ORDER BY id2"), (QStringList{"A", "B2", "C"}));
 
     Dialogs::clear();
     db().exec("UPDATE cus SET name = 'A' WHERE id = 'C'");
     const QStringList before = rows("SELECT * FROM cus ORDER BY id2");
     check->click();
-    QCOMPARE(said("warning"),
+    QCOMPARE(testing::said("warning"),
              (QStringList{"ชื่อลูกค้า A ผิดปกติ  กรุณาตรวจสอบ", "ไม่สามารถ บันทึก มีรหัส ซำ้  กรุณาตรวจสอบ"}));
     QCOMPARE(rows("SELECT * FROM cus ORDER BY id2"), before);
     QCOMPARE(shownNames(window->grid()), (QStringList{"A", "B2", "A"}));
@@ -367,7 +358,7 @@ void CustomerWindowsTest::rateWindowRowLabelAndSheetCopy() {
     auto* update = part<QPushButton>(window, "BitBtn1");
     QCOMPARE(update->text(), QString("ปรับปรุงข้อมูล"));
     update->click();
-    QCOMPARE(said("info"), QStringList{"ปรับปรุงข้อมูลเรียบร้อย"});
+    QCOMPARE(testing::said("info"), QStringList{"ปรับปรุงข้อมูลเรียบร้อย"});
     QCOMPARE(rows("SELECT name, h3 FROM cus ORDER BY id2"),
              (QStringList{"A|900", "AB|500", "C|500", "Aแผ่นที่1|900", "ABแผ่นที่1|500"}));
     QCOMPARE(grid->view()->currentIndex().row(), 0);

@@ -1,3 +1,4 @@
+#include "store/database.h"
 #include "store/location.h"
 #include "support/testmain.h"
 
@@ -12,6 +13,7 @@ private slots:
     void sharedFallsBackToOwn();
     void betConnection();
     void serverAddressIsTheSharedBook();
+    void computerNamesTheShopsBook();
 };
 
 void LocationTest::serverPaths() {
@@ -24,7 +26,7 @@ void LocationTest::sharedFallsBackToOwn() {
     QTemporaryDir own;
     QTemporaryDir server;
     const QString ownPath = location::ownDatabasePath(own.path());
-    location::Shared shared = location::resolveShared("\\\\NOSUCHSERVER", ownPath);
+    location::Shared shared = location::resolveShared(server.path() + "/nothing", ownPath);
     QCOMPARE(shared.path, ownPath);
     QVERIFY(!shared.serverFound);
     QDir().mkpath(server.path() + "/db");
@@ -57,6 +59,23 @@ void LocationTest::serverAddressIsTheSharedBook() {
                  lanAuto ? address : QString("own"));
     }
     QCOMPARE(location::shownLocation(address), QString("postgresql://shop@10.0.0.5:5432/tabulox"));
+    QCOMPARE(location::serverName(address), QString("10.0.0.5"));
+}
+
+// A station's server path names a computer; the shop's book there is its shared book.
+void LocationTest::computerNamesTheShopsBook() {
+    for (const char* path : {"\\\\SERVER", "\\\\SERVER\\", " \\\\SERVER "}) {
+        const location::Shared shared = location::resolveShared(path, "own");
+        QCOMPARE(shared.path, QString("postgresql://tabulox@SERVER/tabulox"));
+        QVERIFY(shared.serverFound);
+    }
+    QCOMPARE(location::sharedLocation("\\\\192.168.1.10:5433"),
+             QString("postgresql://tabulox@192.168.1.10:5433/tabulox"));
+    QCOMPARE(location::serverName("\\\\192.168.1.10"), QString("192.168.1.10"));
+    QCOMPARE(location::serverName("\\\\SERVER"), QString("SERVER"));
+    // A share's folder, a port that is none and a name with a quote stay folders.
+    for (const char* path : {"\\\\SERVER\\db", "\\\\SERVER:x", "\\\\a'b", "\\\\"})
+        QVERIFY2(!Database::isServerAddress(location::sharedLocation(path)), path);
 }
 
 TABULOX_TEST(LocationTest)

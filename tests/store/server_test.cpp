@@ -70,19 +70,23 @@ void ServerTest::addresses() {
 }
 
 void ServerTest::valuesGoInAsTheyAre() {
-    QCOMPARE(
-        pgdialect::inlined("SELECT '?', \"a?\" FROM t WHERE a = ? AND b = ? AND c = ?",
-                           {QString("it's \\ ?"), QVariant(), QString()}),
-        QString("SELECT '?', \"a?\" FROM t WHERE a = E'it''s \\\\ ?' AND b = NULL AND c = NULL"));
-    QCOMPARE(pgdialect::inlined("VALUES (?, ?, ?, ?)", {12.5, 0.1, qlonglong(7), true}),
-             QString("VALUES (E'12.5', E'0.1', E'7', '1')"));
+    QCOMPARE(pgdialect::numbered("SELECT '?', \"a?\" FROM t WHERE a = ? AND b = ? AND c = ?", 3),
+             QString("SELECT '?', \"a?\" FROM t WHERE a = $1 AND b = $2 AND c = $3"));
+    QCOMPARE(pgdialect::parameterText(QString("it's \\ ?")), QByteArray("it's \\ ?"));
+    QVERIFY(pgdialect::parameterText(QVariant()).isNull());
+    QVERIFY(pgdialect::parameterText(QString()).isNull());
+    QVERIFY(!pgdialect::parameterText(QString("")).isNull());
+    QCOMPARE(pgdialect::parameterText(12.5), QByteArray("12.5"));
+    QCOMPARE(pgdialect::parameterText(0.1), QByteArray("0.1"));
+    QCOMPARE(pgdialect::parameterText(qlonglong(7)), QByteArray("7"));
+    QCOMPARE(pgdialect::parameterText(true), QByteArray("1"));
     // Where a ? could hide from the scan, no value is placed.
     for (const char* sql :
          {"SELECT ? -- ?", "SELECT ? /* ? */", "SELECT $$?$$, ?", "SELECT E'\\'?', ?"})
-        QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::inlined(sql, {1}));
-    QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::inlined("VALUES (?, ?)", {1}));
-    QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::inlined("VALUES (?)", {1, 2}));
-    QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::inlined("VALUES (?)", {QString(QChar(0))}));
+        QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::numbered(sql, 1));
+    QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::numbered("VALUES (?, ?)", 1));
+    QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::numbered("VALUES (?)", 2));
+    QVERIFY_THROWS_EXCEPTION(StoreError, pgdialect::parameterText(QString(QChar(0))));
 
     REQUIRE_SERVER();
     testing::ServerSchema place;

@@ -52,6 +52,15 @@ QAction* findAction(QWidget* root, const QString& caption) {
     return standIn;
 }
 
+QStringList said(const QString& kind) {
+    QStringList texts;
+    for (const Dialogs::Asked& asked : Dialogs::asked()) {
+        if (asked.kind == kind)
+            texts << asked.text;
+    }
+    return texts;
+}
+
 bool hasAction(QWidget* root, const QString& caption) {
     return actionOf(root, caption);
 }

@@ -70,4 +70,7 @@ template <typename Window> Window* activeWindowOf(Tmain* main) {
     return qobject_cast<Window*>(activeWindow(main));
 }
 
+// The texts of the boxes of a kind ("info", "warning" ...) asked since the last clear.
+QStringList said(const QString& kind);
+
 } // namespace testing

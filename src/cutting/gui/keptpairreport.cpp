@@ -8,12 +8,14 @@
 
 namespace keptpairs {
 
-printing::Report report(Pair pair, const QVector<Line>& lines) {
+printing::Report report(Pair pair, const QVector<Line>& lines, Source source) {
     using namespace printing;
     const bool three = pair == Pair::topTod3;
     Report r;
-    r.heading =
-        three ? QStringLiteral("สรุปยอดเก็บ3ตัวบน+โต๊ด") : QStringLiteral("สรุปยอดเก็บ 2ตัวบน+ล่าง");
+    if (source == Source::kept)
+        r.heading = three ? QStringLiteral("สรุปยอดเก็บ3ตัวบน+โต๊ด") : QStringLiteral("สรุปยอดเก็บ 2ตัวบน+ล่าง");
+    else
+        r.heading = three ? QStringLiteral("สรุปยอดส่ง3ตัวบน+โต๊ด") : QStringLiteral("สรุปยอดส่ง2ตัวบน+ล่าง");
     r.across = 4;
     r.columns = {{QStringLiteral("เลข"), 1, false},
                  {three ? QStringLiteral("ตรง") : QStringLiteral(" บน "), 1.2, true},
@@ -31,9 +33,9 @@ printing::Report report(Pair pair, const QVector<Line>& lines) {
     return r;
 }
 
-void show(Desk& desk, Pair pair) {
-    printing::ReportPreview::showRead(desk, [pair](Database& db) {
-        printing::Report shown = report(pair, read(db, pair));
+void show(Desk& desk, Pair pair, Source source) {
+    printing::ReportPreview::showRead(desk, [pair, source](Database& db) {
+        printing::Report shown = report(pair, read(db, pair, source), source);
         return printing::ReportPreview::Shown{shown.heading, shown};
     });
 }

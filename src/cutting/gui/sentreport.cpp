@@ -29,4 +29,11 @@ void show(Desk& desk, const SentListing& listing) {
     printing::ReportPreview::show(desk, report(listing), listing.title);
 }
 
+void showCumulative(Desk& desk) {
+    printing::ReportPreview::showRead(desk, [](Database& db) {
+        const SentListing listing = cumulativeLog(db);
+        return printing::ReportPreview::Shown{listing.title, report(listing)};
+    });
+}
+
 } // namespace cutlog

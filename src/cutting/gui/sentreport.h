@@ -12,5 +12,7 @@ namespace cutlog {
 printing::Report report(const SentListing& listing);
 // Shows it in the preview, titled by its heading.
 void show(Desk& desk, const SentListing& listing);
+// Every cut's sent amounts from the shared book ("สรุปยอดส่งรวมสะสม").
+void showCumulative(Desk& desk);
 
 } // namespace cutlog

@@ -75,6 +75,8 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
     connect(panelTimer_, &QTimer::timeout, this, &Tfminput::onTimer10);
     restartTimer_ = timer(this, "Timer9", 2000);
     connect(restartTimer_, &QTimer::timeout, this, &Tfminput::onTimer9);
+    sendTimer_ = timer(this, "Timer5", 30000);
+    connect(sendTimer_, &QTimer::timeout, this, &Tfminput::onTimer5);
     bannerTimer_->start();
     clockTimer_->start();
     restartTimer_->start();
@@ -108,10 +110,15 @@ Tfminput::Tfminput(Desk& desk) : desk_(desk) {
         bannerOverlay_->setText(banner_->text());
     }
 
+    // A station whose server was missing before does not wait for it again.
+    const bool serverMissing = station_ && run.serverMissing;
+    setUpStation();
     readSums();
-    if (rowCount_->text() != QLatin1String("0"))
-        refreshAfterLine();
-    colourTotals();
+    if (!serverMissing) {
+        if (rowCount_->text() != QLatin1String("0"))
+            refreshAfterLine();
+        colourTotals();
+    }
 
     if (Platform::instance().defaultPrinter().isEmpty()) {
         Dialogs::warning(this, QStringLiteral("ไม่พบPrinter เริ้มต้น  สำหรับโปรแกรม ให้เลือกPrinter "

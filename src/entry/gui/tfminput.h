@@ -6,6 +6,8 @@
 
 #include "cutting/autocut.h"
 #include "entry/gui/tdelform.h"
+#include "entry/servererrand.h"
+#include "entry/transfer.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -85,6 +87,14 @@ public slots:
     // Line input: while the chat-line import runs, each line it hands over is recorded at once.
     void setLineInput(bool on);
     void takeLine(LineOffer* offer);
+    // A station's rows to the server: the button "ถ่ายโอนข้อมูลไปที่Server", and the sending
+    // timer's tick, which sends once the station holds more rows than its threshold.
+    void transferNow();
+    void onTimer5();
+
+public:
+    // Blocks until the station's work with the server under way is done and said.
+    void waitForServer();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +108,22 @@ private slots:
     void bookChanged();
 
 private:
+    // station and server
+    void setUpStation();
+    void readServerChoices();
+    void stationTick();
+    void noNetworkWarning(bool numbered);
+    void manualProbed(const std::optional<StoreError>& refusal, const transfer::Probe& probe,
+                      qint64 rows, qint64 badRow);
+    void automaticProbed(const std::optional<StoreError>& refusal, const transfer::Probe& probe,
+                         qint64 rows);
+    void sendRows(bool manual, bool clearRef);
+    void transferDone(bool manual, const std::optional<StoreError>& refusal,
+                      const transfer::Result& result);
+    void paintTransfer();
+    void warnRowCeiling();
+    QString serverName() const;
+
     // automatic cut
     void setUpAutoCut();
     // The immediate cut of each kind, its total box red while it is cut: one kind at a time,
@@ -274,4 +300,12 @@ private:
     QTimer* cutStep_ = nullptr;
     QTimer* keystrokeTimer_ = nullptr;
     QTimer* restartTimer_ = nullptr;
+
+    // station
+    QPushButton* transfer_ = nullptr;
+    QCheckBox* transferCheck_ = nullptr;
+    QTimer* sendTimer_ = nullptr;
+    std::unique_ptr<ServerErrand> errand_;
+    QString sendMode_;  // back6 as this opening uses it
+    int threshold_ = 0; // back7
 };

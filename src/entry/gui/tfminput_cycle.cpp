@@ -186,6 +186,7 @@ void Tfminput::numEdited(const QString& typed) {
         }
     }
     statusLine_->setText(QStringLiteral("กำลังเตรียมข้อมูล"));
+    warnRowCeiling();
     if (!mode_) {
         warnNoMode();
         return;

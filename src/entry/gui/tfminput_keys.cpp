@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 
 namespace {
 bool isEnter(const QKeyEvent* key) {
@@ -44,6 +45,10 @@ bool Tfminput::eventFilter(QObject* watched, QEvent* event) {
         }
         if (watched == grandTotal_) {
             desk_.remainingAsked();
+            return true;
+        }
+        if (watched == cutBar_) {
+            desk_.sentLogAsked();
             return true;
         }
     }

@@ -60,14 +60,11 @@ void Tfminput::refreshAfterLine() {
         bookGrid_->goLast();
         if (mode == GridMode::Lan) {
             SettingsRecord(bets()).set(Backc::back4, QStringLiteral("1"));
-        } else if (!station_) {
-            if (settings.refreshRequested()) {
-                // Rows came from a station: a copy of the book before going on.
-                Platform::instance().playSound(desk_.run().programFolder +
-                                               QStringLiteral("sound/sound.wav"));
-                desk_.backups().requestNumberedCopy(QStringLiteral("L"), desk_.copies());
-            }
-            settings.set(Backc::back4, QStringLiteral("0"));
+        } else if (!station_ && transfer::takeNotice(bets())) {
+            // Rows came from a station: a copy of the book, written off the window's thread.
+            Platform::instance().playSound(desk_.run().programFolder +
+                                           QStringLiteral("sound/sound.wav"));
+            desk_.backups().requestNumberedCopy(QStringLiteral("L"), desk_.copies());
         }
         lastIdAfter_ = lastId;
     } catch (const StoreError& error) {
@@ -256,12 +253,16 @@ void Tfminput::onTimer2() {
 }
 
 void Tfminput::onTimer4() {
+    if (station_) {
+        stationTick();
+        lineProgress_->setValue(0);
+        return;
+    }
     lineProgress_->setValue(0);
     try {
-        const bool requested = SettingsRecord(own()).refreshRequested();
-        if (station_)
-            return;
-        QSqlQuery ref = own().exec(QStringLiteral("SELECT comname, total FROM ref"));
+        // The book the stations write to: its flag and the batch under way.
+        const bool requested = SettingsRecord(bets()).refreshRequested();
+        QSqlQuery ref = bets().exec(QStringLiteral("SELECT comname, total FROM ref"));
         if (ref.next()) {
             statusLine_->setText(ref.value(0).toString() + QStringLiteral(" ==>> ") +
                                  ref.value(1).toString() + QStringLiteral(" ##"));

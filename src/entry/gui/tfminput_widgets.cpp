@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -246,9 +247,20 @@ void Tfminput::buildWidgets() {
     newsPanel_ = new QTextBrowser(this);
     newsPanel_->setObjectName(QStringLiteral("web1"));
     newsPanel_->setVisible(false);
+    transfer_ = new QPushButton(QStringLiteral("ถ่ายโอนข้อมูลไปที่Server"), this);
+    transfer_->setObjectName(QStringLiteral("tran"));
+    transfer_->setToolTip(QStringLiteral("ถ่ายโอนข้อมูล"));
+    transfer_->setFocusPolicy(Qt::NoFocus);
+    transfer_->setVisible(false);
+    transferCheck_ = new QCheckBox(QStringLiteral("Checkการถ่ายโอน"), this);
+    transferCheck_->setObjectName(QStringLiteral("chktran"));
+    transferCheck_->setFocusPolicy(Qt::NoFocus);
+    transferCheck_->setVisible(false);
     side->addWidget(label(this, "Label26", QStringLiteral("จำนวนข้อมูลในตาราง")));
     side->addWidget(rowsShownBox_);
     side->addWidget(cancelButton_);
+    side->addWidget(transfer_);
+    side->addWidget(transferCheck_);
     side->addWidget(newsPanel_);
     side->addStretch();
     bottom->addLayout(side, 1);
@@ -274,6 +286,9 @@ void Tfminput::buildWidgets() {
     connect(rowsShownBox_, QOverload<int>::of(&QComboBox::activated), this,
             &Tfminput::rowsShownChanged);
     connect(cancelButton_, &QPushButton::clicked, this, &Tfminput::cancelLine);
+    connect(transfer_, &QPushButton::clicked, this, &Tfminput::transferNow);
+    connect(transferCheck_, &QCheckBox::toggled, this,
+            [this](bool on) { saveSwitch(Backc::back25, on); });
     connect(bookGrid_, &DataGrid::rowClicked, this, &Tfminput::gridClicked);
     connect(bookGrid_, &DataGrid::posted, this, &Tfminput::readSums);
     connect(enteredGrid_, &DataGrid::rowClicked, this, [this](int) {
@@ -365,6 +380,8 @@ QWidget* Tfminput::buildTotals() {
     cutBar_->setObjectName(QStringLiteral("pg2"));
     cutBar_->setToolTip(QStringLiteral("แสดงยอดเกินอั้นสะสม"));
     cutBar_->setRange(0, 100);
+    cutBar_->setCursor(Qt::PointingHandCursor);
+    cutBar_->installEventFilter(this);
     cutBar_->hide();
     // The cut button and its bar share the grand total's line.
     auto* cutLine = new QHBoxLayout;
@@ -373,3 +390,4 @@ QWidget* Tfminput::buildTotals() {
     grid->addLayout(cutLine, 5, 1, 1, 2);
     return box;
 }
+

@@ -203,20 +203,8 @@ bool LinuxPlatform::openNetworkPanel() {
     return !editor.isEmpty() && QProcess::startDetached(editor, {});
 }
 
-// Adapters, the computer's name, restarting and the font set-up belong to the system's
-// administrator on Linux; the program does not change them.
-bool LinuxPlatform::setFixedAddress(const QString&) {
-    return false;
-}
-bool LinuxPlatform::setAutomaticAddress() {
-    return false;
-}
-bool LinuxPlatform::setComputerName(const QString&) {
-    return false;
-}
-bool LinuxPlatform::restartComputer() {
-    return false;
-}
+// The font set-up belongs to the system's administrator on Linux; the program does not change
+// it. The network cards, the computer's name and the shop's server are in linuxnetwork.cpp.
 bool LinuxPlatform::applyThaiFontSettings() {
     return false;
 }

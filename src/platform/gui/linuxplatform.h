@@ -26,10 +26,12 @@ public:
     bool showFolderProperties(const QString& folder) override;
     bool openComputerShares(const QString& computer) override;
     bool openNetworkPanel() override;
-    bool setFixedAddress(const QString& address) override;
-    bool setAutomaticAddress() override;
-    bool setComputerName(const QString& name) override;
-    bool restartComputer() override;
+    Change setFixedAddress(const QString& address) override;
+    Change setAutomaticAddress() override;
+    Change setComputerName(const QString& name) override;
+    Change restartComputer() override;
+    Change openShopServer(const QString& password) override;
+    Change closeShopServer() override;
     bool applyThaiFontSettings() override;
     void beep() override;
     void playSound(const QString& wavFile) override;

@@ -49,30 +49,50 @@ printing::Report report(const Listing& listing) {
     return r;
 }
 
-printing::Report entryOrderReport(const QString& heading, const QVector<Entered>& lines) {
+printing::Report entryOrderReport(const QString& heading, const QVector<Entered>& lines,
+                                  bool numberFirst) {
     using namespace printing;
     Report r;
     r.heading = heading;
     r.across = 1;
     r.orientation = Orientation::portrait;
     r.footerSum = false;
-    r.columns = {{QStringLiteral("ลำดับ"), 0.8, true},    {QStringLiteral("เลข"), 0.8, false},
-                 {QStringLiteral("บน"), 0.9, true},      {QStringLiteral("โต๊ด"), 0.9, true},
-                 {QStringLiteral("ล่าง"), 0.9, true},     {QStringLiteral("รหัสการป้อน"), 1.3, false},
-                 {QStringLiteral("เวลาป้อน"), 1.8, false}};
+    r.columns = {{QStringLiteral("เลข"), 0.8, false},  {QStringLiteral("บน"), 0.9, true},
+                 {QStringLiteral("โต๊ด"), 0.9, true},   {QStringLiteral("ล่าง"), 0.9, true},
+                 {QStringLiteral("รหัสการป้อน"), 1.3, false}, {QStringLiteral("เวลาป้อน"), 1.8, false}};
+    const Column number{QStringLiteral("ลำดับ"), 0.8, true};
+    r.columns.insert(numberFirst ? 0 : 4, number);
     r.rows.reserve(lines.size());
     for (const Entered& line : lines) {
         Row row;
-        row.cells = {{line.id},
-                     {line.num, bold},
-                     {amountText(line.h)},
-                     {amountText(line.t)},
-                     {amountText(line.l)},
-                     {line.cus},
-                     {line.tim}};
+        row.cells = {{line.num, bold}, {amountText(line.h)}, {amountText(line.t)},
+                     {amountText(line.l)}, {line.cus}, {line.tim}};
+        row.cells.insert(numberFirst ? 0 : 4, Cell{line.id});
         r.rows.push_back(row);
     }
     return r;
+}
+
+namespace {
+void showOwn(Desk& desk, const QString& heading,
+             const std::function<QVector<Entered>(Database&)>& read) {
+    QVector<Entered> lines;
+    try {
+        lines = read(desk.own());
+    } catch (const StoreError& error) {
+        Dialogs::warning(nullptr, error.message());
+        return;
+    }
+    printing::ReportPreview::show(desk, entryOrderReport(heading, lines, false), heading);
+}
+} // namespace
+
+void showBookOrder(Desk& desk) {
+    showOwn(desk, QStringLiteral("สรุปยอดลำดับการป้อน"), bookOrder);
+}
+
+void showSentOrder(Desk& desk) {
+    showOwn(desk, QStringLiteral("สรุปยอดข้อมูลทั้งหมดที่ส่งไปServer"), sentOrder);
 }
 
 void showRemaining(Desk& desk) {

@@ -141,9 +141,10 @@ Tlogin2::Tlogin2(Desk& desk, QWidget* parent) : QDialog(parent), desk_(desk) {
         Dialogs::info(this,
                       QStringLiteral("เครื่องพิมพ์ปัจจุบัน: ") + Platform::instance().defaultPrinter());
     });
-    connect(image4, &QToolButton::clicked, this, [this, folder] {
-        if (!Platform::instance().showFolderProperties(folder + QStringLiteral("db")))
-            Dialogs::warning(this, QStringLiteral("ไม่สามารถเปิดโฟลเดอร์ db ได้"));
+    // The sharing of the book is the desktop's network settings here.
+    connect(image4, &QToolButton::clicked, this, [this] {
+        if (!Platform::instance().openNetworkPanel())
+            Dialogs::warning(this, QStringLiteral("เครื่องนี้ไม่รองรับคำสั่งนี้"));
     });
 
     // Creation: one instance only, the database size, the stored password, the news switch.

@@ -2,6 +2,7 @@
 
 #include "common/backups.h"
 #include "common/settings.h"
+#include "cutting/gui/sentreport.h"
 #include "entry/gui/tfminput.h"
 #include "platform/platform.h"
 #include "reports/gui/customerreport.h"
@@ -142,6 +143,7 @@ void Tmain::listen() {
                 openEntryForm();
         });
     });
+    connect(&desk, &Desk::sentLogWanted, this, [this] { cutlog::showCumulative(*desk_); });
     connect(&desk, &Desk::kindNamingModeChanged, this, &Tmain::rebuildMenus);
     connect(&desk, &Desk::entryMenuChanged, this, &Tmain::renewEntryForm);
     // The entry form, when it is the window in front, is made again with the new list.

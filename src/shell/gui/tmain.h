@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/desk.h"
+#include "platform/platform.h"
 #include "store/kinds.h"
 
 #include <QDateTime>
@@ -96,7 +97,12 @@ public slots:
     bool hotKey(int key);
     void openProgramFolder(bool endAfter);
     void openNetworkPanel();
+    // The network commands: the shop's book on a server computer tried, the marker rows of
+    // the server, a station's book made again from the rows it sent.
     void findServer();
+    void testNetwork();
+    void restartServer();
+    void loadSentRows();
     // The computer's role after the four-digit code; the program ends to take it up.
     void resetToServer();
     void resetToLan();
@@ -132,6 +138,9 @@ private:
     void finishClose();
     // Says that this computer cannot do what was asked.
     void unsupported();
+    // Says a change of the computer's settings: doneText when done (nothing when empty), else
+    // why nothing changed; true when done.
+    bool sayChange(const Platform::Change& change, const QString& doneText);
     // Puts a new window into the frame; a database error is shown and nothing opens.
     QMdiSubWindow* addWindow(const std::function<QWidget*()>& create);
     // A small window at its own size, centred over the frame.

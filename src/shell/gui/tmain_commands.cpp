@@ -132,6 +132,8 @@ void Tmain::switchRefresh() {
 
 void Tmain::stopWarnings() {
     lowDiskWarnings_ = 20;
+    // The entry form's network warnings end too.
+    desk_->runValues().networkWarnings = 20;
     waiting_.removeAll(startup::lowDiskWarning());
     Dialogs::info(this, QStringLiteral("ปิดคำเตือนเรียบร้อย"));
 }

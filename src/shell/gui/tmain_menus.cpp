@@ -3,6 +3,7 @@
 #include "cutting/autocut.h"
 #include "cutting/gui/cutcommands.h"
 #include "cutting/gui/keptpairreport.h"
+#include "cutting/gui/sentreport.h"
 #include "cutting/gui/tautocut.h"
 #include "cutting/gui/tcu3.h"
 #include "cutting/gui/tcutend.h"
@@ -23,7 +24,12 @@
 #include "maintenance/gui/tdeloption.h"
 #include "maintenance/gui/tstartover.h"
 #include "maintenance/gui/tupdateform.h"
+#include "network/gui/tautosent.h"
+#include "network/gui/tsetip.h"
+#include "network/gui/tsharef.h"
+#include "network/stationsetup.h"
 #include "platform/platform.h"
+#include "reports/gui/customerreport.h"
 #include "reports/gui/tallinput.h"
 #include "reports/gui/tfindcus.h"
 #include "reports/gui/tfindnumber.h"
@@ -98,13 +104,17 @@ QVector<Tmain::Command> Tmain::commands() {
         [this] { openSingle<Tcreatelineform>(); });
 
     const QStringList setup = {QStringLiteral("(2)ตั้งค่า")};
-    add(setup, QStringLiteral("1.ServerSetup-step1  (XP)"), [this] { unsupported(); });
-    addLater(rows, setup, {QStringLiteral("2.ServerSetup-step2  (XP)")});
+    add(setup, QStringLiteral("1.ServerSetup-step1  (XP)"), [this] { openNetworkPanel(); });
+    add(setup, QStringLiteral("2.ServerSetup-step2  (XP)"), [this] { openSingle<Tsharef>(); });
     add(setup, QStringLiteral("3.การแสดงเมนูป้อนข้อมูล"), [this] { openMenuSetup(); });
     add(setup, QStringLiteral("4.ตั้งอัตราการจ่ายแบบรวม"), [this] { openRates(); });
     add(setup, QStringLiteral("5.ตั้งอัตราการจ่ายแบบแยกชื่อ"), [this] { openCustomerRates(); });
     add(setup, QStringLiteral("6.ตรวจรางวัล"), [this] { openSingle<Tcheck>(); });
-    addLater(rows, setup, {QStringLiteral("7.ระบบการป้อน")});
+    add(setup, QStringLiteral("7.ระบบการป้อน"), [this] {
+        if (askSecret(QStringLiteral("ป้อนรหัสผ่านเพื่อตั้งค่า"), defaults::setupPassword(),
+                      QStringLiteral("passwordไม่ถูกต้อง")))
+            openSingle<Tsetip>();
+    });
     add(setup, QStringLiteral("8.ข้อมูลลูกค้า"), [this] { openCustomers(); });
     add(setup, QStringLiteral("9.เปลี่ยนรหัสผ่าน"), [this] { openChangePassword(); });
     add(setup, QStringLiteral("10.Ip-Address"), [this] { setFixedAddress(); });
@@ -117,7 +127,8 @@ QVector<Tmain::Command> Tmain::commands() {
                       QStringLiteral("passwordไม่ถูกต้อง")))
             openSingle<Tautocut>();
     });
-    addLater(rows, setup, {QStringLiteral("16.การส่งข้อมูลไปServerอัตโนมัติ")});
+    add(setup, QStringLiteral("16.การส่งข้อมูลไปServerอัตโนมัติ"), [this] { openSingle<Tautosent>(); });
+    rows.last().enabled = run().isStation();
     add(setup, QStringLiteral("17.Limitการป้อนตัวเลข"), [this] { setInputLimit(); });
     add(setup, QStringLiteral("18.Loadข้อมูลการตั้งค่า"), [this] { openLoadSettings(); });
 
@@ -160,7 +171,12 @@ QVector<Tmain::Command> Tmain::commands() {
     add(kept, pairs[0], [this] { keptpairs::show(desk(), keptpairs::Pair::topTod3); });
     add(kept, pairs[1], [this] { keptpairs::show(desk(), keptpairs::Pair::topBottom2); });
     const QStringList latestSent = {totals, QStringLiteral("7.ยอดส่งออกล่าสุด")};
-    addLater(rows, latestSent, pairs);
+    add(latestSent, pairs[0], [this] {
+        keptpairs::show(desk(), keptpairs::Pair::topTod3, keptpairs::Source::sent);
+    });
+    add(latestSent, pairs[1], [this] {
+        keptpairs::show(desk(), keptpairs::Pair::topBottom2, keptpairs::Source::sent);
+    });
     for (Kind kind : listingOrder()) {
         add(kept, menuCaption(kind, mode), [this, kind] { Tfmshowcut(desk()).showKept(kind); });
         add(latestSent, menuCaption(kind, mode),
@@ -200,11 +216,18 @@ QVector<Tmain::Command> Tmain::commands() {
                     QStringLiteral("9.ยอดส่งออก จากการตัดจากค่าอั้น"),
                     [this] { openSingle<Tcutover>(true); },
                     !autoCut});
-    rows.push_back({{totals}, QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"), {}, autoCut});
-    addLater(rows, {totals}, {QStringLiteral("11.ลำดับการป้อน(รวม)")});
+    rows.push_back({{totals},
+                    QStringLiteral("10.ยอดส่ง จากการตัดยอดเกิน แบบอัตโนมัติ"),
+                    [this] { cutlog::showCumulative(desk()); },
+                    autoCut});
+    add({totals}, QStringLiteral("11.ลำดับการป้อน(รวม)"),
+        [this] { customerviews::showBookOrder(desk()); });
     add({totals}, QStringLiteral("12.ลำดับการป้อน(แยกตามชื่อ)"),
         [this] { openSingle<Tformallbycus>(); });
-    rows.push_back({{totals}, QStringLiteral("13.ข้อมูลทั้งหมดที่ส่งไปServer"), {}, run().isStation()});
+    rows.push_back({{totals},
+                    QStringLiteral("13.ข้อมูลทั้งหมดที่ส่งไปServer"),
+                    [this] { customerviews::showSentOrder(desk()); },
+                    run().isStation()});
     auto everybody = [this](customerviews::Source source) {
         return [this, source] {
             if (QMdiSubWindow* window =
@@ -287,7 +310,7 @@ QVector<Tmain::Command> Tmain::commands() {
     const QStringList care = {QStringLiteral("(9)การบำรุงรักษา")};
     add(care, QStringLiteral("Repair_Server"),
         [this] { startTool(QStringLiteral("db/repair"), true); });
-    addLater(rows, care, {QStringLiteral("Restart_Server")});
+    add(care, QStringLiteral("Restart_Server"), [this] { restartServer(); });
     add(care, QStringLiteral("Backupและนำเข้าฐานข้อมูล"), [this] {
         if (startTool(QStringLiteral("backup"), false))
             closeWithoutAsking();
@@ -297,7 +320,9 @@ QVector<Tmain::Command> Tmain::commands() {
     add(care, QStringLiteral("แสดงอุปกรณ์การเชื่อมต่อ Ctrl+N"), [this] { openNetworkPanel(); });
     add(care, QStringLiteral("ถ่ายโอนข้อมูลสำรองไปที่ข้อมูลประมวลผล"),
         [this] { maintenancecommands::rebuildFromEntered(desk(), this); });
-    addLater(rows, care, {QStringLiteral("Loadข้อมูลทั้งหมดที่ส่งไปServerเข้าตารางประมวลผล")});
+    add(care, QStringLiteral("Loadข้อมูลทั้งหมดที่ส่งไปServerเข้าตารางประมวลผล"),
+        [this] { loadSentRows(); });
+    rows.last().enabled = run().isStation();
     add(care, QStringLiteral("ปรับปรุงตารางข้อมูล"), [this] {
         openAfterCopy(QStringLiteral("U"), QStringLiteral("ปรับปรุงตารางข้อมูล"),
                       [this] { openSingle<Tupdateform>(); });
@@ -318,7 +343,9 @@ QVector<Tmain::Command> Tmain::commands() {
     add(help, QStringLiteral("Remoteสอนการใช้งานผ่านinternet2"),
         [this] { tools::openTeamViewer(this, *desk_); });
     add(help, QStringLiteral("เปิดFolderฐานข้อมูล Ctrl+D"), [this] { openProgramFolder(true); });
-    addLater(rows, help, {QStringLiteral("ทดสอบระบบเครือข่าย"), QStringLiteral("Ping_Network")});
+    add(help, QStringLiteral("ทดสอบระบบเครือข่าย"), [this] { testNetwork(); });
+    rows.last().enabled = run().isStation();
+    addLater(rows, help, {QStringLiteral("Ping_Network")});
     add(help, QStringLiteral("ค้นหาเครื่องServer"), [this] { findServer(); });
     add(help, QStringLiteral("Windows7_Setupserver"), [this] { openProgramFolder(true); });
     add(help, QStringLiteral("Windowsxp_StartServer1"),
@@ -337,7 +364,7 @@ QVector<Tmain::Command> Tmain::commands() {
     add(update, QStringLiteral("updateฐานข้อมูล"), [this] { unsupported(); });
     add(update, QStringLiteral("RepairFont"), [this] {
         if (fixThaiFont(false))
-            Platform::instance().restartComputer();
+            sayChange(Platform::instance().restartComputer(), QString());
     });
 
     // The pop-up menu.
@@ -354,14 +381,13 @@ QVector<Tmain::Command> Tmain::commands() {
     popup(QStringLiteral("(4) Reset-to-Server"), [this] { resetToServer(); });
     popup(QStringLiteral("(5) Reset-to-Lan"), [this] { resetToLan(); });
     rows.last().enabled =
-        run().computerName.compare(QLatin1String("server"), Qt::CaseInsensitive) != 0;
+        !stationsetup::isServerName(run().computerName);
     popup(QStringLiteral("(6) Reset-Ip-Address"), [this] { resetAddress(); });
     popup(QStringLiteral("(7) ตั้งค่า-Ip-Adress"), [this] { askAddress(); });
     popup(QStringLiteral("(8) Set-computer-name"), [this] { setComputerName(); });
     popup(
         QStringLiteral("(9) ปิดคำเตือนการถ่ายโอน"), [this] { stopWarnings(); }, true);
-    popup(QStringLiteral("(10) Lanedit"),
-          [folder] { Platform::instance().showFolderProperties(folder + QStringLiteral("db")); });
+    popup(QStringLiteral("(10) Lanedit"), [this] { openNetworkPanel(); });
     popup(
         QStringLiteral("(11) แยกกลุ่มตัวโต๊ด"), [this] { setDigitSorting(true); }, true);
     popup(QStringLiteral("(12)รวมกลุ่มตัวโต๊ด"), [this] { setDigitSorting(false); });

@@ -1,6 +1,6 @@
 // The pop-up commands that make this computer a server or a station.
 
-#include "common/settings.h"
+#include "network/stationsetup.h"
 #include "shell/gui/tmain.h"
 #include "store/database.h"
 #include "ui/dialogs.h"
@@ -9,12 +9,7 @@ void Tmain::resetToServer() {
     if (!askCode())
         return;
     try {
-        Database& db = own();
-        Transaction transaction(db);
-        SettingsRecord settings(db);
-        settings.set(Cstr::cstr2, run().programFolder);
-        settings.set(Cstr::tran, QStringLiteral("0"));
-        transaction.commit();
+        stationsetup::makeServer(own(), run().programFolder);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
         return;
@@ -26,7 +21,7 @@ void Tmain::resetToServer() {
 void Tmain::resetToLan() {
     if (!askCode())
         return;
-    if (run().computerName.compare(QLatin1String("server"), Qt::CaseInsensitive) == 0) {
+    if (stationsetup::isServerName(run().computerName)) {
         Dialogs::info(this, QStringLiteral("Computer Name ไม่ถูกต้อง"));
         return;
     }
@@ -38,14 +33,7 @@ void Tmain::resetToLan() {
     if (!ok || server.isEmpty())
         return;
     try {
-        Database& db = own();
-        Transaction transaction(db);
-        SettingsRecord settings(db);
-        settings.set(Cstr::cstr2, QStringLiteral("\\\\") + server);
-        settings.set(Cstr::tran, QStringLiteral("1"));
-        settings.set(Backc::back6, QStringLiteral("0"));
-        settings.set(Backc::back22, QStringLiteral("200"));
-        transaction.commit();
+        stationsetup::resetToStation(own(), server);
     } catch (const StoreError& error) {
         Dialogs::warning(this, error.message());
         return;

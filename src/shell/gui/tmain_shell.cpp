@@ -47,7 +47,7 @@ bool Tmain::hotKey(int key) {
         platform.openWithShell(run().programFolder + QStringLiteral("tabulox.theme"));
         return true;
     case Qt::Key_L:
-        platform.showFolderProperties(run().programFolder + QStringLiteral("db"));
+        openNetworkPanel();
         return true;
     case Qt::Key_S:
         platform.openComputerShares(QStringLiteral("server"));
@@ -68,15 +68,6 @@ void Tmain::openNetworkPanel() {
         unsupported();
 }
 
-void Tmain::findServer() {
-    bool ok = false;
-    const QString name =
-        Dialogs::input(this, QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"), QStringLiteral("ป้อนชื่อเครื่องแม่ข่าย"),
-                       QStringLiteral("SERVER"), &ok);
-    if (ok && !name.trimmed().isEmpty())
-        Platform::instance().openComputerShares(name.trimmed());
-}
-
 void Tmain::setFixedAddress() {
     if (!askSecret(QStringLiteral("ป้อนรหัสผ่านเพื่อตั้งค่า"), defaults::setupPassword(),
                    QStringLiteral("passwordไม่ถูกต้อง")))
@@ -92,15 +83,22 @@ void Tmain::setFixedAddress() {
         Dialogs::warning(this, QStringLiteral("Ip-Addressไม่ถูกต้อง"));
         return;
     }
-    if (!Platform::instance().setFixedAddress(address))
-        return unsupported();
-    Dialogs::info(this, QStringLiteral("ตั้งค่าIp-Address=") + address + QStringLiteral("เรียบร้อย"));
+    sayChange(Platform::instance().setFixedAddress(address),
+              QStringLiteral("ตั้งค่าIp-Address=") + address + QStringLiteral("เรียบร้อย"));
 }
 
 void Tmain::resetAddress() {
-    if (!Platform::instance().setAutomaticAddress())
-        return unsupported();
-    Dialogs::info(this, QStringLiteral("ResetIpเรียบร้อย"));
+    sayChange(Platform::instance().setAutomaticAddress(), QStringLiteral("ResetIpเรียบร้อย"));
+}
+
+bool Tmain::sayChange(const Platform::Change& change, const QString& doneText) {
+    if (!change.ok()) {
+        Dialogs::warning(this, Platform::refusalText(change));
+        return false;
+    }
+    if (!doneText.isEmpty())
+        Dialogs::info(this, doneText);
+    return true;
 }
 
 void Tmain::askAddress() {
@@ -117,9 +115,8 @@ void Tmain::askAddress() {
         return;
     }
     Platform& platform = Platform::instance();
-    if (!(address == proposed ? platform.setAutomaticAddress() : platform.setFixedAddress(address)))
-        return unsupported();
-    Dialogs::info(this, QStringLiteral("ตั้งค่าIp-Address=") + address + QStringLiteral("เรียบร้อย"));
+    sayChange(address == proposed ? platform.setAutomaticAddress() : platform.setFixedAddress(address),
+              QStringLiteral("ตั้งค่าIp-Address=") + address + QStringLiteral("เรียบร้อย"));
 }
 
 void Tmain::setComputerName() {
@@ -132,9 +129,8 @@ void Tmain::setComputerName() {
     if (!ok || name.isEmpty())
         return;
     Platform& platform = Platform::instance();
-    if (!platform.setComputerName(name))
-        return unsupported();
-    platform.restartComputer();
+    if (sayChange(platform.setComputerName(name), QString()))
+        sayChange(platform.restartComputer(), QString());
 }
 
 bool Tmain::fixThaiFont(bool endAfter) {
