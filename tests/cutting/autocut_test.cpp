@@ -176,6 +176,7 @@ private slots:
         testing::Shop shop([](SettingsRecord& settings) {
             autoCutOn(settings);
             settings.set(Cstr::tran, QStringLiteral("1"));
+            settings.set(Backc::back20, QStringLiteral("1"));
         });
         Tfminput* form = entryForm(shop.main.get());
         QVERIFY(form);

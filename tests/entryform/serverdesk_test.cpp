@@ -92,6 +92,7 @@ void ServerDeskTest::stationNeverPutsItsLinesInItsOwnBook() {
         settings.set(Cstr::tran, "1");
         settings.set(Cstr::cstr2, address);
         settings.set(Backc::back6, "2");
+        settings.set(Backc::back20, "1");
     });
     // Said when the form opened, and again for the line, which is not written anywhere.
     QVERIFY(Dialogs::last().text.startsWith(StoreError::thaiFor(StoreError::serverGone)));

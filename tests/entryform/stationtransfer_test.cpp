@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -25,6 +26,7 @@ private slots:
     void lanModeAndTheServersNotice();
     void checksWhenTheFormOpens();
     void rowCeilingOfAStationByHand();
+    void clearingOfferedWhenTheFormOpens();
 
 private:
     // A station of the server's book, sending as mode says.
@@ -348,6 +350,54 @@ void StationTransferTest::rowCeilingOfAStationByHand() {
     QTest::keyClick(shop->edit("num"), Qt::Key_Backspace);
     QTest::keyClick(shop->edit("num"), Qt::Key_Backspace);
     shop->main->closeWithoutAsking();
+}
+
+
+void StationTransferTest::clearingOfferedWhenTheFormOpens() {
+    const QString offer = "ในการป้อนข้อมูลระบบLan ควรลบข้อมูลก่อนป้อนข้อมูล จะลบข้อมูลก่อนป้อนหรือไม่ ?";
+    // A station whose server is away still keeps its own book. No to the offer:
+    Dialogs::setNextAnswer(false);
+    testing::EntryShop shop(
+        [](SettingsRecord& s) {
+            s.set(Cstr::tran, "1");
+            s.set(Cstr::cstr2, "postgresql://tabulox:pw@127.0.0.1:1/tabulox");
+        },
+        [](FakePlatform& computer) { computer.ip = "192.168.1.5"; });
+    Tfminput* form = shop.form();
+    Database& own = shop.db();
+    SettingsRecord settings(own);
+    // the offer is not made again.
+    QCOMPARE(testing::said("question").count(offer), 1);
+    QCOMPARE(testing::said("info").count("ปิดการแจ้งเตือน"), 1);
+    QCOMPARE(settings.text(Backc::back20), QString("1"));
+    Dialogs::clear();
+    form->offerClearing();
+    QVERIFY(Dialogs::asked().isEmpty());
+
+    // Lines not yet sent are never thrown away.
+    settings.set(Backc::back20, "0");
+    typeRows(own, 4);
+    own.exec("INSERT INTO tballsent (num, h, cus, codeins) VALUES ('555', 5, 'ก', 'h3')");
+    Dialogs::setNextAnswer(true);
+    form->offerClearing();
+    QCOMPARE(Dialogs::last().text, QString("ยังมีข้อมูลที่ยังไม่ได้ส่งไปServer 4 รายการ "
+                                           "จึงยังไม่ได้ลบข้อมูล กรุณาถ่ายโอนข้อมูลก่อน"));
+    QCOMPARE(count(own, "tball"), 4);
+    QCOMPARE(count(own, "tballsent"), 1);
+
+    // Everything sent: the book is emptied for the new draw and asked about again next time.
+    own.exec("DELETE FROM tball");
+    own.exec("DELETE FROM tballcus");
+    const QString copies = shop.main->run().programFolder + "dbbackup";
+    QVERIFY(QDir().mkpath(copies));
+    Dialogs::setNextAnswer(true);
+    form->offerClearing();
+    QCOMPARE(Dialogs::last().text, QString("ลบข้อมูลเรียบร้อย"));
+    QCOMPARE(count(own, "tballsent"), 0);
+    QCOMPARE(own.scalar("SELECT s FROM tblog").toString(), QString("0"));
+    QVERIFY(!QFileInfo::exists(copies));
+    QCOMPARE(settings.text(Backc::back20), QString("0"));
+    shop.main->closeWithoutAsking();
 }
 
 TABULOX_TEST(StationTransferTest)

@@ -337,6 +337,7 @@ void ListFormsTest::serverCopyOnlyOnAStation() {
     Shop shop([&](SettingsRecord& s) {
         s.set(Cstr::tran, "1");
         s.set(Cstr::cstr2, server.folder());
+        s.set(Backc::back20, "1");
     });
     shop.open<Tnumlimitf2>();
     shop.line(1, "123", "0");
@@ -352,6 +353,7 @@ void ListFormsTest::serverCopyOnlyOnAStation() {
     Shop away([&](SettingsRecord& s) {
         s.set(Cstr::tran, "1");
         s.set(Cstr::cstr2, shop.dir.path() + "/nowhere");
+        s.set(Backc::back20, "1");
     });
     away.open<Tnumlimitf2>();
     away.line(1, "321", "0");

@@ -49,6 +49,7 @@ template <typename Window> Window* windowOf(Tmain* main) {
 void setStation(SettingsRecord& settings) {
     settings.set(Cstr::tran, "1");
     settings.set(Cstr::cstr2, "\\\\127.0.0.1:1");
+    settings.set(Backc::back20, "1"); // the entry form does not offer to empty the book
 }
 
 // The test server's book reached as a station reaches the shop's: by the computer's address

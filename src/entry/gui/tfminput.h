@@ -95,6 +95,8 @@ public slots:
 public:
     // Blocks until the station's work with the server under way is done and said.
     void waitForServer();
+    // A station's offer, as the form opens, to empty its book for a new draw.
+    void offerClearing();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,6 +7,7 @@
 #include "common/desk.h"
 #include "common/settings.h"
 #include "entry/gui/tfminput.h"
+#include "maintenance/startover.h"
 #include "platform/platform.h"
 #include "store/kindrow.h"
 #include "store/location.h"
@@ -60,6 +61,7 @@ void Tfminput::setUpStation() {
         transfer_->setEnabled(false);
         sendMode_ = QStringLiteral("0");
     }
+    offerClearing();
     if (!run.serverMissing)
         readServerChoices();
     if (run.serverMissing || !Database::isServerAddress(run.sharedPath)) {
@@ -73,6 +75,38 @@ void Tfminput::setUpStation() {
         lineGauge_->setValue(percent);
     });
     paintTransfer();
+}
+
+// The station's book holds its lines not yet sent: it is emptied only when none is left, else
+// those bets would be lost. Its draw copies go with it; the server's copies are the server's.
+void Tfminput::offerClearing() {
+    try {
+        SettingsRecord settings(own());
+        if (settings.text(Backc::back20) != QLatin1String("0"))
+            return;
+        if (!Dialogs::question(this, QStringLiteral("ในการป้อนข้อมูลระบบLan ควรลบข้อมูลก่อนป้อนข้อมูล "
+                                                    "จะลบข้อมูลก่อนป้อนหรือไม่ ?"))) {
+            settings.set(Backc::back20, QStringLiteral("1"));
+            Dialogs::info(this, QStringLiteral("ปิดการแจ้งเตือน"));
+            return;
+        }
+        const qint64 unsent = own().scalar(QStringLiteral("SELECT count(*) FROM tball")).toLongLong();
+        if (unsent > 0) {
+            Dialogs::warning(this, QStringLiteral("ยังมีข้อมูลที่ยังไม่ได้ส่งไปServer %1 รายการ "
+                                                  "จึงยังไม่ได้ลบข้อมูล กรุณาถ่ายโอนข้อมูลก่อน")
+                                       .arg(unsent));
+            return;
+        }
+        startover::Scope scope;
+        scope.sheetCustomers = false;
+        scope.stationTotals = false;
+        startover::emptyBook(own(), scope);
+        startover::removeDrawCopies(desk_.run().programFolder);
+        desk_.bookWritten(BookChange::deleted);
+        Dialogs::info(this, QStringLiteral("ลบข้อมูลเรียบร้อย"));
+    } catch (const StoreError& error) {
+        Dialogs::warning(this, error.message());
+    }
 }
 
 // The customers and kind limits of the server's book; a server that cannot be reached is said
