@@ -90,7 +90,7 @@ void Tfminput::offerClearing() {
             Dialogs::info(this, QStringLiteral("ปิดการแจ้งเตือน"));
             return;
         }
-        const qint64 unsent = own().scalar(QStringLiteral("SELECT count(*) FROM tball")).toLongLong();
+        const qint64 unsent = transfer::stationRows(own());
         if (unsent > 0) {
             Dialogs::warning(this, QStringLiteral("ยังมีข้อมูลที่ยังไม่ได้ส่งไปServer %1 รายการ "
                                                   "จึงยังไม่ได้ลบข้อมูล กรุณาถ่ายโอนข้อมูลก่อน")
