@@ -146,6 +146,9 @@ QString connectOptions(const Address& address, bool readOnly, bool withTimeZone)
     QString options;
     for (const QString& setting : settings)
         options += QStringLiteral(" -c ") + setting;
+    // Naming options here hides libpq's PGOPTIONS: the environment's come back before the
+    // address's own.
+    options += QLatin1Char(' ') + QString::fromLocal8Bit(qgetenv("PGOPTIONS")).trimmed();
     options += QLatin1Char(' ') + own;
     parameters << QStringLiteral("options=") + conninfoValue(options.trimmed());
     return parameters.join(QLatin1Char(' '));
