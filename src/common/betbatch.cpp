@@ -80,6 +80,71 @@ void BetBatch::flush(const QString& table, QVector<BetRow>& rows) {
     rows.clear();
 }
 
+qint64 BetBatch::insertSelected(const QString& table, const QString& select,
+                                const QVariantList& binds) {
+    return book_
+        .exec(QStringLiteral("INSERT INTO %1 (num,h,t,l,cus,codeins,tim) SELECT s.num, s.h, s.t, "
+                             "s.l, s.cus, s.codeins, ? FROM (%2) s ORDER BY s.k")
+                  .arg(table, select),
+              QVariantList{session_.now()} + binds)
+        .numRowsAffected();
+}
+
+qint64 BetBatch::addSelected(const QString& select, const QVariantList& binds, bool entered) {
+    // Rows buffered before stay before these.
+    flush(QStringLiteral("tball"), book_rows_);
+    flush(QStringLiteral("tballcus"), entered_rows_);
+    const qint64 after =
+        book_.scalar(QStringLiteral("SELECT coalesce(max(id), 0) FROM tball")).toLongLong();
+    const qint64 written = insertSelected(QStringLiteral("tball"), select, binds);
+    if (written == 0)
+        return 0;
+    if (entered)
+        book_.exec(QStringLiteral("INSERT INTO tballcus (num,h,t,l,cus,codeins,tim) SELECT num, h, "
+                                  "t, l, cus, codeins, tim FROM tball WHERE id > ? ORDER BY id"),
+                   {after});
+    const qint64 last =
+        book_.scalar(QStringLiteral("SELECT max(id) FROM tball")).toLongLong();
+    // One pass over the rows of many statements in a row.
+    if (!selected_.isEmpty() && selected_.last().second == after)
+        selected_.last().second = last;
+    else
+        selected_.push_back({after, last});
+    rows_ += written;
+    return written;
+}
+
+qint64 BetBatch::addEnteredSelected(const QString& select, const QVariantList& binds) {
+    flush(QStringLiteral("tballcus"), entered_rows_);
+    return insertSelected(QStringLiteral("tballcus"), select, binds);
+}
+
+void BetBatch::addRangeToSums(qint64 after, qint64 last) {
+    // The rows are grouped by number once; the kinds' sums come from the groups.
+    book_.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS batchsums (codeins TEXT, num TEXT, "
+                              "h DOUBLE PRECISION, t DOUBLE PRECISION, l DOUBLE "
+                              "PRECISION, n BIGINT, cnum BIGINT)"));
+    book_.exec(QStringLiteral("DELETE FROM batchsums"));
+    book_.exec(QStringLiteral("INSERT INTO batchsums (codeins, num, h, t, l, n, cnum) SELECT "
+                              "coalesce(codeins, ''), coalesce(num, ''), sum(coalesce(h, 0)), "
+                              "sum(coalesce(t, 0)), sum(coalesce(l, 0)), count(*), count(num) FROM "
+                              "tball WHERE id > ? AND id <= ? GROUP BY coalesce(codeins, ''), "
+                              "coalesce(num, '')"),
+               {after, last});
+    const QString update = QStringLiteral("h = %1.h + excluded.h, t = %1.t + excluded.t, l = "
+                                          "%1.l + excluded.l, n = %1.n + excluded.n");
+    book_.exec(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT codeins, num, "
+                              "h, t, l, n FROM batchsums WHERE 1 = 1 ON CONFLICT (codeins, num) DO "
+                              "UPDATE SET ") +
+               update.arg(QStringLiteral("tbtotals")));
+    book_.exec(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT codeins, "
+                              "sum(h), sum(t), sum(l), sum(n), sum(cnum) FROM batchsums GROUP BY "
+                              "codeins ON CONFLICT (codeins) DO UPDATE SET ") +
+               update.arg(QStringLiteral("tbkind")) +
+               QStringLiteral(", cnum = tbkind.cnum + excluded.cnum"));
+    book_.exec(QStringLiteral("DELETE FROM batchsums"));
+}
+
 void BetBatch::log(qint64 lines) {
     book_.exec(QStringLiteral("INSERT INTO tblog (s) VALUES (?)"), {QString::number(lines)});
 }
@@ -113,6 +178,8 @@ void BetBatch::commit() {
     flush(QStringLiteral("tball"), book_rows_);
     flush(QStringLiteral("tballcus"), entered_rows_);
     writeSums();
+    for (const QPair<qint64, qint64>& range : selected_)
+        addRangeToSums(range.first, range.second);
     if (rebuildIndexes_) {
         for (const QString& index : schema::enteredIndexes())
             book_.exec(index);

@@ -38,6 +38,11 @@ public:
     void add(const BetRow& row, bool entered = true);
     // A row of the entered lines only.
     void addEntered(const BetRow& row);
+    // The rows a statement selects, as columns num, h, t, l, cus, codeins and k (their order),
+    // written in one statement; with entered their copies too. Returns the rows written.
+    qint64 addSelected(const QString& select, const QVariantList& binds, bool entered);
+    // The same rows as entered lines only.
+    qint64 addEnteredSelected(const QString& select, const QVariantList& binds);
     // A row of tblog counting lines.
     void log(qint64 lines);
     // Rows written to tball so far.
@@ -46,11 +51,13 @@ public:
 
 private:
     void flush(const QString& table, QVector<BetRow>& rows);
+    qint64 insertSelected(const QString& table, const QString& select, const QVariantList& binds);
     struct Sums {
         std::array<double, 3> stakes{};
         qint64 n = 0, counted = 0;
     };
     void writeSums();
+    void addRangeToSums(qint64 after, qint64 last);
 
     Database& book_;
     cut::Session session_;
@@ -58,6 +65,9 @@ private:
     QVector<BetRow> entered_rows_;
     QHash<QPair<QString, QString>, Sums> byNumber_;
     QHash<QString, Sums> byKind_;
+    // Ids of tball rows written by statements, in ranges (after, last]: their sums are
+    // taken from the book when the batch commits.
+    QVector<QPair<qint64, qint64>> selected_;
     qint64 rows_ = 0;
     bool rebuildIndexes_ = false;
 };

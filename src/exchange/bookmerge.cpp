@@ -2,6 +2,7 @@
 
 #include "common/betbatch.h"
 #include "common/settings.h"
+#include "exchange/attachedsource.h"
 #include "exchange/sourcebook.h"
 #include "store/database.h"
 
@@ -46,16 +47,15 @@ QStringList missingTables(SourceBook& source, bool enteredApart) {
     return missing;
 }
 
-Result merge(Database& book, SourceBook& source, bool enteredApart,
-             const std::function<void(Stage, int)>& progress) {
-    const QStringList missing = missingTables(source, enteredApart);
-    if (!missing.isEmpty())
-        throw StoreError(QStringLiteral("ฐานข้อมูลที่เลือกไม่ใช่ฐานข้อมูลของโปรแกรมนี้ ไม่พบตาราง ") +
-                         missing.join(QStringLiteral(", ")));
-    auto tell = [&](Stage stage, int percent) {
-        if (progress)
-            progress(stage, percent);
-    };
+namespace {
+
+// Rows of the source that the engine could not take as they are: the merge starts again,
+// reading them one by one.
+struct NotAsTheyAre {};
+
+// The merge, its bet lines through the engine when attached is given.
+Result mergeBooks(Database& book, SourceBook& source, AttachedSource* attached, bool enteredApart,
+                  const std::function<void(Stage, int)>& tell) {
     Result result;
     const qint64 rows = source.count(QStringLiteral("tball"));
     const qint64 entered = enteredApart ? source.count(QStringLiteral("tballcus")) : 0;
@@ -68,16 +68,36 @@ Result merge(Database& book, SourceBook& source, bool enteredApart,
         if (percent != shown)
             tell(Stage::bets, shown = percent);
     };
-    source.rows(QStringLiteral("tball"), [&](const QVariantList& row) {
-        batch.add(betOf(row, QStringLiteral("tball"), ++result.rows), !enteredApart);
-        step(result.rows);
-    });
-    batch.log(result.rows);
-    if (enteredApart) {
-        source.rows(QStringLiteral("tballcus"), [&](const QVariantList& row) {
-            batch.addEntered(betOf(row, QStringLiteral("tballcus"), ++result.entered));
-            step(result.rows + result.entered);
+    if (attached) {
+        result.rows = attached->copy(
+            QStringLiteral("tball"),
+            [&](const QString& select, const QVariantList& binds) {
+                return batch.addSelected(select, binds, !enteredApart);
+            },
+            step);
+        batch.log(result.rows);
+        if (enteredApart) {
+            result.entered = attached->copy(
+                QStringLiteral("tballcus"),
+                [&](const QString& select, const QVariantList& binds) {
+                    return batch.addEnteredSelected(select, binds);
+                },
+                [&](qint64 done) { step(result.rows + done); });
+        }
+        if (result.rows != rows || result.entered != entered)
+            throw NotAsTheyAre();
+    } else {
+        source.rows(QStringLiteral("tball"), [&](const QVariantList& row) {
+            batch.add(betOf(row, QStringLiteral("tball"), ++result.rows), !enteredApart);
+            step(result.rows);
         });
+        batch.log(result.rows);
+        if (enteredApart) {
+            source.rows(QStringLiteral("tballcus"), [&](const QVariantList& row) {
+                batch.addEntered(betOf(row, QStringLiteral("tballcus"), ++result.entered));
+                step(result.rows + result.entered);
+            });
+        }
     }
     step(total);
 
@@ -129,6 +149,31 @@ Result merge(Database& book, SourceBook& source, bool enteredApart,
     tell(Stage::cutLog, 100);
     batch.commit();
     return result;
+}
+
+} // namespace
+
+Result merge(Database& book, SourceBook& source, bool enteredApart,
+             const std::function<void(Stage, int)>& progress) {
+    const QStringList missing = missingTables(source, enteredApart);
+    if (!missing.isEmpty())
+        throw StoreError(QStringLiteral("ฐานข้อมูลที่เลือกไม่ใช่ฐานข้อมูลของโปรแกรมนี้ ไม่พบตาราง ") +
+                         missing.join(QStringLiteral(", ")));
+    auto tell = [&](Stage stage, int percent) {
+        if (progress)
+            progress(stage, percent);
+    };
+    // Attached before the batch's transaction, detached after it.
+    AttachedSource attached(book, source.sqliteFile());
+    if (attached.copiesAsItIs(QStringLiteral("tball")) &&
+        (!enteredApart || attached.copiesAsItIs(QStringLiteral("tballcus")))) {
+        try {
+            return mergeBooks(book, source, &attached, enteredApart, tell);
+        } catch (const NotAsTheyAre&) {
+            // Nothing of that attempt was kept.
+        }
+    }
+    return mergeBooks(book, source, nullptr, enteredApart, tell);
 }
 
 QString doneText(qint64 rows) {

@@ -37,6 +37,10 @@ public:
             throw StoreError::fromEngine(query.lastError());
     }
 
+    QString sqliteFile() const override {
+        return db_->engine() == Engine::sqlite ? db_->path() : QString();
+    }
+
 private:
     std::unique_ptr<Database> db_;
 };

@@ -23,6 +23,8 @@ public:
     // Throws StoreError when the table cannot be read.
     virtual void rows(const QString& table,
                       const std::function<void(const QVariantList&)>& each) = 0;
+    // The file as the engine of a book can attach it; empty when it cannot (a Jet file).
+    virtual QString sqliteFile() const { return QString(); }
 };
 
 // A field read as an amount: empty or null is 0; false when it is text that is no number.
