@@ -47,6 +47,12 @@ Session::Session(Database& book, Frees frees) : book_(book), now_(dialect::nowTe
     }
 }
 
+void Session::commit() {
+    if (!keepsKeptLists_)
+        book_.exec(QStringLiteral("DELETE FROM tbkeptsync"));
+    transaction_->commit();
+}
+
 Session::~Session() {
     transaction_.reset();
     try {
@@ -67,16 +73,20 @@ void resumeSums(Database& book) {
 }
 
 void addToSums(Database& book, const QString& kindColumn, const QString& rows,
-               const QVariantList& binds) {
+               const QVariantList& binds, Taken taken) {
     const QString kind = QStringLiteral("coalesce(%1, '')").arg(kindColumn);
     const QString sums = QStringLiteral("sum(coalesce(h, 0)), sum(coalesce(t, 0)), "
                                         "sum(coalesce(l, 0)), count(*)");
-    book.exec(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT %1, "
-                             "coalesce(num, ''), %2 FROM %3 GROUP BY %1, coalesce(num, '') ON "
+    // Marked taken, a number's sums are not looked for as moved (see Session::keepsKeptLists).
+    const bool marked = taken == Taken::marked;
+    book.exec(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n%4) SELECT %1, "
+                             "coalesce(num, ''), %2%5 FROM %3 GROUP BY %1, coalesce(num, '') ON "
                              "CONFLICT (codeins, num) DO UPDATE SET h = tbtotals.h + excluded.h, "
                              "t = tbtotals.t + excluded.t, l = tbtotals.l + excluded.l, n = "
-                             "tbtotals.n + excluded.n")
-                  .arg(kind, sums, rows),
+                             "tbtotals.n + excluded.n%6")
+                  .arg(kind, sums, rows, marked ? QStringLiteral(", keptat") : QString(),
+                       marked ? QStringLiteral(", sum(coalesce(h, 0))") : QString(),
+                       marked ? QStringLiteral(", keptat = tbtotals.h + excluded.h") : QString()),
               binds);
     book.exec(QStringLiteral("INSERT INTO tbkind (codeins, h, t, l, n, cnum) SELECT %1, %2, "
                              "count(num) FROM %3 GROUP BY %1 ON CONFLICT (codeins) DO UPDATE SET "

@@ -21,7 +21,10 @@ public:
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
-    void commit() { transaction_->commit(); }
+    // A session forgets, as it commits, which kept lists follow the totals (see
+    // keepsKeptLists), unless it said it keeps them so.
+    void commit();
+    void keepsKeptLists() { keepsKeptLists_ = true; }
     // The time the session's lines are written with.
     QString now() const { return now_; }
 
@@ -30,6 +33,7 @@ private:
     std::unique_ptr<Transaction> transaction_;
     int cache_ = 0;
     bool unwiped_ = false;
+    bool keepsKeptLists_ = false;
     int frees_ = 0;
     QString now_;
 };
@@ -40,8 +44,11 @@ void suspendSums(Database& book);
 void resumeSums(Database& book);
 // Meanwhile: rows written by the session added to the book's sums, number by number in one
 // statement; rows is a table and its condition ("sentall WHERE ..."), the kind in kindColumn.
+// A session that commits without keeping the kept lists may mark the numbers it sums as taken
+// by them: the next immediate cut takes every kept list again whole anyway.
+enum class Taken { unmarked, marked };
 void addToSums(Database& book, const QString& kindColumn, const QString& rows,
-               const QVariantList& binds);
+               const QVariantList& binds, Taken taken = Taken::unmarked);
 
 // Removes every line of the given kinds from tball; the sum triggers must be suspended (the
 // writer sets the kinds' sums again).

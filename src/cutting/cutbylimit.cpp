@@ -3,6 +3,7 @@
 #include "common/backups.h"
 #include "common/kindlimits.h"
 #include "common/settings.h"
+#include "cutting/groupcut.h"
 #include "store/kindcaptions.h"
 
 namespace cut {
@@ -110,6 +111,7 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
     }
 
     int index = 0;
+    QVector<Kind> groupsTaken;
     for (Kind kind : listingOrder()) {
         MenuStep step;
         step.index = index;
@@ -125,6 +127,8 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
             job.number = result.number;
             job.fiftyPercent = options.fiftyPercent;
             step.outcome = cutKind(book, job, true, session.now());
+            if (isGroupKind(kind))
+                groupsTaken << kind;
         }
         appendFillerRows(book, kind, hasTotals);
         // The bar moves to 95 after h5 only when h5 was cut.
@@ -137,6 +141,11 @@ MenuCutResult menuCut(Database& book, const MenuCutOptions& options) {
 
     if (!codes.isEmpty())
         resumeSums(book);
+    // Every other kept list of the group kinds is forgotten; those cut here go on.
+    book.exec(QStringLiteral("DELETE FROM tbkeptsync"));
+    for (Kind kind : groupsTaken)
+        keptListTaken(book, kind, limits[static_cast<size_t>(kind)]);
+    session.keepsKeptLists();
     session.commit();
     return result;
 }
@@ -148,6 +157,7 @@ KindOutcome immediateCut(Database& book, Kind kind) {
     job.variant = Variant::immediate;
     job.limit = kindLimits(book)[static_cast<size_t>(kind)];
     const KindOutcome outcome = cutKind(book, job, false, session.now());
+    session.keepsKeptLists();
     session.commit();
     return outcome;
 }

@@ -115,7 +115,8 @@ int takeBack(Database& book, int cut) {
                       .arg(taken),
                   QVariantList{customer, session.now()} + ofCut)
             .numRowsAffected();
-    cut::addToSums(book, QStringLiteral("name"), QStringLiteral("sentall WHERE ") + taken, ofCut);
+    cut::addToSums(book, QStringLiteral("name"), QStringLiteral("sentall WHERE ") + taken, ofCut,
+                   cut::Taken::marked);
     cut::resumeSums(book);
 
     book.exec(QStringLiteral("DELETE FROM sentall WHERE %1(name IN (%2) OR NOT %3)")

@@ -1,6 +1,8 @@
 #include "cutting/kindcut.h"
 
 #include "common/settings.h"
+#include "cutting/groupcut.h"
+#include "cutting/kindsql.h"
 #include "cutting/numberlimits.h"
 #include "store/dialect.h"
 #include "store/kindrow.h"
@@ -12,34 +14,9 @@ namespace cut {
 
 namespace {
 
-QString quoted(const QString& code) {
-    return QLatin1Char('\'') + code + QLatin1Char('\'');
-}
-
-// The names of one kind's statements.
-struct Names {
-    QString code;   // 'h3', quoted
-    QString column; // stake column
-    QString view;
-    QString kept;
-    QString sent;
-    QString rep; // the report group the sent rows carry
-};
-
-Names namesOf(Kind kind) {
-    return {quoted(kindCode(kind)), stakeColumn(kind), totalsView(kind),
-            keptTable(kind),        sentTable(kind),   QString::number(kindInfo(kind).rep)};
-}
-
-QString fill(QString sql, const Names& n) {
-    sql.replace(QLatin1String("{code}"), n.code);
-    sql.replace(QLatin1String("{c}"), n.column);
-    sql.replace(QLatin1String("{view}"), n.view);
-    sql.replace(QLatin1String("{kept}"), n.kept);
-    sql.replace(QLatin1String("{sent}"), n.sent);
-    sql.replace(QLatin1String("{rep}"), n.rep);
-    return sql;
-}
+using kindsql::fill;
+using kindsql::Names;
+using kindsql::namesOf;
 
 // The total of a number and its per-number limit (the latest row listing it wins, as the
 // list is read in its order); a limit left empty is 0.
@@ -125,80 +102,56 @@ std::optional<qint64> linesFrom(Database& db, const Names& n) {
 
 // The lines about to be written for the kind, and every later line of it, have an id above the
 // book's highest now.
-void markLinesFrom(Database& db, const Names& n) {
-    const qint64 next =
-        db.scalar(QStringLiteral("SELECT coalesce(max(id), 0) + 1 FROM tball")).toLongLong();
+qint64 markLinesFrom(Database& db, const Names& n) {
+    const qint64 next = nextLineId(db);
     db.exec(fill(QStringLiteral("DELETE FROM tbfrom WHERE codeins = {code}"), n));
     db.exec(fill(QStringLiteral("INSERT INTO tbfrom (codeins, id) VALUES ({code}, ?)"), n), {next});
+    return next;
 }
 
 bool hasNumberStep(Kind kind) {
     return limitKinds().contains(kind);
 }
 
-// The rows of table (the kind's kept table unless said) as lines of the kind.
-void insertLines(Database& db, const Names& n, const QString& customer, const QString& now,
-                 const QString& only = QString(), const QString& table = QString()) {
-    db.exec(fill(QStringLiteral("INSERT INTO tball (num, {c}, codeins, cus, tim) SELECT num, {c}, "
-                                "{code}, ?, ? FROM %1 %2 ORDER BY num"),
-                 n)
-                .arg(table.isEmpty() ? n.kept : table, only),
-            {customer, now});
-}
-
-QString keptAmounts(const Names& n) {
-    QStringList amounts;
-    for (const char* column : {"h", "t", "l"})
-        amounts << (n.column == QLatin1String(column) ? n.column : QStringLiteral("0"));
-    return amounts.join(QStringLiteral(", "));
-}
-
-// The numbers over the limit of a group kind become one line each; the others keep their
-// lines. Their sums are their kept rows; the kind's sums lose what was sent and the lines that
-// went, and gain the new lines.
-void overLimitLines(Database& db, const Names& n, const QString& customer, const QString& now) {
-    const QString over = fill(QStringLiteral("(SELECT num FROM {sent})"), n);
-    // Lines without a number count as the number '' in the totals; the kind's sums count them
-    // in n and not in cnum.
-    QSqlQuery before =
-        db.exec(fill(QStringLiteral("SELECT (SELECT n - cnum FROM tbkind WHERE codeins = {code}), "
-                                    "(SELECT count(*) FROM {sent} WHERE num = ''), (SELECT "
-                                    "coalesce(sum({c}), 0) FROM {sent})"),
-                     n));
-    before.next();
-    const qint64 withoutNumber = before.value(1).toInt() > 0 ? before.value(0).toLongLong() : 0;
-    const double sent = before.value(2).toDouble();
-    const qint64 removed =
-        db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code} AND coalesce(num, "
-                                    "'') IN %1"),
+// The kind's kept sums after its lines became the rows of table, one line per number, written
+// from the id firstLine on.
+void keptSums(Database& db, const Names& n, const QString& table, qint64 firstLine) {
+    const QString amounts = kindsql::keptAmounts(n);
+    // Each number's row is set in place; a row is written or removed only where the table and
+    // the sums do not hold the same numbers.
+    const QStringList each =
+        kindsql::keptAmounts(n).replace(n.column, QStringLiteral("k.") + n.column).split(
+            QStringLiteral(", "));
+    const qint64 set =
+        db.exec(fill(QStringLiteral("UPDATE tbtotals SET h = %1, t = %2, l = %3, n = 1, lowid = ?, "
+                                    "keptat = k.{c} FROM %4 k WHERE tbtotals.codeins = {code} AND "
+                                    "tbtotals.num = k.num"),
                      n)
-                    .arg(over))
+                    .arg(each.at(0), each.at(1), each.at(2), table),
+                {firstLine})
             .numRowsAffected();
-    insertLines(db, n, customer, now, QStringLiteral("WHERE num IN ") + over);
-    db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num IN %1"), n)
-                .arg(over));
-    const qint64 written =
-        db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT "
-                                    "codeins, num, %1, 1 FROM {kept} WHERE num IN %2"),
+    QSqlQuery counts = db.exec(fill(QStringLiteral("SELECT (SELECT count(*) FROM %1), (SELECT "
+                                                   "count(*) FROM tbtotals WHERE codeins = {code})"),
+                                    n)
+                                   .arg(table));
+    counts.next();
+    const qint64 rows = counts.value(0).toLongLong();
+    const qint64 numbers = counts.value(1).toLongLong();
+    counts.finish();
+    if (numbers > set) {
+        db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num NOT IN "
+                                    "(SELECT num FROM %1 WHERE num IS NOT NULL)"),
                      n)
-                    .arg(keptAmounts(n), over))
-            .numRowsAffected();
-    if (removed == 0 && written == 0)
-        return;
-    db.exec(fill(QStringLiteral("UPDATE tbkind SET {c} = {c} - ?, n = n - ? + ?, cnum = cnum - ? + "
-                                "? WHERE codeins = {code}"),
-                 n),
-            {sent, removed, written, removed - withoutNumber, written});
-}
-
-// The kind's kept sums after its lines became the rows of table, one line per number.
-void keptSums(Database& db, const Names& n, const QString& table) {
-    const QString amounts = keptAmounts(n);
-    db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code}"), n));
-    db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT {code}, "
-                                "num, %1, 1 FROM %2 ORDER BY num"),
-                 n)
-                .arg(amounts, table));
+                    .arg(table));
+    }
+    if (rows > set) {
+        db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n, lowid, keptat) "
+                                    "SELECT {code}, num, %1, 1, ?, {c} FROM %2 WHERE num NOT IN "
+                                    "(SELECT num FROM tbtotals WHERE codeins = {code}) ORDER BY num"),
+                     n)
+                    .arg(amounts, table),
+                {firstLine});
+    }
     db.exec(fill(QStringLiteral("DELETE FROM tbkind WHERE codeins = {code}"), n));
     QStringList sums;
     for (const QString& amount : amounts.split(QStringLiteral(", ")))
@@ -253,14 +206,55 @@ std::array<int, kKindCount> numbersWithTotals(Database& book) {
     return counts;
 }
 
+namespace {
+
+// The kept rows of the numbers in scope (a SELECT of num; all numbers when empty) taken again
+// from their totals at an amount: a total of the limit or more keeps the limit.
+void keptAtAmount(Database& db, const Names& n, qint64 limit, const QString& scope) {
+    const QVariant value = static_cast<qlonglong>(limit);
+    const QString only = scope.isEmpty() ? QString() : QStringLiteral(" WHERE num IN (%1)").arg(scope);
+    db.exec(fill(QStringLiteral("DELETE FROM {kept}"), n) + only);
+    db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, CASE WHEN {c} "
+                                ">= ? THEN ? ELSE {c} END, {code} FROM {view}%1 ORDER BY num"),
+                 n)
+                .arg(only),
+            {value, value});
+}
+
+// Every total over the limit sends the rest (a total of exactly the limit sends nothing).
+void sentAtAmount(Database& db, const Names& n, qint64 limit) {
+    const QVariant value = static_cast<qlonglong>(limit);
+    db.exec(fill(QStringLiteral("DELETE FROM {sent}"), n));
+    db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}, rep) SELECT num, {c} - ?, {rep} "
+                                "FROM {view} WHERE {c} > ? ORDER BY num"),
+                 n),
+            {value, value});
+}
+
+void numberStep(Database& db, Kind kind, const Names& n, bool fiftyPercentMode) {
+    if (!hasNumberStep(kind))
+        return;
+    const int listed =
+        db.scalar(fill(QStringLiteral("SELECT count(*) FROM numlimit WHERE codeins = {code}"), n))
+            .toInt();
+    if (listed == 0)
+        return;
+    if (fiftyPercentMode)
+        fiftyPercent(db, n);
+    else
+        numberLimits(db, n);
+}
+
+} // namespace
+
 void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMode) {
     const Names n = namesOf(kind);
-    const QVariant value = static_cast<qlonglong>(keep.value);
-    db.exec(fill(QStringLiteral("DELETE FROM {kept}"), n));
-    db.exec(fill(QStringLiteral("DELETE FROM {sent}"), n));
     if (keep.percent) {
         // A total above the value keeps that percent of itself, its whole part; the rest goes.
         // A total of the value or less is kept whole.
+        const QVariant value = static_cast<qlonglong>(keep.value);
+        db.exec(fill(QStringLiteral("DELETE FROM {kept}"), n));
+        db.exec(fill(QStringLiteral("DELETE FROM {sent}"), n));
         const QString kept =
             dialect::wholeOf(db.engine(), fill(QStringLiteral("{c} * ? / 100.0"), n));
         db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, CASE WHEN "
@@ -276,31 +270,20 @@ void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMo
                 {value, value});
         db.exec(fill(QStringLiteral("DELETE FROM {sent} WHERE {c} = 0"), n));
     } else {
-        // A total of the limit or more keeps the limit, a total over it sends the rest (a
-        // total of exactly the limit sends nothing).
-        db.exec(fill(QStringLiteral("INSERT INTO {kept} (num, {c}, codeins) SELECT num, CASE WHEN "
-                                    "{c} >= ? THEN ? ELSE {c} END, {code} FROM {view} ORDER BY "
-                                    "num"),
-                     n),
-                {value, value});
-        db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}, rep) SELECT num, {c} - ?, {rep} "
-                                    "FROM {view} WHERE {c} > ? ORDER BY num"),
-                     n),
-                {value, value});
+        keptAtAmount(db, n, keep.value, QString());
+        sentAtAmount(db, n, keep.value);
     }
+    numberStep(db, kind, n, fiftyPercentMode);
+}
 
-    if (hasNumberStep(kind)) {
-        const int listed =
-            db.scalar(
-                  fill(QStringLiteral("SELECT count(*) FROM numlimit WHERE codeins = {code}"), n))
-                .toInt();
-        if (listed > 0) {
-            if (fiftyPercentMode)
-                fiftyPercent(db, n);
-            else
-                numberLimits(db, n);
-        }
-    }
+void divideMovedTotals(Database& db, Kind kind, qint64 limit, const QString& moved) {
+    const Names n = namesOf(kind);
+    keptAtAmount(db, n, limit, moved);
+    sentAtAmount(db, n, limit);
+}
+
+qint64 nextLineId(Database& db) {
+    return db.scalar(QStringLiteral("SELECT coalesce(max(id), 0) + 1 FROM tball")).toLongLong();
 }
 
 void rewriteLines(Database& db, Kind kind, const QString& table, const QString& customer,
@@ -313,9 +296,9 @@ void rewriteLines(Database& db, Kind kind, const QString& table, const QString& 
                 {*from});
     else
         db.exec(fill(QStringLiteral("DELETE FROM tball WHERE codeins = {code}"), n));
-    markLinesFrom(db, n);
-    insertLines(db, n, customer, now, QString(), table);
-    keptSums(db, n, table);
+    const qint64 firstLine = markLinesFrom(db, n);
+    kindsql::insertLines(db, n, customer, now, QString(), table);
+    keptSums(db, n, table, firstLine);
     resumeSums(db);
 }
 
@@ -331,7 +314,8 @@ int addLines(Database& db, Kind kind, const QString& rows, const QVariantList& b
                     .arg(from),
                 QVariantList{customer, now} + binds)
             .numRowsAffected();
-    const QString amounts = keptAmounts(n).replace(n.column, QStringLiteral("sum(r.amount)"));
+    const QString amounts =
+        kindsql::keptAmounts(n).replace(n.column, QStringLiteral("sum(r.amount)"));
     db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n) SELECT {code}, "
                                 "coalesce(r.num, ''), %1, count(*) %2 GROUP BY coalesce(r.num, "
                                 "'') ON CONFLICT (codeins, num) DO UPDATE SET h = tbtotals.h + "
@@ -365,19 +349,18 @@ KindOutcome outcomeOf(Database& db, Kind kind) {
 KindOutcome cutKind(Database& db, const KindCut& job, bool linesRemoved, const QString& now) {
     const Names n = namesOf(job.kind);
     const bool menu = job.variant == Variant::menu;
-    divideTotals(db, job.kind, Keep{job.limit, false}, menu && job.fiftyPercent);
-
     const QString customer = menu ? menuCutCustomer(job.number) : immediateCutCustomer();
-    if (linesRemoved) {
-        markLinesFrom(db, n);
-        insertLines(db, n, customer, now);
-        keptSums(db, n, n.kept);
-    } else if (!menu && (job.kind == Kind::h4 || job.kind == Kind::h5)) {
-        suspendSums(db);
-        overLimitLines(db, n, customer, now);
-        resumeSums(db);
+    if (!menu && !linesRemoved && isGroupKind(job.kind)) {
+        cutGroupKind(db, job.kind, job.limit, customer, now);
     } else {
-        rewriteLines(db, job.kind, n.kept, customer, now);
+        divideTotals(db, job.kind, Keep{job.limit, false}, menu && job.fiftyPercent);
+        if (linesRemoved) {
+            const qint64 firstLine = markLinesFrom(db, n);
+            kindsql::insertLines(db, n, customer, now);
+            keptSums(db, n, n.kept, firstLine);
+        } else {
+            rewriteLines(db, job.kind, n.kept, customer, now);
+        }
     }
 
     if (menu) {

@@ -43,6 +43,13 @@ struct Keep {
 // keeps half its total and sends half). The sent rows carry the kind's report group.
 void divideTotals(Database& book, Kind kind, const Keep& keep, bool fiftyPercent);
 
+// As divideTotals at the limit, for a kind without per-number limits, with the kept rows of
+// only the numbers in moved (a SELECT of num) taken again from their totals; the others stay.
+void divideMovedTotals(Database& book, Kind kind, qint64 limit, const QString& moved);
+
+// The id the next line of the book is written with, unless another writer takes it first.
+qint64 nextLineId(Database& book);
+
 // The kind's lines in tball become the rows of table (its kept or its sent table), one line per
 // number under customer; the kind's sums are set from them.
 void rewriteLines(Database& book, Kind kind, const QString& table, const QString& customer,

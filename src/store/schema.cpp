@@ -44,6 +44,8 @@ void createMissing(Database& db, const QString& programFolder) {
     Transaction transaction(db);
     const bool fresh = !db.tableExists(QStringLiteral("backc"));
     createAll(db);
+    // The sums of a book made before the cuts marked its numbers gain the marks' columns.
+    addCutMarks(db);
     if (fresh)
         seedFresh(db, programFolder);
     transaction.commit();

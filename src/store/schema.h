@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 enum class Kind;
@@ -61,6 +62,15 @@ QString percentColumn(Kind kind);
 QString cusCodeIndex();
 // The index of tbtotals by kind and top total.
 QString totalsByAmountIndex();
+// The columns of tbtotals the cuts mark numbers with, as "name type"; addCutMarks adds those a
+// book lacks.
+QStringList cutMarkColumns(Engine engine);
+void addCutMarks(Database& db);
+// The condition on tbtotals of a group kind's number whose total moved since its kept list took
+// it, word for word as the partial index movedTotalsIndex() is written with (a query that
+// reads that index repeats it).
+QString movedGroupTotals();
+QString movedTotalsIndex();
 // The index of the entered lines by customer and entry (a customer's lines and stakes).
 QString enteredByCustomerIndex();
 QString enteredByNumberIndex();

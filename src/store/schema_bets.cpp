@@ -28,6 +28,24 @@ QString stampIndex(const QString& name) {
 
 namespace schema {
 
+QStringList cutMarkColumns(Engine engine) {
+    // lowid: the first id a cut wrote the number's lines from (a hint, checked before use);
+    // keptat: the number's total when its kind's kept list last took it.
+    return {QStringLiteral("lowid ") + dialect::longType(engine),
+            QStringLiteral("keptat ") + dialect::numberType(engine)};
+}
+
+QString movedGroupTotals() {
+    return QStringLiteral("codeins IN ('h4', 'h5') AND (keptat IS NULL OR keptat <> h)");
+}
+
+QString movedTotalsIndex() {
+    // The numbers of a group kind whose totals moved since its kept list took them.
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS tbtotals_moved ON tbtotals (codeins, num) "
+                          "WHERE ") +
+           movedGroupTotals();
+}
+
 QString totalsByAmountIndex() {
     // The largest top totals of a kind, read without a scan (the over-limit marks).
     return QStringLiteral("CREATE INDEX IF NOT EXISTS tbtotals_h ON tbtotals (codeins, h)");
@@ -77,9 +95,10 @@ QVector<ObjectDef> betTableDefs(Engine engine) {
     return {
         {QStringLiteral("tbtotals"),
          QStringLiteral("CREATE TABLE tbtotals (codeins %1 NOT NULL, num %1 NOT NULL, h %2, t "
-                        "%2, l %2, n INTEGER, PRIMARY KEY (codeins, num))")
-                 .arg(text, number) +
-             QStringLiteral(";\n") + totalsByAmountIndex() +
+                        "%2, l %2, n INTEGER, %3, PRIMARY KEY (codeins, num))")
+                 .arg(text, number, cutMarkColumns(engine).join(QStringLiteral(", "))) +
+             QStringLiteral(";\n") + totalsByAmountIndex() + QStringLiteral(";\n") +
+             movedTotalsIndex() +
              dialect::keptSumsStorage(engine, QStringLiteral("tbtotals"))},
         {QStringLiteral("tbkind"),
          QStringLiteral("CREATE TABLE tbkind (codeins %1 PRIMARY KEY NOT NULL, h %2, t %2, l %2, "

@@ -249,6 +249,12 @@ QVector<ObjectDef> tableDefs(Engine e) {
     defs << table(QStringLiteral("tbfrom"),
                   {{QStringLiteral("codeins"), text(e)}, {QStringLiteral("id"), whole(e)}});
 
+    // Per group kind: the limit its kept list last took every total at, and how many numbers
+    // the kind had then; cleared by any cut that writes kept lists otherwise.
+    defs << table(QStringLiteral("tbkeptsync"), {{QStringLiteral("codeins"), text(e)},
+                                                 {QStringLiteral("lim"), number(e)},
+                                                 {QStringLiteral("numbers"), whole(e)}});
+
     // Combined scratch tables of the summaries.
     defs << table(QStringLiteral("ht3cut"), {{num, text(e)}, {h, number(e)}, {t, number(e)}});
     defs << table(QStringLiteral("ht3sent"),

@@ -101,6 +101,15 @@ QStringList upgradeOldLayout(Database& db) {
     return messages;
 }
 
+void addCutMarks(Database& db) {
+    const QStringList present = dialect::columnNames(db, QStringLiteral("tbtotals"));
+    for (const QString& column : cutMarkColumns(db.engine())) {
+        if (!present.contains(column.section(QLatin1Char(' '), 0, 0), Qt::CaseInsensitive))
+            db.exec(QStringLiteral("ALTER TABLE tbtotals ADD COLUMN ") + column);
+    }
+    db.exec(movedTotalsIndex());
+}
+
 void upgradeRef(Database& db) {
     if (dialect::columnNames(db, QStringLiteral("ref")).size() != 1)
         return;
