@@ -25,6 +25,7 @@ private slots:
     void serverGoneInTheMiddle();
     void lanModeAndTheServersNotice();
     void checksWhenTheFormOpens();
+    void periodicProbeOfTheServer();
     void rowCeilingOfAStationByHand();
     void clearingOfferedWhenTheFormOpens();
 
@@ -281,6 +282,37 @@ void StationTransferTest::lanModeAndTheServersNotice() {
     serverDesk.main->desk().copies().waitForDone();
     QVERIFY(!QFileInfo::exists(folder + "dbbackup/L002.mde"));
     serverDesk.main->closeWithoutAsking();
+}
+
+void StationTransferTest::periodicProbeOfTheServer() {
+    if (!server_)
+        return;
+    auto shop = station("1", [](SettingsRecord& s) { s.set(Backc::back7, "10"); });
+    Tfminput* form = shop->form();
+    const QString before = shop->text("Label4");
+    form->onTimer4();
+    settle(form);
+    QCOMPARE(shop->text("Label4"), before);
+
+    // The server's book is gone (its marker rows with it): said on the status line.
+    const QStringList markers = rowsOf(*server_, "SELECT num FROM tballsave2 ORDER BY num");
+    server_->exec("DELETE FROM tballsave2");
+    server_->exec("DELETE FROM \"2hh\"");
+    form->onTimer4();
+    settle(form);
+    QCOMPARE(shop->text("Label4"), QString("กรุณาตรวจสอบการเชื่อมต่อกับ127.0.0.1"));
+
+    // Back again; the sending timer that came during the probe sends after it.
+    for (const QString& num : markers)
+        server_->exec("INSERT INTO tballsave2 (num) VALUES (?)", {num});
+    typeRows(shop->db(), 12);
+    form->onTimer4();
+    form->onTimer5();
+    settle(form);
+    QCOMPARE(count(*server_, "tballcus"), 12);
+    QCOMPARE(count(shop->db(), "tball"), 0);
+    QCOMPARE(shop->text("Label4"), QString("เชื่อมต่อกับ127.0.0.1ได้แล้ว"));
+    shop->main->closeWithoutAsking();
 }
 
 void StationTransferTest::checksWhenTheFormOpens() {

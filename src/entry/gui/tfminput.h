@@ -114,6 +114,8 @@ private:
     void setUpStation();
     void readServerChoices();
     void stationTick();
+    void probeServer();
+    void periodicProbed(const std::optional<StoreError>& refusal, const transfer::Probe& probe);
     void noNetworkWarning(bool numbered);
     void manualProbed(const std::optional<StoreError>& refusal, const transfer::Probe& probe,
                       qint64 rows, qint64 badRow);
@@ -310,4 +312,7 @@ private:
     std::unique_ptr<ServerErrand> errand_;
     QString sendMode_;  // back6 as this opening uses it
     int threshold_ = 0; // back7
+    bool probing_ = false;         // the periodic probe of the server is under way
+    bool sendAfterProbe_ = false;  // the sending timer came meanwhile
+    bool serverReached_ = true;    // the last probe reached the server's book
 };

@@ -202,6 +202,11 @@ void Tfminput::manualProbed(const std::optional<StoreError>& refusal,
 // ---- the sending timer ----
 
 void Tfminput::onTimer5() {
+    if (probing_) {
+        // The periodic probe is quick: the sending goes on after it.
+        sendAfterProbe_ = true;
+        return;
+    }
     if (!station_ || sendMode_ != QLatin1String("1") || !errand_ || errand_->busy())
         return;
     const QString computer = desk_.run().computerName;
@@ -320,6 +325,39 @@ void Tfminput::stationTick() {
         statusLine_->setText(error.message());
     }
     noNetworkWarning(true);
+    probeServer();
+}
+
+// The server's book is tried at every periodic refresh, off the window's thread; the status
+// line says when it cannot be reached and when it can again.
+void Tfminput::probeServer() {
+    if (!errand_ || errand_->busy())
+        return;
+    const QString computer = desk_.run().computerName;
+    auto probe = std::make_shared<transfer::Probe>();
+    probing_ = true;
+    errand_->start([=](Database&, Database& server) { *probe = transfer::probe(server, computer); },
+                   [=](const std::optional<StoreError>& refusal) {
+                       probing_ = false;
+                       periodicProbed(refusal, *probe);
+                   });
+}
+
+void Tfminput::periodicProbed(const std::optional<StoreError>& refusal,
+                              const transfer::Probe& probe) {
+    const bool reached = !refusal && probe.reachable();
+    if (!reached) {
+        statusLine_->setText(QStringLiteral("กรุณาตรวจสอบการเชื่อมต่อกับ") + serverName() +
+                             (refusal ? QStringLiteral(" (") + refusal->message() + QLatin1Char(')')
+                                      : QString()));
+    } else if (!serverReached_) {
+        statusLine_->setText(QStringLiteral("เชื่อมต่อกับ") + serverName() + QStringLiteral("ได้แล้ว"));
+    }
+    serverReached_ = reached;
+    if (sendAfterProbe_) {
+        sendAfterProbe_ = false;
+        onTimer5();
+    }
 }
 
 // A station sending by hand is told once a line starts while it holds its ceiling of rows.
