@@ -117,41 +117,12 @@ bool hasNumberStep(Kind kind) {
 // from the id firstLine on.
 void keptSums(Database& db, const Names& n, const QString& table, qint64 firstLine) {
     const QString amounts = kindsql::keptAmounts(n);
-    // Each number's row is set in place; a row is written or removed only where the table and
-    // the sums do not hold the same numbers.
-    const QStringList each =
-        kindsql::keptAmounts(n).replace(n.column, QStringLiteral("k.") + n.column).split(
-            QStringLiteral(", "));
-    const qint64 set =
-        db.exec(fill(QStringLiteral("UPDATE tbtotals SET h = %1, t = %2, l = %3, n = 1, lowid = ?, "
-                                    "keptat = k.{c} FROM %4 k WHERE tbtotals.codeins = {code} AND "
-                                    "tbtotals.num = k.num"),
-                     n)
-                    .arg(each.at(0), each.at(1), each.at(2), table),
-                {firstLine})
-            .numRowsAffected();
-    QSqlQuery counts = db.exec(fill(QStringLiteral("SELECT (SELECT count(*) FROM %1), (SELECT "
-                                                   "count(*) FROM tbtotals WHERE codeins = {code})"),
-                                    n)
-                                   .arg(table));
-    counts.next();
-    const qint64 rows = counts.value(0).toLongLong();
-    const qint64 numbers = counts.value(1).toLongLong();
-    counts.finish();
-    if (numbers > set) {
-        db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num NOT IN "
-                                    "(SELECT num FROM %1 WHERE num IS NOT NULL)"),
-                     n)
-                    .arg(table));
-    }
-    if (rows > set) {
-        db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n, lowid, keptat) "
-                                    "SELECT {code}, num, %1, 1, ?, {c} FROM %2 WHERE num NOT IN "
-                                    "(SELECT num FROM tbtotals WHERE codeins = {code}) ORDER BY num"),
-                     n)
-                    .arg(amounts, table),
-                {firstLine});
-    }
+    db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code}"), n));
+    db.exec(fill(QStringLiteral("INSERT INTO tbtotals (codeins, num, h, t, l, n, lowid, keptat) "
+                                "SELECT {code}, num, %1, 1, ?, {c} FROM %2 ORDER BY num"),
+                 n)
+                .arg(amounts, table),
+            {firstLine});
     db.exec(fill(QStringLiteral("DELETE FROM tbkind WHERE codeins = {code}"), n));
     QStringList sums;
     for (const QString& amount : amounts.split(QStringLiteral(", ")))
