@@ -1,5 +1,7 @@
 #include "common/cutsession.h"
 
+#include "common/batchinflight.h"
+
 #include "store/dialect.h"
 #include "store/schema.h"
 
@@ -10,6 +12,7 @@ void removeLines(Database& book, const QStringList& codes) {
     for (const QString& code : codes)
         quotedCodes << QLatin1Char('\'') + code + QLatin1Char('\'');
     const QString list = quotedCodes.join(QLatin1Char(','));
+    inflight::refuseChange(book, QStringLiteral("codeins IN (%1)").arg(list));
     // When every line is of these kinds the table is emptied whole, which an SQLite book does
     // without visiting each row.
     const int others =

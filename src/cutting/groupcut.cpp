@@ -1,5 +1,6 @@
 #include "cutting/groupcut.h"
 
+#include "common/batchinflight.h"
 #include "common/cutsession.h"
 #include "cutting/kindcut.h"
 #include "cutting/kindsql.h"
@@ -171,6 +172,7 @@ bool isGroupKind(Kind kind) {
 void cutGroupKind(Database& db, Kind kind, qint64 limit, const QString& customer,
                   const QString& now) {
     const Names n = kindsql::namesOf(kind);
+    inflight::refuseChange(db, QStringLiteral("codeins = ") + n.code);
     const std::optional<qint64> numbersThen = keptSince(db, n, limit);
     const QString moved = QStringLiteral("SELECT num FROM groupmoved");
     if (numbersThen) {

@@ -1,5 +1,6 @@
 #include "cutting/kindcut.h"
 
+#include "common/batchinflight.h"
 #include "common/settings.h"
 #include "cutting/groupcut.h"
 #include "cutting/kindsql.h"
@@ -260,6 +261,7 @@ qint64 nextLineId(Database& db) {
 void rewriteLines(Database& db, Kind kind, const QString& table, const QString& customer,
                   const QString& now) {
     const Names n = namesOf(kind);
+    inflight::refuseChange(db, QStringLiteral("codeins = ") + n.code);
     const std::optional<qint64> from = linesFrom(db, n);
     suspendSums(db);
     if (from)

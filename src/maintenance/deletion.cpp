@@ -1,5 +1,6 @@
 #include "maintenance/deletion.h"
 
+#include "common/batchinflight.h"
 #include "common/cutsession.h"
 #include "store/database.h"
 #include "store/dialect.h"
@@ -105,21 +106,21 @@ void takeFromSums(Database& db, const QVector<Taken>& taken) {
 int deleteWhere(Database& db, Table table, const QString& condition, const QVariantList& binds) {
     if (table == Table::entered) {
         Transaction transaction(db, dialect::beginWrite(db.engine()));
-        const int rows =
-            db.exec(QStringLiteral("DELETE FROM tballcus WHERE ") + condition, binds)
-                .numRowsAffected();
+        const int rows = db.exec(QStringLiteral("DELETE FROM tballcus WHERE ") + condition, binds)
+                             .numRowsAffected();
         transaction.commit();
         return rows;
     }
     cut::Session session(db);
+    inflight::refuseChange(db, condition, binds);
     cut::suspendSums(db);
     // One pass: the rows go and say what they took.
-    QSqlQuery query = db.exec(
-        QStringLiteral("DELETE FROM tball WHERE %1 RETURNING coalesce(codeins, ''), "
-                       "coalesce(num, ''), coalesce(h, 0), coalesce(t, 0), coalesce(l, 0), "
-                       "num IS NULL")
-            .arg(condition),
-        binds);
+    QSqlQuery query =
+        db.exec(QStringLiteral("DELETE FROM tball WHERE %1 RETURNING coalesce(codeins, ''), "
+                               "coalesce(num, ''), coalesce(h, 0), coalesce(t, 0), coalesce(l, 0), "
+                               "num IS NULL")
+                    .arg(condition),
+                binds);
     QVector<Taken> taken;
     QHash<QString, int> places;
     int rows = 0;
@@ -260,10 +261,12 @@ int numberOfLine(Database& db, qint64 picked, const QString& num, const QString&
                  const QString& stamp) {
     Transaction transaction(db, dialect::beginWrite(db.engine()));
     const Span span = spanOf(db, "ti2", stamp, picked);
-    const int rows = db.exec(QStringLiteral("DELETE FROM tball WHERE id BETWEEN ? AND ? AND "
-                                            "ti2 = ? AND num = ? AND codeins = ?"),
-                             {span.first, span.last, stamp, num, kindCode})
-                         .numRowsAffected();
+    const QString lines =
+        QStringLiteral("id BETWEEN ? AND ? AND ti2 = ? AND num = ? AND codeins = ?");
+    const QVariantList binds{span.first, span.last, stamp, num, kindCode};
+    inflight::refuseChange(db, lines, binds);
+    const int rows =
+        db.exec(QStringLiteral("DELETE FROM tball WHERE ") + lines, binds).numRowsAffected();
     db.exec(QStringLiteral("DELETE FROM tballcus WHERE ti2 = ? AND num = ? AND codeins = ?"),
             {stamp, num, kindCode});
     transaction.commit();
@@ -273,10 +276,11 @@ int numberOfLine(Database& db, qint64 picked, const QString& num, const QString&
 int wholeLine(Database& db, qint64 picked, const QString& stamp) {
     Transaction transaction(db, dialect::beginWrite(db.engine()));
     const Span span = spanOf(db, "ti2", stamp, picked);
+    const QString lines = QStringLiteral("id BETWEEN ? AND ? AND ti2 = ?");
+    const QVariantList binds{span.first, span.last, stamp};
+    inflight::refuseChange(db, lines, binds);
     const int rows =
-        db.exec(QStringLiteral("DELETE FROM tball WHERE id BETWEEN ? AND ? AND ti2 = ?"),
-                {span.first, span.last, stamp})
-            .numRowsAffected();
+        db.exec(QStringLiteral("DELETE FROM tball WHERE ") + lines, binds).numRowsAffected();
     db.exec(QStringLiteral("DELETE FROM tballcus WHERE ti2 = ?"), {stamp});
     transaction.commit();
     return rows;
@@ -286,6 +290,7 @@ int rows(Database& db, qint64 first, qint64 last, bool alsoEntered) {
     if (last < first)
         std::swap(first, last);
     Transaction transaction(db, dialect::beginWrite(db.engine()));
+    inflight::refuseChange(db, QStringLiteral("id BETWEEN ? AND ?"), {first, last});
     if (alsoEntered) {
         // The deleted rows by the time their lines were entered.
         QSqlQuery query = db.exec(
@@ -305,15 +310,16 @@ int rows(Database& db, qint64 first, qint64 last, bool alsoEntered) {
             entered += enteredRowsOf(db, it.key(), it.value(), firstOf.value(it.key()));
         deleteIds(db, QStringLiteral("tballcus"), entered);
     }
-    const int deleted = db.exec(QStringLiteral("DELETE FROM tball WHERE id BETWEEN ? AND ?"),
-                                {first, last})
-                            .numRowsAffected();
+    const int deleted =
+        db.exec(QStringLiteral("DELETE FROM tball WHERE id BETWEEN ? AND ?"), {first, last})
+            .numRowsAffected();
     transaction.commit();
     return deleted;
 }
 
 int rebuildFromEntered(Database& db) {
     cut::Session session(db, cut::Session::unwiped);
+    inflight::refuseChange(db);
     schema::recreateBetTable(db, QStringLiteral("tball"));
     cut::suspendSums(db);
     const int rows =

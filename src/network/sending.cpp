@@ -1,5 +1,6 @@
 #include "network/sending.h"
 
+#include "common/batchinflight.h"
 #include "common/settings.h"
 #include "store/dialect.h"
 
@@ -63,6 +64,7 @@ void setCeiling(Database& own, const QString& text) {
 
 int rebuildFromSent(Database& own) {
     Transaction transaction(own, dialect::beginWrite(own.engine()));
+    inflight::refuseChange(own);
     own.exec(QStringLiteral("DELETE FROM tball"));
     own.exec(QStringLiteral("DELETE FROM tballcus"));
     int rows = 0;

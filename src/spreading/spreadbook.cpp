@@ -1,5 +1,6 @@
 #include "spreading/spreadbook.h"
 
+#include "common/batchinflight.h"
 #include "common/cutsession.h"
 
 #include <QMap>
@@ -137,6 +138,7 @@ void replaceLines(Database& book, Kind kind, const QStringList& nums, bool every
                   const std::function<void(int source)>& written) {
     if (nums.isEmpty() && !everyNumber && lines.isEmpty())
         return;
+    inflight::refuseChange(book, QStringLiteral("codeins = ?"), {kindCode(kind)});
     cut::suspendSums(book);
     removeNumbers(book, kind, nums, everyNumber);
     insertLines(book, lines, now, written);

@@ -1,5 +1,8 @@
+#include "common/batchinflight.h"
+#include "cutting/cutbylimit.h"
 #include "entry/recorder.h"
 #include "entry/transfer.h"
+#include "maintenance/deletion.h"
 #include "store/location.h"
 #include "support/childprocess.h"
 #include "support/engines.h"
@@ -27,6 +30,7 @@ private slots:
     void stationKilledInTheMiddleOfABatch();
     void stationKilledAfterTheServersCommit();
     void twoStationsAtOnce();
+    void rowsOfABatchOnItsWayStayAsSent();
 };
 
 namespace {
@@ -60,7 +64,8 @@ int count(Database& db, const QString& table) {
 
 // The rows of a book as they travel: number, stakes, customer and kind in id order.
 QStringList travelling(Database& db, const QString& table) {
-    return rowsOf(db, QStringLiteral("SELECT num,h,t,l,cus,codeins FROM %1 ORDER BY id").arg(table));
+    return rowsOf(db,
+                  QStringLiteral("SELECT num,h,t,l,cus,codeins FROM %1 ORDER BY id").arg(table));
 }
 
 // The sent rows kept on a station (a table without ids), in order.
@@ -343,15 +348,17 @@ void TransferTest::twoStationsAtOnce() {
     QCOMPARE(failures[1], QString());
     // Each batch whole and in one piece: its rows follow each other.
     for (const char* customer : {"first", "second"}) {
-        QCOMPARE(rowsOf(server.db(), "SELECT count(*), max(id) - min(id) + 1 FROM tballcus WHERE "
-                                     "cus = ?",
+        QCOMPARE(rowsOf(server.db(),
+                        "SELECT count(*), max(id) - min(id) + 1 FROM tballcus WHERE "
+                        "cus = ?",
                         {QString(customer)}),
                  QStringList{"900|900"});
     }
     QCOMPARE(count(server.db(), "ref"), 0);
-    QCOMPARE(rowsOf(server.db(), "SELECT codeins, num, h, t, n FROM tbtotals ORDER BY codeins, num"),
-             rowsOf(server.db(), "SELECT codeins, num, sum(h), sum(t), count(*) FROM tball GROUP BY "
-                                 "codeins, num ORDER BY codeins, num"));
+    QCOMPARE(
+        rowsOf(server.db(), "SELECT codeins, num, h, t, n FROM tbtotals ORDER BY codeins, num"),
+        rowsOf(server.db(), "SELECT codeins, num, sum(h), sum(t), count(*) FROM tball GROUP BY "
+                            "codeins, num ORDER BY codeins, num"));
     QCOMPARE(rowsOf(server.db(), "SELECT codeins, h, t, l, n, cnum FROM tbkind ORDER BY codeins"),
              rowsOf(server.db(), "SELECT codeins, sum(h), sum(t), sum(l), count(*), count(num) "
                                  "FROM tball GROUP BY codeins ORDER BY codeins"));
@@ -359,6 +366,68 @@ void TransferTest::twoStationsAtOnce() {
     Recorder(server.db()).recordLine({{"000", Kind::h3, 1}}, "x");
     QCOMPARE(rowsOf(server.db(), "SELECT h FROM tbtotals WHERE codeins = 'h3' AND num = '000'"),
              rowsOf(server.db(), "SELECT sum(h) FROM tball WHERE codeins = 'h3' AND num = '000'"));
+}
+
+// While a batch is on its way its rows are neither deleted nor rewritten on the station, or the
+// server would keep them as sent; rows typed meanwhile are the clerk's to change.
+void TransferTest::rowsOfABatchOnItsWayStayAsSent() {
+    TempBook server;
+    TempBook station(Engine::sqlite);
+    typeRows(station.db(), 4, "ก");
+    typeRows(station.db(), 4, "ข");
+    const QStringList typed = travelling(station.db(), "tball");
+    std::unique_ptr<Database> clerk = Database::openFile(station.dbPath());
+    auto refused = [](const std::function<void()>& change) {
+        try {
+            change();
+        } catch (const StoreError& error) {
+            return error.message() == inflight::refusedText();
+        }
+        return false;
+    };
+    QStringList failures;
+    auto expect = [&](bool holds, const char* what) {
+        if (!holds)
+            failures << what;
+    };
+    transfer::Options o = options();
+    o.reached = [&](transfer::Stage stage) {
+        if (stage != transfer::Stage::serverCommitted)
+            return;
+        Database& db = *clerk;
+        expect(refused([&] { deletion::byCustomer(db, deletion::Table::book, "ข"); }),
+               "by customer");
+        expect(refused([&] { deletion::rows(db, 2, 3, true); }), "rows of the grid");
+        expect(refused([&] {
+                   deletion::wholeLine(db, 1,
+                                       rowsOf(db, "SELECT ti2 FROM tball "
+                                                  "WHERE id = 1")
+                                           .value(0));
+               }),
+               "whole line");
+        expect(refused([&] { cut::immediateCut(db, Kind::t3); }), "cut of a kind");
+        expect(refused([&] { deletion::rebuildFromEntered(db); }), "rebuild");
+        // A line typed now is not in the batch: it may be taken back.
+        typeRows(db, 2, "ค");
+        expect(deletion::rows(db, 9, 10, true) == 2, "new line taken back");
+        typeRows(db, 2, "ง");
+        throw Stopped{};
+    };
+    QVERIFY_THROWS_EXCEPTION(Stopped, transfer::send(station.db(), server.db(), o));
+    QCOMPARE(failures, QStringList());
+    QCOMPARE(travelling(server.db(), "tball"), typed);
+    // Cut off after the server's commit, the batch is still the station's until it is released.
+    QVERIFY(refused([&] { deletion::byKind(*clerk, deletion::Table::book, Kind::h3); }));
+    QCOMPARE(count(station.db(), "tball"), 10);
+
+    const transfer::Result result = transfer::send(station.db(), server.db(), options());
+    QVERIFY(result.again);
+    QCOMPARE(count(server.db(), "tball"), 10);
+    QCOMPARE(rowsOf(server.db(), "SELECT DISTINCT cus FROM tball ORDER BY cus"),
+             QStringList({"ก", "ข", "ง"}));
+    // Nothing on its way: the station's rows are its own again.
+    typeRows(station.db(), 2, "จ");
+    QCOMPARE(deletion::byCustomer(*clerk, deletion::Table::book, "จ"), 2);
 }
 
 TABULOX_TEST(TransferTest)
