@@ -105,10 +105,11 @@ qint64 removeOverLines(Database& db, const Names& n, const QString& over, qint64
     return removed;
 }
 
-// The numbers over the limit become one line each; the others keep their lines. Their sums are
-// their kept rows; the kind's sums lose what was sent and the lines that went, and gain the new
-// lines.
-void overLimitLines(Database& db, const Names& n, const QString& customer, const QString& now) {
+// The numbers over the limit become one line each, of the limit they keep (a group kind has no
+// per-number limits); the others keep their lines. Their sums are that line; the kind's sums
+// lose what was sent and the lines that went, and gain the new lines.
+void overLimitLines(Database& db, const Names& n, qint64 limit, const QString& customer,
+                    const QString& now) {
     const QString over = fill(QStringLiteral("(SELECT num FROM {sent})"), n);
     // Lines without a number count as the number '' in the totals; the kind's sums count them
     // in n and not in cnum.
@@ -126,37 +127,19 @@ void overLimitLines(Database& db, const Names& n, const QString& customer, const
     if (overNumbers == 0)
         return;
     const qint64 removed = removeOverLines(db, n, over, overNumbers);
-    // The over numbers' kept rows, read once.
-    db.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS groupkept (num %1, amount %2)")
-                .arg(dialect::textType(db.engine()), dialect::numberType(db.engine())));
-    db.exec(QStringLiteral("DELETE FROM groupkept"));
-    db.exec(fill(QStringLiteral("INSERT INTO groupkept (num, amount) SELECT num, {c} FROM {kept} "
-                                "WHERE num IN %1 ORDER BY num"),
-                 n)
-                .arg(over));
+    const QString kept = QString::number(limit);
     const qint64 firstLine = nextLineId(db);
     kindsql::insertLines(db, n, customer, now, QString(),
-                         QStringLiteral("(SELECT num, amount AS %1 FROM groupkept) k").arg(n.column));
-    // Each number over keeps one row of sums: its kept amount in one line, or none when it
-    // keeps nothing.
+                         fill(QStringLiteral("(SELECT num, %1 AS {c} FROM {sent}) k"), n).arg(kept));
     const QStringList amounts =
-        kindsql::keptAmounts(n).replace(n.column, QStringLiteral("g.amount")).split(QStringLiteral(", "));
+        kindsql::keptAmounts(n).replace(n.column, kept).split(QStringLiteral(", "));
     const qint64 written =
         db.exec(fill(QStringLiteral("UPDATE tbtotals SET h = %1, t = %2, l = %3, n = 1, lowid = ?, "
-                                    "keptat = g.amount FROM groupkept g WHERE tbtotals.codeins = "
-                                    "{code} AND tbtotals.num = g.num"),
+                                    "keptat = %4 WHERE codeins = {code} AND num IN %5"),
                      n)
-                    .arg(amounts.at(0), amounts.at(1), amounts.at(2)),
+                    .arg(amounts.at(0), amounts.at(1), amounts.at(2), kept, over),
                 {firstLine})
             .numRowsAffected();
-    if (written < overNumbers) {
-        db.exec(fill(QStringLiteral("DELETE FROM tbtotals WHERE codeins = {code} AND num IN %1 AND "
-                                    "num NOT IN (SELECT num FROM groupkept)"),
-                     n)
-                    .arg(over));
-    }
-    if (removed == 0 && written == 0)
-        return;
     db.exec(fill(QStringLiteral("UPDATE tbkind SET {c} = {c} - ?, n = n - ? + ?, cnum = cnum - ? + "
                                 "? WHERE codeins = {code}"),
                  n),
@@ -185,13 +168,15 @@ void cutGroupKind(Database& db, Kind kind, qint64 limit, const QString& customer
         divideMovedTotals(db, kind, limit, moved);
     } else {
         divideTotals(db, kind, Keep{limit, false}, false);
-        // Every number of the kind is marked below: an SQLite book builds the index of moved
-        // numbers again after that faster than it follows each mark.
-        if (db.engine() == Engine::sqlite)
+        // Every number of the kind is marked below, and most may be over: an SQLite book
+        // builds the indexes of the sums again after that faster than it follows each row.
+        if (db.engine() == Engine::sqlite) {
             db.exec(QStringLiteral("DROP INDEX IF EXISTS tbtotals_moved"));
+            db.exec(QStringLiteral("DROP INDEX IF EXISTS tbtotals_h"));
+        }
     }
     suspendSums(db);
-    overLimitLines(db, n, customer, now);
+    overLimitLines(db, n, limit, customer, now);
     resumeSums(db);
     // Every number's total is now what its kept row says.
     if (numbersThen) {
@@ -203,8 +188,10 @@ void cutGroupKind(Database& db, Kind kind, qint64 limit, const QString& customer
         db.exec(fill(QStringLiteral("UPDATE tbtotals SET keptat = {c} WHERE codeins = {code} AND %1"),
                      n)
                     .arg(schema::movedGroupTotals()));
-        if (db.engine() == Engine::sqlite)
+        if (db.engine() == Engine::sqlite) {
             db.exec(schema::movedTotalsIndex());
+            db.exec(schema::totalsByAmountIndex());
+        }
     }
     writeKeptSince(db, n, limit);
 }

@@ -56,8 +56,12 @@ void compareTwins(Twins& twins, Kind kind, const QString& step) {
              where.constData());
     verifyKeptSums(going);
     // Right after a cut no number of the kind has moved; the index of moved numbers is there
-    // to find the next ones (the full cut builds it again on SQLite).
+    // to find the next ones, and the index of the totals by amount is there (the full cut
+    // builds both again on SQLite).
     for (Database* db : {&going, &scratch}) {
+        if (db->engine() == Engine::sqlite)
+            rowsOf(*db, "SELECT count(*) FROM tbtotals INDEXED BY tbtotals_h WHERE codeins = 'h5' "
+                        "AND h > 0");
         const QString index = db->engine() == Engine::sqlite
                                   ? QStringLiteral(" INDEXED BY tbtotals_moved")
                                   : QString();
