@@ -1,7 +1,6 @@
 #include "common/cutsession.h"
 
 #include "common/batchinflight.h"
-
 #include "store/dialect.h"
 #include "store/schema.h"
 
