@@ -97,6 +97,10 @@ QString keptSumsStorage(Engine engine, const QString& table) {
         .arg(quoteIdentifier(table));
 }
 
+QString keyOrderedRows(Engine engine) {
+    return onServer(engine) ? QString() : QStringLiteral(" WITHOUT ROWID");
+}
+
 QString emptyRestartingCounter(Engine engine, const QString& table) {
     return onServer(engine)
                ? QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(quoteIdentifier(table))

@@ -38,6 +38,9 @@ QString dropSumTriggers(Engine engine);
 // What follows the making of a table of kept sums ("" or ";\n" and statements): a server
 // rewrites such a row at every line, so it cleans up the old versions early.
 QString keptSumsStorage(Engine engine, const QString& table);
+// What ends the making of a table whose rows are read and written by their key: an SQLite
+// book keeps such rows in the order of the key itself, with no separate row number.
+QString keyOrderedRows(Engine engine);
 
 // The statement that empties table and restarts its counter at 1 where the table stays (a
 // server keeps the views over it); empty where the table is dropped and made again.

@@ -46,6 +46,7 @@ void createMissing(Database& db, const QString& programFolder) {
     createAll(db);
     // The sums of a book made before the cuts marked its numbers gain the marks' columns.
     addCutMarks(db);
+    orderSumsByKey(db);
     if (fresh)
         seedFresh(db, programFolder);
     transaction.commit();

@@ -66,6 +66,9 @@ QString totalsByAmountIndex();
 // book lacks.
 QStringList cutMarkColumns(Engine engine);
 void addCutMarks(Database& db);
+// An SQLite book whose sums were made with row numbers has them made again in the order of
+// their key (after addCutMarks).
+void orderSumsByKey(Database& db);
 // The condition on tbtotals of a group kind's number whose total moved since its kept list took
 // it, word for word as the partial index movedTotalsIndex() is written with (a query that
 // reads that index repeats it).

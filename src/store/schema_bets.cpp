@@ -95,8 +95,9 @@ QVector<ObjectDef> betTableDefs(Engine engine) {
     return {
         {QStringLiteral("tbtotals"),
          QStringLiteral("CREATE TABLE tbtotals (codeins %1 NOT NULL, num %1 NOT NULL, h %2, t "
-                        "%2, l %2, n INTEGER, %3, PRIMARY KEY (codeins, num))")
-                 .arg(text, number, cutMarkColumns(engine).join(QStringLiteral(", "))) +
+                        "%2, l %2, n INTEGER, %3, PRIMARY KEY (codeins, num))%4")
+                 .arg(text, number, cutMarkColumns(engine).join(QStringLiteral(", ")),
+                      dialect::keyOrderedRows(engine)) +
              QStringLiteral(";\n") + totalsByAmountIndex() + QStringLiteral(";\n") +
              movedTotalsIndex() +
              dialect::keptSumsStorage(engine, QStringLiteral("tbtotals"))},
