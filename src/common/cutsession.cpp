@@ -74,6 +74,20 @@ void resumeSums(Database& book) {
     schema::execScript(book, dialect::resumeSumTriggers(book.engine()));
 }
 
+void setSumIndexesAside(Database& book) {
+    if (book.engine() != Engine::sqlite)
+        return;
+    book.exec(QStringLiteral("DROP INDEX IF EXISTS tbtotals_moved"));
+    book.exec(QStringLiteral("DROP INDEX IF EXISTS tbtotals_h"));
+}
+
+void buildSumIndexesAgain(Database& book) {
+    if (book.engine() != Engine::sqlite)
+        return;
+    book.exec(schema::movedTotalsIndex());
+    book.exec(schema::totalsByAmountIndex());
+}
+
 void addToSums(Database& book, const QString& kindColumn, const QString& rows,
                const QVariantList& binds, Taken taken) {
     const QString kind = QStringLiteral("coalesce(%1, '')").arg(kindColumn);

@@ -50,6 +50,11 @@ enum class Taken { unmarked, marked };
 void addToSums(Database& book, const QString& kindColumn, const QString& rows,
                const QVariantList& binds, Taken taken = Taken::unmarked);
 
+// Inside a session, around a write of the sums of many numbers at once: an SQLite book builds
+// the indexes of the sums again after it faster than it follows each row.
+void setSumIndexesAside(Database& book);
+void buildSumIndexesAgain(Database& book);
+
 // Removes every line of the given kinds from tball; the sum triggers must be suspended (the
 // writer sets the kinds' sums again).
 void removeLines(Database& book, const QStringList& codes);

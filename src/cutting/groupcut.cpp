@@ -168,12 +168,8 @@ void cutGroupKind(Database& db, Kind kind, qint64 limit, const QString& customer
         divideMovedTotals(db, kind, limit, moved);
     } else {
         divideTotals(db, kind, Keep{limit, false}, false);
-        // Every number of the kind is marked below, and most may be over: an SQLite book
-        // builds the indexes of the sums again after that faster than it follows each row.
-        if (db.engine() == Engine::sqlite) {
-            db.exec(QStringLiteral("DROP INDEX IF EXISTS tbtotals_moved"));
-            db.exec(QStringLiteral("DROP INDEX IF EXISTS tbtotals_h"));
-        }
+        // Every number of the kind is marked below, and most may be over.
+        setSumIndexesAside(db);
     }
     suspendSums(db);
     overLimitLines(db, n, limit, customer, now);
@@ -188,10 +184,7 @@ void cutGroupKind(Database& db, Kind kind, qint64 limit, const QString& customer
         db.exec(fill(QStringLiteral("UPDATE tbtotals SET keptat = {c} WHERE codeins = {code} AND %1"),
                      n)
                     .arg(schema::movedGroupTotals()));
-        if (db.engine() == Engine::sqlite) {
-            db.exec(schema::movedTotalsIndex());
-            db.exec(schema::totalsByAmountIndex());
-        }
+        buildSumIndexesAgain(db);
     }
     writeKeptSince(db, n, limit);
 }

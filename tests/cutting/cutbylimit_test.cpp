@@ -2,6 +2,7 @@
 #include "cutting/cutbylimit.h"
 #include "cutting/cutlog.h"
 #include "store/kindrow.h"
+#include "store/schema.h"
 #include "support/bookfaults.h"
 #include "support/cutbook.h"
 #include "support/engines.h"
@@ -53,6 +54,7 @@ private slots:
     void fillerRows();
     void numbersAndLog();
     void takeBack();
+    void largeCutTakenBack();
     void halving();
     void failureLeavesBookAsBefore();
     void secondCutRefused();
@@ -465,6 +467,36 @@ void CutByLimitTest::takeBack() {
 
     cutlog::deleteLog(db);
     QCOMPARE(SettingsRecord(db).text(Backc::back8), QStringLiteral("2"));
+}
+
+void CutByLimitTest::largeCutTakenBack() {
+    // More numbers taken back than half the book's sums: the sums and both of their indexes
+    // are whole again, and the next cut of a group kind reads them.
+    TempBook book;
+    Database& db = book.db();
+    limitOf(db, Kind::h3, 10);
+    limitOf(db, Kind::h5, 10);
+    for (int i = 0; i < 1000; ++i)
+        bet(db, numberFor(Kind::h3, i), Kind::h3, 30);
+    bet(db, "12345", Kind::h5, 40);
+    const QStringList totals = rowsOf(db, "SELECT codeins, num, h FROM tbtotals ORDER BY codeins, num");
+    menuCut(db);
+    QCOMPARE(cutlog::takeBack(db, 0), 1001);
+    verifyKeptSums(db);
+    QCOMPARE(rowsOf(db, "SELECT codeins, num, h FROM tbtotals ORDER BY codeins, num"), totals);
+    const bool sqlite = db.engine() == Engine::sqlite;
+    QCOMPARE(rowsOf(db, QStringLiteral("SELECT count(*) FROM tbtotals%1 WHERE codeins = 'h3' AND "
+                                       "h > 20")
+                            .arg(sqlite ? QStringLiteral(" INDEXED BY tbtotals_h") : QString())),
+             QStringList{"1000"});
+    bet(db, "54321", Kind::h5, 25);
+    immediateCut(db, Kind::h5);
+    QCOMPARE(sentOf(db, Kind::h5), (QStringList{"12345|30", "54321|15"}));
+    QCOMPARE(rowsOf(db, QStringLiteral("SELECT count(*) FROM tbtotals%1 WHERE %2 AND codeins = "
+                                       "'h5'")
+                            .arg(sqlite ? QStringLiteral(" INDEXED BY tbtotals_moved") : QString(),
+                                 schema::movedGroupTotals())),
+             QStringList{"0"});
 }
 
 void CutByLimitTest::halving() {
