@@ -50,10 +50,11 @@ bool findMoved(Database& db, const Names& n, qint64 numbersThen) {
                 .arg(dialect::textType(db.engine())));
     db.exec(QStringLiteral("DELETE FROM groupmoved"));
     db.exec(fill(QStringLiteral("INSERT INTO groupmoved (num, fresh) SELECT num, CASE WHEN keptat "
-                                "IS NULL THEN 1 ELSE 0 END FROM tbtotals WHERE codeins = {code} "
-                                "AND %1"),
+                                "IS NULL THEN 1 ELSE 0 END FROM tbtotals%1 WHERE codeins = {code} "
+                                "AND %2"),
                  n)
-                .arg(schema::movedGroupTotals()));
+                .arg(dialect::readThrough(db.engine(), QStringLiteral("tbtotals_moved")),
+                     schema::movedGroupTotals()));
     QSqlQuery query = db.exec(fill(QStringLiteral("SELECT (SELECT count(*) FROM tbtotals WHERE "
                                                   "codeins = {code}), (SELECT coalesce(sum(fresh), "
                                                   "0) FROM groupmoved)"),

@@ -193,12 +193,21 @@ void keptAtAmount(Database& db, const Names& n, qint64 limit, const QString& sco
             {value, value});
 }
 
-// Every total over the limit sends the rest (a total of exactly the limit sends nothing).
-void sentAtAmount(Database& db, const Names& n, qint64 limit) {
+// Every total over the limit sends the rest (a total of exactly the limit sends nothing). When
+// few totals are over, as after an immediate cut of a group kind (whose column is h), they are
+// read through the index of the totals by amount.
+enum class Over { many, few };
+void sentAtAmount(Database& db, const Names& n, qint64 limit, Over over = Over::many) {
     const QVariant value = static_cast<qlonglong>(limit);
+    const QString totals =
+        over == Over::many
+            ? QStringLiteral("{view} WHERE")
+            : QStringLiteral("tbtotals%1 WHERE codeins = {code} AND")
+                  .arg(dialect::readThrough(db.engine(), QStringLiteral("tbtotals_h")));
     db.exec(fill(QStringLiteral("DELETE FROM {sent}"), n));
     db.exec(fill(QStringLiteral("INSERT INTO {sent} (num, {c}, rep) SELECT num, {c} - ?, {rep} "
-                                "FROM {view} WHERE {c} > ? ORDER BY num"),
+                                "FROM %1 {c} > ? ORDER BY num")
+                     .arg(totals),
                  n),
             {value, value});
 }
@@ -251,7 +260,7 @@ void divideTotals(Database& db, Kind kind, const Keep& keep, bool fiftyPercentMo
 void divideMovedTotals(Database& db, Kind kind, qint64 limit, const QString& moved) {
     const Names n = namesOf(kind);
     keptAtAmount(db, n, limit, moved);
-    sentAtAmount(db, n, limit);
+    sentAtAmount(db, n, limit, Over::few);
 }
 
 qint64 nextLineId(Database& db) {

@@ -101,6 +101,10 @@ QString keyOrderedRows(Engine engine) {
     return onServer(engine) ? QString() : QStringLiteral(" WITHOUT ROWID");
 }
 
+QString readThrough(Engine engine, const QString& index) {
+    return onServer(engine) ? QString() : QStringLiteral(" INDEXED BY ") + index;
+}
+
 QString emptyRestartingCounter(Engine engine, const QString& table) {
     return onServer(engine)
                ? QStringLiteral("TRUNCATE TABLE %1 RESTART IDENTITY").arg(quoteIdentifier(table))

@@ -41,6 +41,9 @@ QString keptSumsStorage(Engine engine, const QString& table);
 // What ends the making of a table whose rows are read and written by their key: an SQLite
 // book keeps such rows in the order of the key itself, with no separate row number.
 QString keyOrderedRows(Engine engine);
+// What follows a table's name in FROM to read it through the named index: SQLite without
+// statistics cannot tell that a partial index or a range holds only a few rows.
+QString readThrough(Engine engine, const QString& index);
 
 // The statement that empties table and restarts its counter at 1 where the table stays (a
 // server keeps the views over it); empty where the table is dropped and made again.
