@@ -115,8 +115,8 @@ int takeBack(Database& book, int cut) {
                       .arg(taken),
                   QVariantList{customer, session.now()} + ofCut)
             .numRowsAffected();
-    // Past half as many lines as the book has sums, building the sums' indexes again is the
-    // cheaper way.
+    // A large cut (over a thousand lines, and over half as many as the book has sums) is
+    // summed faster with the sums' indexes built again after it.
     const bool many =
         lines > 1000 &&
         lines > book.scalar(QStringLiteral("SELECT count(*) FROM tbtotals")).toLongLong() / 2;

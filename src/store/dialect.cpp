@@ -101,6 +101,10 @@ QString keyOrderedRows(Engine engine) {
     return onServer(engine) ? QString() : QStringLiteral(" WITHOUT ROWID");
 }
 
+bool keptInKeyOrder(Database& db, const QString& table) {
+    return onServer(db) || sqlitedialect::rowsInKeyOrder(db, table);
+}
+
 QString readThrough(Engine engine, const QString& index) {
     return onServer(engine) ? QString() : QStringLiteral(" INDEXED BY ") + index;
 }

@@ -41,6 +41,8 @@ QString keptSumsStorage(Engine engine, const QString& table);
 // What ends the making of a table whose rows are read and written by their key: an SQLite
 // book keeps such rows in the order of the key itself, with no separate row number.
 QString keyOrderedRows(Engine engine);
+// Whether the table was made so (always on a server).
+bool keptInKeyOrder(Database& db, const QString& table);
 // What follows a table's name in FROM to read it through the named index: SQLite without
 // statistics cannot tell that a partial index or a range holds only a few rows.
 QString readThrough(Engine engine, const QString& index);

@@ -19,6 +19,7 @@ namespace sqlitedialect {
 void prepareConnection(Database& db);
 bool objectExists(Database& db, const char* type, const QString& name);
 QStringList columnNames(Database& db, const QString& table);
+bool rowsInKeyOrder(Database& db, const QString& table);
 StoreError::Kind kindOf(const QSqlError& error);
 QString pageDamage(Database& db);
 SnapshotResult snapshot(Database& db, const QString& newFile);

@@ -64,6 +64,15 @@ QStringList columnNames(Database& db, const QString& table) {
     return names;
 }
 
+bool rowsInKeyOrder(Database& db, const QString& table) {
+    return db
+        .scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND "
+                               "lower(name) = lower(?)"),
+                {table})
+        .toString()
+        .contains(QLatin1String("WITHOUT ROWID"), Qt::CaseInsensitive);
+}
+
 // The kind of an SQLite result code (its primary part).
 StoreError::Kind kindOf(const QSqlError& error) {
     bool number = false;

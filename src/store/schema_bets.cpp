@@ -99,8 +99,7 @@ QVector<ObjectDef> betTableDefs(Engine engine) {
                  .arg(text, number, cutMarkColumns(engine).join(QStringLiteral(", ")),
                       dialect::keyOrderedRows(engine)) +
              QStringLiteral(";\n") + totalsByAmountIndex() + QStringLiteral(";\n") +
-             movedTotalsIndex() +
-             dialect::keptSumsStorage(engine, QStringLiteral("tbtotals"))},
+             movedTotalsIndex() + dialect::keptSumsStorage(engine, QStringLiteral("tbtotals"))},
         {QStringLiteral("tbkind"),
          QStringLiteral("CREATE TABLE tbkind (codeins %1 PRIMARY KEY NOT NULL, h %2, t %2, l %2, "
                         "n INTEGER, cnum INTEGER)")

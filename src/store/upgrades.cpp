@@ -111,14 +111,8 @@ void addCutMarks(Database& db) {
 }
 
 void orderSumsByKey(Database& db) {
-    const QString made =
-        dialect::keyOrderedRows(db.engine()).trimmed();
-    if (made.isEmpty() || !db.tableExists(QStringLiteral("tbtotals")))
-        return;
-    const QString sql = db.scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = "
-                                                 "'table' AND name = 'tbtotals'"))
-                            .toString();
-    if (sql.contains(made, Qt::CaseInsensitive))
+    if (!db.tableExists(QStringLiteral("tbtotals")) ||
+        dialect::keptInKeyOrder(db, QStringLiteral("tbtotals")))
         return;
     const QString columns = QStringLiteral("codeins, num, h, t, l, n, lowid, keptat");
     db.exec(QStringLiteral("CREATE TEMP TABLE sumsbykey AS SELECT %1 FROM tbtotals").arg(columns));
@@ -127,8 +121,9 @@ void orderSumsByKey(Database& db) {
         if (def.name == QLatin1String("tbtotals"))
             execScript(db, def.sql);
     }
-    db.exec(QStringLiteral("INSERT INTO tbtotals (%1) SELECT %1 FROM sumsbykey ORDER BY codeins, num")
-                .arg(columns));
+    db.exec(
+        QStringLiteral("INSERT INTO tbtotals (%1) SELECT %1 FROM sumsbykey ORDER BY codeins, num")
+            .arg(columns));
     db.exec(QStringLiteral("DROP TABLE sumsbykey"));
 }
 

@@ -479,7 +479,8 @@ void CutByLimitTest::largeCutTakenBack() {
     for (int i = 0; i < 1000; ++i)
         bet(db, numberFor(Kind::h3, i), Kind::h3, 30);
     bet(db, "12345", Kind::h5, 40);
-    const QStringList totals = rowsOf(db, "SELECT codeins, num, h FROM tbtotals ORDER BY codeins, num");
+    const QStringList totals =
+        rowsOf(db, "SELECT codeins, num, h FROM tbtotals ORDER BY codeins, num");
     menuCut(db);
     QCOMPARE(cutlog::takeBack(db, 0), 1001);
     verifyKeptSums(db);

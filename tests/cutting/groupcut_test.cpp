@@ -206,7 +206,8 @@ void GroupCutTest::bookMadeBeforeTheMarks() {
     bet(book.db(), "54321", Kind::h5, 80);
     bet(book.db(), "123", Kind::h3, 40);
     if (book.engine() == Engine::sqlite) {
-        book.db().exec("CREATE TEMP TABLE oldsums AS SELECT codeins, num, h, t, l, n FROM tbtotals");
+        book.db().exec(
+            "CREATE TEMP TABLE oldsums AS SELECT codeins, num, h, t, l, n FROM tbtotals");
         book.db().exec("DROP TABLE tbtotals");
         book.db().exec("CREATE TABLE tbtotals (codeins TEXT(50) NOT NULL, num TEXT(50) NOT NULL, "
                        "h DOUBLE, t DOUBLE, l DOUBLE, n INTEGER, PRIMARY KEY (codeins, num))");
